@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace ventrix {
+
+// The database file's name inside the data folder, as messages name it.
+inline constexpr char16_t DatabaseFileName[] = u"Impuest.db";
+
+// Why a database file could not be used.
+enum class OpenFailure { None, Missing, NotADatabase, Corrupt, FutureVersion, ReadOnly, Other };
+
+struct OpenResult
+{
+    OpenFailure failure = OpenFailure::None;
+    QString reason;   // the engine's own words, for the second line of the message
+    bool ok() const { return failure == OpenFailure::None; }
+};
+
+// One SQLite connection with the program's schema: creates a new file with every table and
+// the reference data, or opens an existing one and brings its schema up to date.
+class Database
+{
+public:
+    // The connection name the desktop program and the command-line tool use.
+    static QString mainConnectionName();
+
+    explicit Database(QString connectionName = mainConnectionName());
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Creates a new database at path (which must not exist) and opens it.
+    OpenResult create(const QString& path);
+    // Opens an existing file, checks it and applies pending schema upgrades.
+    OpenResult open(const QString& path);
+    void close();
+
+    QSqlDatabase connection() const;
+    QString path() const { return m_path; }
+
+    // The schema version this program writes (PRAGMA user_version).
+    static int latestSchemaVersion();
+    int schemaVersion() const;
+
+private:
+    OpenResult connect(const QString& path);
+    OpenResult upgrade();
+
+    QString m_name;
+    QString m_path;
+};
+
+}

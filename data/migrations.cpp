@@ -1,0 +1,117 @@
+#include "data/migrations.h"
+
+#include "data/transaction.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <functional>
+
+namespace ventrix {
+namespace {
+
+QString resourceText(const QString& name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+bool baseSchema(QSqlDatabase db, QString* error)
+{
+    return runScript(db, resourceText(QStringLiteral(":/schema/schema_v1.sql")), error);
+}
+
+struct Migration
+{
+    int version;
+    std::function<bool(QSqlDatabase, QString*)> apply;
+};
+
+const QList<Migration>& migrations()
+{
+    static const QList<Migration> list{
+        {1, baseSchema},
+        {2, AgregaCampo},
+    };
+    return list;
+}
+
+bool setUserVersion(QSqlDatabase db, int version, QString* error)
+{
+    // PRAGMA takes no bound parameters; the value is our own integer.
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
+        return true;
+    *error = q.lastError().text();
+    return false;
+}
+
+int userVersion(QSqlDatabase db)
+{
+    QSqlQuery q(QStringLiteral("PRAGMA user_version"), db);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+}
+
+bool runScript(QSqlDatabase db, const QString& script, QString* error)
+{
+    QString statement;
+    const auto lines = script.split(u'\n');
+    for (const QString& line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QStringLiteral("--")) || trimmed.isEmpty())
+            continue;
+        statement += line + u'\n';
+        if (!trimmed.endsWith(u';'))
+            continue;
+        QSqlQuery q(db);
+        if (!q.exec(statement)) {
+            *error = q.lastError().text();
+            return false;
+        }
+        statement.clear();
+    }
+    return true;
+}
+
+int latestMigration()
+{
+    return migrations().back().version;
+}
+
+bool applyMigrations(QSqlDatabase db, QString* error)
+{
+    const int current = userVersion(db);
+    for (const Migration& m : migrations()) {
+        if (m.version <= current)
+            continue;
+        Transaction tx(db);
+        if (!m.apply(db, error) || !setUserVersion(db, m.version, error))
+            return false;
+        if (!tx.commit()) {
+            *error = tx.lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AgregaCampo(QSqlDatabase db, QString* error)
+{
+    const QSqlRecord columns = db.record(QStringLiteral("CMD"));
+    if (columns.indexOf(QStringLiteral("CMD_PassWord")) >= 0
+        && columns.fieldName(columns.indexOf(QStringLiteral("CMD_PassWord"))) == QStringLiteral("CMD_PassWord"))
+        return true;
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("ALTER TABLE CMD ADD COLUMN CMD_PassWord TEXT(20)")))
+        return true;
+    *error = q.lastError().text();
+    return false;
+}
+
+}

@@ -1,0 +1,21 @@
+#include "testdatabase.h"
+
+#include <QDir>
+#include <stdexcept>
+
+namespace ventrix::test {
+
+TestDatabase::TestDatabase(const QString& connectionName)
+    : m_database(std::make_unique<Database>(connectionName))
+{
+    const OpenResult r = m_database->create(path());
+    if (!r.ok())
+        throw std::runtime_error(r.reason.toStdString());
+}
+
+QString TestDatabase::path() const
+{
+    return QDir(m_dir.path()).filePath(QString::fromUtf16(DatabaseFileName));
+}
+
+}

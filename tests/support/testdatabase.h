@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/database.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace ventrix::test {
+
+// A fresh database with every table and the reference data, in a temporary folder.
+class TestDatabase
+{
+public:
+    explicit TestDatabase(const QString& connectionName = Database::mainConnectionName());
+
+    QSqlDatabase db() const { return m_database->connection(); }
+    Database& database() { return *m_database; }
+    QString folder() const { return m_dir.path(); }
+    QString path() const;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_database;
+};
+
+}
