@@ -1,9 +1,17 @@
+#include "cli/cli.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stderr) << "uso: ventrix-cli <orden> ...\n";
-    return 2;
+    QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    const int code = ventrix::cli::run(args, out, err);
+    out.flush();
+    err.flush();
+    return code;
 }

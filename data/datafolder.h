@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ventrix {
+
+// Where the database and the "Archivos" folder live: "--data-dir DIR" on the command line,
+// else the environment variable VENTRIX_DATA_DIR, else the per-user data folder.
+class DataFolder
+{
+public:
+    // Takes "--data-dir DIR" (or "--data-dir=DIR") out of args when present.
+    static DataFolder resolve(QStringList& args);
+    explicit DataFolder(QString path) : m_path(std::move(path)) {}
+
+    QString path() const { return m_path; }
+    QString databasePath() const;
+    QString archivosPath() const;   // the "Archivos" folder of delivery files and copies
+    // Creates the folder and "Archivos" when missing; false with the reason when it cannot.
+    bool ensureExists(QString* error) const;
+
+private:
+    QString m_path;
+};
+
+}
