@@ -1,5 +1,8 @@
 #include "cli/cli.h"
 
+#include "cli/command_checkid.h"
+#include "cli/command_scramble.h"
+
 namespace ventrix::cli {
 namespace {
 
@@ -17,7 +20,11 @@ int usage(QTextStream& err, const QString& problem = {})
 
 QList<Command> commands()
 {
-    return {};
+    return {
+        checkIdCommand(),
+        scrambleCommand(),
+        unscrambleCommand(),
+    };
 }
 
 int run(QStringList args, QTextStream& out, QTextStream& err)
