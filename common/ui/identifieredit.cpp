@@ -47,9 +47,9 @@ bool IdentifierEdit::validate()
 void IdentifierEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    // Switching to another window or opening a menu does not leave the field.
+    // Switching to another window, opening a menu or closing the screen does not leave the field.
     const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+    if (isVisible() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
         && reason != Qt::MenuBarFocusReason)
         validate();
 }

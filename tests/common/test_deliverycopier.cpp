@@ -1,4 +1,5 @@
 #include "common/deliverycopier.h"
+#include "common/removablevolumes.h"
 
 #include "scriptedmessages.h"
 
@@ -175,4 +176,17 @@ TEST_F(Copier, AFailedCopyLeavesNothingOnTheVolume)
                                               m_volumes[1], Name, {}, &error));
     EXPECT_EQ(entries(m_volumes[1]), QStringList{});
     expectSourceIntact();
+}
+
+TEST_F(Copier, ConfiguredRootsReplaceTheProbe)
+{
+    qputenv("VENTRIX_REMOVABLE_ROOTS", (m_volumes[1] + u':' + m_volumes[0]).toLocal8Bit());
+    EXPECT_EQ(removableVolumes(), (QStringList{m_volumes[1], m_volumes[0]}));
+    DeliveryCopier copier(m_archivos);   // default roots
+    m_messages.answer(Answer::Yes);
+    EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::Copied);
+    qunsetenv("VENTRIX_REMOVABLE_ROOTS");
+    EXPECT_EQ(m_messages.shown()[1].text, question(m_volumes[1]));
+    EXPECT_EQ(copyOn(m_volumes[1]), m_contents);
+    EXPECT_EQ(volumeDisplayPath(QStringLiteral("/media/ana/USB/")), QStringLiteral("/media/ana/USB/"));
 }
