@@ -1,17 +1,16 @@
 #include "data/database.h"
 
+#include "data/databasefilecheck.h"
+#include "data/dataresources.h"
 #include "data/migrations.h"
 #include "data/referencedata.h"
 #include "data/transaction.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-
-static void initDataResources()
-{
-    Q_INIT_RESOURCE(data);
-}
 
 namespace ventrix {
 namespace {
@@ -26,6 +25,12 @@ bool pragma(QSqlDatabase db, const QString& statement, QString* error = nullptr)
     return false;
 }
 
+void removeDatabaseFiles(const QString& path)
+{
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        QFile::remove(path + suffix);
+}
+
 OpenFailure classify(const QString& reason)
 {
     if (reason.contains(QStringLiteral("not a database"), Qt::CaseInsensitive))
@@ -33,7 +38,8 @@ OpenFailure classify(const QString& reason)
     if (reason.contains(QStringLiteral("malformed"), Qt::CaseInsensitive)
         || reason.contains(QStringLiteral("corrupt"), Qt::CaseInsensitive))
         return OpenFailure::Corrupt;
-    if (reason.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
+    if (reason.contains(QStringLiteral("unable to open"), Qt::CaseInsensitive)
+        || reason.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
         || reason.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
         return OpenFailure::ReadOnly;
     return OpenFailure::Other;
@@ -105,44 +111,104 @@ OpenResult Database::create(const QString& path)
 {
     if (QFileInfo::exists(path))
         return {OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path};
-    OpenResult result = connect(path);
-    if (!result.ok())
+    // Built under a temporary name and renamed when complete, so that an interrupted
+    // creation never leaves a database without its tables or reference data.
+    const QString building = path + QStringLiteral(".nuevo");
+    removeDatabaseFiles(building);
+    OpenResult result = connect(building);
+    if (!result.ok()) {
+        removeDatabaseFiles(building);
         return result;
+    }
     QString error;
-    QSqlDatabase db = connection();
-    if (!applyMigrations(db, &error) || !loadReferenceData(db, &error)) {
-        close();
-        QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-wal"));
-        QFile::remove(path + QStringLiteral("-shm"));
+    const bool built = applyMigrations(connection(), &error) && loadReferenceData(connection(), &error);
+    close();
+    if (!built) {
+        removeDatabaseFiles(building);
         return {classify(error), error};
     }
-    return {};
+    if (!QFile::rename(building, path)) {
+        removeDatabaseFiles(building);
+        return {OpenFailure::Other, QStringLiteral("No se pudo crear el archivo ") + path};
+    }
+    return connect(path);
 }
 
 OpenResult Database::open(const QString& path)
 {
+    close();
     if (!QFileInfo::exists(path))
         return {OpenFailure::Missing, {}};
-    OpenResult result = connect(path);
+    OpenResult result = checkDatabaseFile(path);
+    if (!result.ok())
+        return result;
+    result = checkWritable(path);
+    if (!result.ok())
+        return result;
+    result = inspect(path);
+    if (!result.ok())
+        return result;
+    result = connect(path);
     if (!result.ok())
         return result;
     return upgrade();
 }
 
-OpenResult Database::upgrade()
+OpenResult Database::inspect(const QString& path) const
 {
-    const int version = schemaVersion();
-    if (version < 0) {
-        const QString reason = connection().lastError().text();
-        close();
-        return {OpenFailure::NotADatabase, reason};
+    // A read-only connection: whatever it finds, it cannot change the file.
+    const QString name = m_name + QStringLiteral("_inspect");
+    OpenResult result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        result = inspectConnection(db);
+        db.close();
     }
-    if (version > latestSchemaVersion()) {
-        close();
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+OpenResult Database::inspectConnection(QSqlDatabase db) const
+{
+    if (!db.open())
+        return {classify(db.lastError().text()), db.lastError().text()};
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return {classify(q.lastError().text()), q.lastError().text()};
+    QStringList problems;
+    while (q.next())
+        problems.append(q.value(0).toString());
+    if (problems != QStringList{QStringLiteral("ok")})
+        return {OpenFailure::Corrupt, problems.mid(0, 3).join(u'\n')};
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return {classify(q.lastError().text()), q.lastError().text()};
+    const int version = q.value(0).toInt();
+    if (version > latestSchemaVersion())
         return {OpenFailure::FutureVersion,
                 QStringLiteral("La base de datos fue creada por una versión más nueva del programa.")};
-    }
+    if (version <= 0)
+        return {OpenFailure::NotADatabase,
+                QStringLiteral("El archivo no contiene una base de datos del programa.")};
+    return {};
+}
+
+OpenResult Database::checkWritable(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!file.isWritable())
+        return {OpenFailure::ReadOnly, QStringLiteral("El archivo ") + file.fileName()
+                                           + QStringLiteral(" es de solo lectura.")};
+    if (!folder.isWritable())
+        return {OpenFailure::ReadOnly, QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                                           + QStringLiteral(" es de solo lectura.")};
+    return {};
+}
+
+OpenResult Database::upgrade()
+{
     QString error;
     if (!applyMigrations(connection(), &error)) {
         close();
