@@ -156,8 +156,15 @@ OpenResult Database::open(const QString& path)
 
 OpenResult Database::inspect(const QString& path) const
 {
-    // A read-only connection: whatever it finds, it cannot change the file.
+    // A read-only connection: whatever it finds, it cannot change the file. Reading a file in
+    // write-ahead-log mode makes the engine create the side files; those it made are removed.
     const QString name = m_name + QStringLiteral("_inspect");
+    const QStringList sideFiles{path + QStringLiteral("-wal"), path + QStringLiteral("-shm")};
+    QStringList created;
+    for (const QString& side : sideFiles) {
+        if (!QFileInfo::exists(side))
+            created.append(side);
+    }
     OpenResult result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -167,6 +174,8 @@ OpenResult Database::inspect(const QString& path) const
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+    for (const QString& side : created)
+        QFile::remove(side);
     return result;
 }
 
