@@ -61,13 +61,13 @@ QVariant textValue(const QString& text)
 QVariant readLineEdit(const QLineEdit* edit)
 {
     // A masked box with nothing typed still shows its separators: that is an empty field.
+    const QString text = edit->text();
     if (!edit->inputMask().isEmpty()) {
-        const bool typed = std::any_of(edit->text().cbegin(), edit->text().cend(),
-                                       [](QChar c) { return c.isLetterOrNumber(); });
+        const bool typed = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
         if (!typed)
             return {};
     }
-    return textValue(edit->text());
+    return textValue(text);
 }
 
 QVariant readCombo(const QComboBox* combo)
