@@ -117,16 +117,11 @@ std::optional<QVariant> toStorage(const ColumnInfo& column, const QVariant& valu
         if (auto d = dateOf(value))
             out = QVariant(d->toString(Qt::ISODate));
         break;
-    case ColumnKind::Text: {
-        const QString text = value.toString();
-        if (column.width > 0 && text.size() > column.width) {
-            *error = QStringLiteral("El campo ") + column.name + QStringLiteral(" admite hasta ")
-                     + QString::number(column.width) + QStringLiteral(" caracteres.");
-            return std::nullopt;
-        }
-        out = QVariant(text);
+    case ColumnKind::Text:
+        // Widths limit what screens accept; the engine keeps longer values (a stored password
+        // hash is longer than its declared column), so they are not refused here.
+        out = QVariant(value.toString());
         break;
-    }
     case ColumnKind::Other:
         out = value;
         break;

@@ -38,8 +38,7 @@ OpenFailure classify(const QString& reason)
     if (reason.contains(QStringLiteral("malformed"), Qt::CaseInsensitive)
         || reason.contains(QStringLiteral("corrupt"), Qt::CaseInsensitive))
         return OpenFailure::Corrupt;
-    if (reason.contains(QStringLiteral("unable to open"), Qt::CaseInsensitive)
-        || reason.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
+    if (reason.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
         || reason.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
         return OpenFailure::ReadOnly;
     return OpenFailure::Other;
@@ -111,6 +110,12 @@ OpenResult Database::create(const QString& path)
 {
     if (QFileInfo::exists(path))
         return {OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path};
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir())
+        return {OpenFailure::Other, QStringLiteral("No existe la carpeta ") + QDir::toNativeSeparators(folder.filePath())};
+    if (!folder.isWritable())
+        return {OpenFailure::ReadOnly, QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                                           + QStringLiteral(" es de solo lectura.")};
     // Built under a temporary name and renamed when complete, so that an interrupted
     // creation never leaves a database without its tables or reference data.
     const QString building = path + QStringLiteral(".nuevo");

@@ -22,6 +22,8 @@ public:
 
     QStringList columnNames() const { return m_names; }
     // The current row's value of the column (case-insensitive name); invalid when NULL or unknown.
+    // A column computed by an expression (Max(Minimo1), a sum) has no declared type and comes
+    // back as the engine gives it: FIXED2 and FIXED4 aggregates as integer units.
     QVariant value(const QString& column) const;
     QVariant value(int index) const;
     FieldValues row() const;

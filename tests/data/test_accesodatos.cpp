@@ -131,7 +131,6 @@ TEST_F(AccesoDatosTest, AFailedSaveLeavesTheDatabaseAsItWas)
     const QList<FieldValues> bad = {
         {{qs("CP01_FechaPres"), qs("31/02/2026")}},
         {{qs("CP01_PerFis_NumDoc"), qs("12.345.678a")}},
-        {{qs("CP01_CUIT"), qs("20-12345678-6-EXTRA")}},
         {{qs("CP01_NoExiste"), qs("x")}},
     };
     for (const FieldValues& values : bad) {
