@@ -34,9 +34,10 @@ void fill(QSqlDatabase db, int operations)
     q.addBindValue(cmd);
     q.exec();
     const qint64 cp01 = q.lastInsertId().toLongLong();
-    q.prepare(QStringLiteral("INSERT INTO Form_AgentRetencion (CP01_ID, AgRet_Contribuyente, AgRet_CUIT, "
-                             "AgRet_Domicilio, AgRet_Fecha_Retencion, AgRet_BaseImp, AgRet_Alicuota, "
-                             "AgRet_Imp_Retenido) VALUES (?, ?, '20-12345678-6', 'Calle Falsa', ?, ?, 25000, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO Form_AgentRetencion (CP01_ID, AgRet_Contribuyente, AgRet_CUIT, "
+                       "AgRet_Domicilio, AgRet_Fecha_Retencion, AgRet_BaseImp, AgRet_Alicuota, "
+                       "AgRet_Imp_Retenido) VALUES (?, ?, '20-12345678-6', 'Calle Falsa', ?, ?, 25000, ?)"));
     for (int i = 0; i < operations; ++i) {
         q.bindValue(0, cp01);
         q.bindValue(1, QStringLiteral("Proveedor número %1").arg(i));
@@ -82,13 +83,14 @@ int main(int argc, char** argv)
         if (!r.ok())
             qFatal("create failed: %s", qPrintable(r.reason));
     }
-    out << "create new database with reference data: median " << median(creates) << " ms (target < 1000 ms)\n";
+    out << "create new database with reference data: median " << median(creates)
+        << " ms (target < 1000 ms)\n";
 
     const QString fresh = dir.filePath(QStringLiteral("create0.db"));
     out << "open existing database (new, " << QFile(fresh).size() / 1024 << " KiB): median "
         << timeOpen(fresh, 21) << " ms (target < 100 ms)\n";
 
-    for (int operations : {20000, 200000}) {
+    for (int operations : { 20000, 200000 }) {
         const QString path = dir.filePath(QStringLiteral("big%1.db").arg(operations));
         {
             Database db(QStringLiteral("bench_fill"));

@@ -40,7 +40,11 @@ QString displayText(const QVariant& value)
     return value.toString();
 }
 
-AccesoDatos::AccesoDatos(QSqlDatabase db) : m_db(db), m_schema(db) {}
+AccesoDatos::AccesoDatos(QSqlDatabase db)
+    : m_db(db)
+    , m_schema(db)
+{
+}
 
 bool AccesoDatos::prepareAndRun(QSqlQuery& q, const QString& sql, const QVariantList& params)
 {
@@ -85,8 +89,8 @@ QString AccesoDatos::fieldList(const QString& table, const QString& prefix) cons
     return names.join(QStringLiteral(", "));
 }
 
-LoadStatus AccesoDatos::loadFields(const QString& sql, const QVariantList& params, const QString& prefix,
-                                   FieldValues& out)
+LoadStatus AccesoDatos::loadFields(
+    const QString& sql, const QVariantList& params, const QString& prefix, FieldValues& out)
 {
     out.clear();
     Recordset rs;
@@ -114,8 +118,8 @@ QHash<QString, int> AccesoDatos::fieldSizes(const QString& table, const QString&
     return sizes;
 }
 
-QList<ListEntry> AccesoDatos::fillList(const QString& sql, const QVariantList& params,
-                                       const QString& displayPattern, const QString& keyColumn)
+QList<ListEntry> AccesoDatos::fillList(
+    const QString& sql, const QVariantList& params, const QString& displayPattern, const QString& keyColumn)
 {
     static const QRegularExpression placeholder(QStringLiteral(R"(\{([^{}]+)\})"));
     QList<ListEntry> entries;
@@ -129,7 +133,7 @@ QList<ListEntry> AccesoDatos::fillList(const QString& sql, const QVariantList& p
             const auto m = it.next();
             text.replace(m.captured(0), displayText(rs.value(m.captured(1))));
         }
-        entries.append({text, rs.value(keyColumn)});
+        entries.append({ text, rs.value(keyColumn) });
     }
     return entries;
 }
@@ -142,13 +146,14 @@ SaveResult AccesoDatos::saveFields(const SaveRequest& request)
     if (!table) {
         result.error = QStringLiteral("No existe la tabla ") + request.table + QStringLiteral(".");
     } else if (!table->column(request.keyColumn)
-               || (!request.parentColumn.isEmpty() && !table->column(request.parentColumn))) {
-        result.error = QStringLiteral("La tabla ") + table->name + QStringLiteral(" no tiene la columna indicada.");
+        || (!request.parentColumn.isEmpty() && !table->column(request.parentColumn))) {
+        result.error
+            = QStringLiteral("La tabla ") + table->name + QStringLiteral(" no tiene la columna indicada.");
     } else {
         Transaction tx(m_db);
         result = writeRow(*table, request);
         if (result.ok && !tx.commit()) {
-            result = {false, 0, tx.lastError()};
+            result = { false, 0, tx.lastError() };
         }
     }
     m_lastError = result.error;
@@ -166,12 +171,15 @@ SaveResult AccesoDatos::writeRow(const TableInfo& table, const SaveRequest& requ
             continue;
         const ColumnInfo* column = table.column(it.key());
         if (!column)
-            return {false, 0, QStringLiteral("La tabla ") + table.name + QStringLiteral(" no tiene la columna ") + it.key() + QStringLiteral(".")};
-        if (column == key || (!request.parentColumn.isEmpty() && column == table.column(request.parentColumn)))
+            return { false, 0,
+                QStringLiteral("La tabla ") + table.name + QStringLiteral(" no tiene la columna ") + it.key()
+                    + QStringLiteral(".") };
+        if (column == key
+            || (!request.parentColumn.isEmpty() && column == table.column(request.parentColumn)))
             continue;
         const auto stored = columncodec::toStorage(*column, it.value(), &error);
         if (!stored)
-            return {false, 0, error};
+            return { false, 0, error };
         columns.append(quoted(column->name));
         values.append(*stored);
     }
@@ -183,9 +191,11 @@ SaveResult AccesoDatos::writeRow(const TableInfo& table, const SaveRequest& requ
     bool exists = false;
     if (!isNewKey(request.key)) {
         QSqlQuery probe(m_db);
-        if (!prepareAndRun(probe, QStringLiteral("SELECT 1 FROM ") + quoted(table.name) + QStringLiteral(" WHERE ")
-                                      + quoted(key->name) + QStringLiteral(" = ?"), {request.key}))
-            return {false, 0, m_lastError};
+        if (!prepareAndRun(probe,
+                QStringLiteral("SELECT 1 FROM ") + quoted(table.name) + QStringLiteral(" WHERE ")
+                    + quoted(key->name) + QStringLiteral(" = ?"),
+                { request.key }))
+            return { false, 0, m_lastError };
         exists = probe.next();
     }
 
@@ -193,20 +203,22 @@ SaveResult AccesoDatos::writeRow(const TableInfo& table, const SaveRequest& requ
     QString sql;
     if (exists) {
         if (columns.isEmpty())
-            return {true, request.key.toLongLong(), {}};
+            return { true, request.key.toLongLong(), {} };
         sql = QStringLiteral("UPDATE ") + quoted(table.name) + QStringLiteral(" SET ")
-              + columns.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ? WHERE ") + quoted(key->name) + QStringLiteral(" = ?");
+            + columns.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ? WHERE ") + quoted(key->name)
+            + QStringLiteral(" = ?");
         values.append(request.key);
     } else if (columns.isEmpty()) {
         sql = QStringLiteral("INSERT INTO ") + quoted(table.name) + QStringLiteral(" DEFAULT VALUES");
     } else {
         QStringList marks(columns.size(), QStringLiteral("?"));
-        sql = QStringLiteral("INSERT INTO ") + quoted(table.name) + QStringLiteral(" (") + columns.join(QStringLiteral(", "))
-              + QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + u')';
+        sql = QStringLiteral("INSERT INTO ") + quoted(table.name) + QStringLiteral(" (")
+            + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (")
+            + marks.join(QStringLiteral(", ")) + u')';
     }
     if (!prepareAndRun(q, sql, values))
-        return {false, 0, m_lastError};
-    return {true, exists ? request.key.toLongLong() : q.lastInsertId().toLongLong(), {}};
+        return { false, 0, m_lastError };
+    return { true, exists ? request.key.toLongLong() : q.lastInsertId().toLongLong(), {} };
 }
 
 }

@@ -23,8 +23,8 @@ struct SaveRequest
 {
     QString table;
     QString keyColumn;
-    QVariant key;            // invalid, null or 0 for a new row
-    QString parentColumn;    // empty when the table has no parent
+    QVariant key; // invalid, null or 0 for a new row
+    QString parentColumn; // empty when the table has no parent
     QVariant parentKey;
     QString prefix;
     FieldValues values;
@@ -33,8 +33,8 @@ struct SaveRequest
 struct SaveResult
 {
     bool ok = false;
-    qint64 key = 0;          // the saved row's key
-    QString error;           // the reason, when not ok
+    qint64 key = 0; // the saved row's key
+    QString error; // the reason, when not ok
 };
 
 enum class LoadStatus { Loaded, NotFound, Failed };
@@ -58,8 +58,8 @@ public:
     // "A, B, C": the table's columns that begin with the prefix, to follow "Select ".
     QString fieldList(const QString& table, const QString& prefix) const;
     // The first row of the query, limited to the columns that begin with the prefix.
-    LoadStatus loadFields(const QString& sql, const QVariantList& params, const QString& prefix,
-                          FieldValues& out);
+    LoadStatus loadFields(
+        const QString& sql, const QVariantList& params, const QString& prefix, FieldValues& out);
     // Inserts or updates one row from the values of the prefix's columns, in one transaction;
     // a failure leaves the database as it was.
     SaveResult saveFields(const SaveRequest& request);
@@ -67,8 +67,8 @@ public:
     QHash<QString, int> fieldSizes(const QString& table, const QString& prefix) const;
     // One entry per row: the pattern with "{Column}" replaced by the row's value as shown
     // on screen, and the key column's value attached.
-    QList<ListEntry> fillList(const QString& sql, const QVariantList& params,
-                              const QString& displayPattern, const QString& keyColumn);
+    QList<ListEntry> fillList(const QString& sql, const QVariantList& params, const QString& displayPattern,
+        const QString& keyColumn);
 
     QString lastError() const { return m_lastError; }
     SchemaCatalog& schema() { return m_schema; }

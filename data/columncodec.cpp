@@ -29,8 +29,7 @@ bool isWholeNumber(const QVariant& value)
     }
 }
 
-template <int Scale>
-std::optional<qint64> fixedUnits(const QVariant& value)
+template <int Scale> std::optional<qint64> fixedUnits(const QVariant& value)
 {
     if (value.metaType() == QMetaType::fromType<Fixed<2>>())
         return value.value<Fixed<2>>().template rescaled<Scale>().units();

@@ -27,7 +27,8 @@ bool pragma(QSqlDatabase db, const QString& statement, QString* error = nullptr)
 
 void removeDatabaseFiles(const QString& path)
 {
-    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+    for (const QString& suffix :
+        { QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal") })
         QFile::remove(path + suffix);
 }
 
@@ -51,7 +52,8 @@ QString Database::mainConnectionName()
     return QStringLiteral("ventrix");
 }
 
-Database::Database(QString connectionName) : m_name(std::move(connectionName))
+Database::Database(QString connectionName)
+    : m_name(std::move(connectionName))
 {
     initDataResources();
 }
@@ -95,13 +97,13 @@ OpenResult Database::connect(const QString& path)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(path);
     if (!db.open())
-        return {classify(db.lastError().text()), db.lastError().text()};
+        return { classify(db.lastError().text()), db.lastError().text() };
     QString error;
     // The first statement that reads the file tells whether it is a database at all.
     if (!pragma(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error)
         || !pragma(db, QStringLiteral("PRAGMA journal_mode = WAL"), &error)) {
         close();
-        return {classify(error), error};
+        return { classify(error), error };
     }
     return {};
 }
@@ -109,13 +111,15 @@ OpenResult Database::connect(const QString& path)
 OpenResult Database::create(const QString& path)
 {
     if (QFileInfo::exists(path))
-        return {OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path};
+        return { OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path };
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir())
-        return {OpenFailure::Other, QStringLiteral("No existe la carpeta ") + QDir::toNativeSeparators(folder.filePath())};
+        return { OpenFailure::Other,
+            QStringLiteral("No existe la carpeta ") + QDir::toNativeSeparators(folder.filePath()) };
     if (!folder.isWritable())
-        return {OpenFailure::ReadOnly, QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
-                                           + QStringLiteral(" es de solo lectura.")};
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                + QStringLiteral(" es de solo lectura.") };
     // Built under a temporary name and renamed when complete, so that an interrupted
     // creation never leaves a database without its tables or reference data.
     const QString building = path + QStringLiteral(".nuevo");
@@ -130,11 +134,11 @@ OpenResult Database::create(const QString& path)
     close();
     if (!built) {
         removeDatabaseFiles(building);
-        return {classify(error), error};
+        return { classify(error), error };
     }
     if (!QFile::rename(building, path)) {
         removeDatabaseFiles(building);
-        return {OpenFailure::Other, QStringLiteral("No se pudo crear el archivo ") + path};
+        return { OpenFailure::Other, QStringLiteral("No se pudo crear el archivo ") + path };
     }
     return connect(path);
 }
@@ -143,7 +147,7 @@ OpenResult Database::open(const QString& path)
 {
     close();
     if (!QFileInfo::exists(path))
-        return {OpenFailure::Missing, {}};
+        return { OpenFailure::Missing, {} };
     OpenResult result = checkDatabaseFile(path);
     if (!result.ok())
         return result;
@@ -164,7 +168,7 @@ OpenResult Database::inspect(const QString& path) const
     // A read-only connection: whatever it finds, it cannot change the file. Reading a file in
     // write-ahead-log mode makes the engine create the side files; those it made are removed.
     const QString name = m_name + QStringLiteral("_inspect");
-    const QStringList sideFiles{path + QStringLiteral("-wal"), path + QStringLiteral("-shm")};
+    const QStringList sideFiles { path + QStringLiteral("-wal"), path + QStringLiteral("-shm") };
     QStringList created;
     for (const QString& side : sideFiles) {
         if (!QFileInfo::exists(side))
@@ -187,26 +191,26 @@ OpenResult Database::inspect(const QString& path) const
 OpenResult Database::inspectConnection(QSqlDatabase db) const
 {
     if (!db.open())
-        return {classify(db.lastError().text()), db.lastError().text()};
+        return { classify(db.lastError().text()), db.lastError().text() };
     QSqlQuery q(db);
     // Mapping the file lets the check read it without copying every page.
     q.exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return {classify(q.lastError().text()), q.lastError().text()};
+        return { classify(q.lastError().text()), q.lastError().text() };
     QStringList problems;
     while (q.next())
         problems.append(q.value(0).toString());
-    if (problems != QStringList{QStringLiteral("ok")})
-        return {OpenFailure::Corrupt, problems.mid(0, 3).join(u'\n')};
+    if (problems != QStringList { QStringLiteral("ok") })
+        return { OpenFailure::Corrupt, problems.mid(0, 3).join(u'\n') };
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return {classify(q.lastError().text()), q.lastError().text()};
+        return { classify(q.lastError().text()), q.lastError().text() };
     const int version = q.value(0).toInt();
     if (version > latestSchemaVersion())
-        return {OpenFailure::FutureVersion,
-                QStringLiteral("La base de datos fue creada por una versión más nueva del programa.")};
+        return { OpenFailure::FutureVersion,
+            QStringLiteral("La base de datos fue creada por una versión más nueva del programa.") };
     if (version <= 0)
-        return {OpenFailure::NotADatabase,
-                QStringLiteral("El archivo no contiene una base de datos del programa.")};
+        return { OpenFailure::NotADatabase,
+            QStringLiteral("El archivo no contiene una base de datos del programa.") };
     return {};
 }
 
@@ -215,11 +219,12 @@ OpenResult Database::checkWritable(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!file.isWritable())
-        return {OpenFailure::ReadOnly, QStringLiteral("El archivo ") + file.fileName()
-                                           + QStringLiteral(" es de solo lectura.")};
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("El archivo ") + file.fileName() + QStringLiteral(" es de solo lectura.") };
     if (!folder.isWritable())
-        return {OpenFailure::ReadOnly, QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
-                                           + QStringLiteral(" es de solo lectura.")};
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                + QStringLiteral(" es de solo lectura.") };
     return {};
 }
 
@@ -228,7 +233,7 @@ OpenResult Database::upgrade()
     QString error;
     if (!applyMigrations(connection(), &error)) {
         close();
-        return {classify(error), error};
+        return { classify(error), error };
     }
     return {};
 }

@@ -14,7 +14,7 @@ enum class OpenFailure { None, Missing, NotADatabase, Corrupt, FutureVersion, Re
 struct OpenResult
 {
     OpenFailure failure = OpenFailure::None;
-    QString reason;   // the engine's own words, for the second line of the message
+    QString reason; // the engine's own words, for the second line of the message
     bool ok() const { return failure == OpenFailure::None; }
 };
 

@@ -40,9 +40,9 @@ struct Migration
 
 const QList<Migration>& migrations()
 {
-    static const QList<Migration> list{
-        {1, baseSchema},
-        {2, AgregaCampo},
+    static const QList<Migration> list {
+        { 1, baseSchema },
+        { 2, AgregaCampo },
     };
     return list;
 }

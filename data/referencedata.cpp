@@ -21,13 +21,13 @@ struct ReferenceList
 
 // Each file's columns follow the table's own column order.
 constexpr ReferenceList Lists[] = {
-    {u":/reference/nomencla.tsv", u"Nomencla"},
-    {u":/reference/provincias.tsv", u"Provincias"},
-    {u":/reference/paises.tsv", u"Paises"},
-    {u":/reference/tipodoc.tsv", u"TipoDoc"},
-    {u":/reference/estadocivil.tsv", u"EstadoCivil"},
-    {u":/reference/natjuridica.tsv", u"Nat_Juridica"},
-    {u":/reference/condiva.tsv", u"Cond_Iva"},
+    { u":/reference/nomencla.tsv", u"Nomencla" },
+    { u":/reference/provincias.tsv", u"Provincias" },
+    { u":/reference/paises.tsv", u"Paises" },
+    { u":/reference/tipodoc.tsv", u"TipoDoc" },
+    { u":/reference/estadocivil.tsv", u"EstadoCivil" },
+    { u":/reference/natjuridica.tsv", u"Nat_Juridica" },
+    { u":/reference/condiva.tsv", u"Cond_Iva" },
 };
 
 // The data lines of a delivered file, split at tabs; lines starting with "#" are comments.
@@ -65,7 +65,7 @@ bool loadList(QSqlDatabase db, const TableInfo& table, const QString& resource, 
     }
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("INSERT INTO ") + table.name + QStringLiteral(" (") + names.join(u',')
-                   + QStringLiteral(") VALUES (") + marks.join(u',') + u')'))
+            + QStringLiteral(") VALUES (") + marks.join(u',') + u')'))
         return fail(error, q.lastError().text());
     for (const QStringList& row : *rows) {
         if (row.size() != table.columns.size())
@@ -121,7 +121,7 @@ QList<MonthlyRate> deliveredMonthlyRates()
         const auto rate = Rate::fromPlain(row.value(1).trimmed());
         if (!month.isValid() || !rate)
             return {};
-        out.append({month, *rate});
+        out.append({ month, *rate });
     }
     return out;
 }
@@ -133,7 +133,8 @@ bool loadReferenceData(QSqlDatabase db, QString* error)
     for (const ReferenceList& list : Lists) {
         const auto table = schema.table(QString::fromUtf16(list.table));
         if (!table)
-            return fail(error, QStringLiteral("Falta la tabla ") + QString::fromUtf16(list.table) + QStringLiteral("."));
+            return fail(error,
+                QStringLiteral("Falta la tabla ") + QString::fromUtf16(list.table) + QStringLiteral("."));
         if (!loadList(db, *table, QString::fromUtf16(list.resource), error))
             return false;
     }

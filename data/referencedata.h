@@ -12,8 +12,8 @@ namespace ventrix {
 // One month of the late-payment rate history the program is delivered with.
 struct MonthlyRate
 {
-    QDate month;   // first day of the month
-    Rate rate;     // percent a month
+    QDate month; // first day of the month
+    Rate rate; // percent a month
 };
 
 // The delivered monthly rates, oldest first, without gaps.

@@ -23,8 +23,8 @@ ColumnKind columnKindOf(const QString& declaredType)
 
 int declaredWidth(const QString& declaredType)
 {
-    static const QRegularExpression width(QStringLiteral(R"(^\s*TEXT\s*\(\s*(\d+)\s*\))"),
-                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression width(
+        QStringLiteral(R"(^\s*TEXT\s*\(\s*(\d+)\s*\))"), QRegularExpression::CaseInsensitiveOption);
     const auto match = width.match(declaredType);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
@@ -48,7 +48,10 @@ QList<ColumnInfo> TableInfo::withPrefix(const QString& prefix) const
     return out;
 }
 
-SchemaCatalog::SchemaCatalog(QSqlDatabase db) : m_db(std::move(db)) {}
+SchemaCatalog::SchemaCatalog(QSqlDatabase db)
+    : m_db(std::move(db))
+{
+}
 
 QStringList SchemaCatalog::tableNames() const
 {

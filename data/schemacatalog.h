@@ -21,16 +21,16 @@ struct ColumnInfo
     QString name;
     QString declaredType;
     ColumnKind kind = ColumnKind::Other;
-    int width = 0;              // maximum length of TEXT(n) columns, 0 otherwise
+    int width = 0; // maximum length of TEXT(n) columns, 0 otherwise
     bool primaryKey = false;
 };
 
 struct TableInfo
 {
     QString name;
-    QList<ColumnInfo> columns;  // in the table's own order
+    QList<ColumnInfo> columns; // in the table's own order
 
-    const ColumnInfo* column(const QString& name) const;   // case-insensitive, as SQL is
+    const ColumnInfo* column(const QString& name) const; // case-insensitive, as SQL is
     // The columns whose names begin with prefix (case-insensitive), in table order.
     QList<ColumnInfo> withPrefix(const QString& prefix) const;
 };
@@ -48,7 +48,7 @@ public:
 
 private:
     QSqlDatabase m_db;
-    mutable QHash<QString, TableInfo> m_cache;   // keyed by lower-case name
+    mutable QHash<QString, TableInfo> m_cache; // keyed by lower-case name
 };
 
 }

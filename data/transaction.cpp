@@ -12,8 +12,8 @@ QAtomicInteger<quint32> savepointCounter;
 }
 
 Transaction::Transaction(QSqlDatabase db)
-    : m_db(std::move(db)),
-      m_savepoint(QStringLiteral("ventrix_tx_") + QString::number(savepointCounter.fetchAndAddRelaxed(1)))
+    : m_db(std::move(db))
+    , m_savepoint(QStringLiteral("ventrix_tx_") + QString::number(savepointCounter.fetchAndAddRelaxed(1)))
 {
     // A savepoint outside any transaction starts one; inside, it nests.
     m_active = run(QStringLiteral("SAVEPOINT ") + m_savepoint);

@@ -63,7 +63,8 @@ QVariant readLineEdit(const QLineEdit* edit)
     // A masked box with nothing typed still shows its separators: that is an empty field.
     const QString text = edit->text();
     if (!edit->inputMask().isEmpty()) {
-        const bool typed = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+        const bool typed
+            = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
         if (!typed)
             return {};
     }
@@ -98,7 +99,10 @@ QVariant readField(const QWidget* field)
 
 }
 
-FieldBinder::FieldBinder(QWidget* screen) : m_screen(screen) {}
+FieldBinder::FieldBinder(QWidget* screen)
+    : m_screen(screen)
+{
+}
 
 QString FieldBinder::columnOf(const QWidget* field)
 {

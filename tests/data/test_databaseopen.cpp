@@ -18,7 +18,10 @@ using namespace ventrix;
 
 namespace {
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s)
+{
+    return QString::fromUtf8(s);
+}
 
 QByteArray checksum(const QString& path)
 {
@@ -83,7 +86,7 @@ Refused openExpectingRefusal(const QString& path)
     Database db(qs("refusing"));
     const OpenResult r = db.open(path);
     db.close();
-    return {r, checksum(path) == before && !QFile::exists(path + qs("-wal"))};
+    return { r, checksum(path) == before && !QFile::exists(path + qs("-wal")) };
 }
 
 }
@@ -92,8 +95,10 @@ TEST(DatabaseOpen, VersionOneGainsAnEmptyPasswordColumnAndKeepsItsRows)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(qs("Impuest.db"));
-    rawExec(path, {qs("INSERT INTO CMD (CMD_Contribuyente) VALUES ('Pérez Juan')"),
-                   qs("INSERT INTO CMD (CMD_Contribuyente) VALUES ('Gómez Ana')")}, 1);
+    rawExec(path,
+        { qs("INSERT INTO CMD (CMD_Contribuyente) VALUES ('Pérez Juan')"),
+            qs("INSERT INTO CMD (CMD_Contribuyente) VALUES ('Gómez Ana')") },
+        1);
 
     Database db;
     ASSERT_TRUE(db.open(path).ok());
@@ -104,7 +109,8 @@ TEST(DatabaseOpen, VersionOneGainsAnEmptyPasswordColumnAndKeepsItsRows)
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), 2);
     EXPECT_EQ(q.value(1).toInt(), 0);
-    QSqlQuery type(qs("SELECT type FROM pragma_table_info('CMD') WHERE name = 'CMD_PassWord'"), db.connection());
+    QSqlQuery type(
+        qs("SELECT type FROM pragma_table_info('CMD') WHERE name = 'CMD_PassWord'"), db.connection());
     ASSERT_TRUE(type.next());
     EXPECT_EQ(type.value(0).toString(), qs("TEXT(20)"));
 }
@@ -130,6 +136,7 @@ TEST(DatabaseOpen, ReopeningAGoodDatabaseChangesNothingInItsData)
 {
     QTemporaryDir dir;
     const QString path = goodDatabase(dir);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { qs("Impuest.db") });
     Database db;
     ASSERT_TRUE(db.open(path).ok());
     QSqlQuery q(qs("SELECT COUNT(*) FROM Nomencla"), db.connection());
@@ -157,12 +164,12 @@ TEST(DatabaseOpen, BadFilesAreRefusedAndLeftUntouched)
     for (int i = middle; i < middle + page; ++i)
         corrupt[i] = char(0x5A);
     const QList<Case> cases = {
-        {"empty", QByteArray(), OpenFailure::NotADatabase},
-        {"text", QByteArray("CUIT;Nombre\r\n20-12345678-6;Pérez\r\n"), OpenFailure::NotADatabase},
-        {"zip", QByteArray("PK\x03\x04", 4) + QByteArray(5000, 'x'), OpenFailure::NotADatabase},
-        {"truncated", bytes.left(bytes.size() / 2 + 100), OpenFailure::Corrupt},
-        {"truncated at a page", bytes.left(4096 * 3), OpenFailure::Corrupt},
-        {"corrupt", corrupt, OpenFailure::Corrupt},
+        { "empty", QByteArray(), OpenFailure::NotADatabase },
+        { "text", QByteArray("CUIT;Nombre\r\n20-12345678-6;Pérez\r\n"), OpenFailure::NotADatabase },
+        { "zip", QByteArray("PK\x03\x04", 4) + QByteArray(5000, 'x'), OpenFailure::NotADatabase },
+        { "truncated", bytes.left(bytes.size() / 2 + 100), OpenFailure::Corrupt },
+        { "truncated at a page", bytes.left(4096 * 3), OpenFailure::Corrupt },
+        { "corrupt", corrupt, OpenFailure::Corrupt },
     };
     for (const Case& c : cases) {
         const QString path = dir.filePath(qs(c.name) + qs(".db"));
@@ -179,14 +186,15 @@ TEST(DatabaseOpen, ForeignAndFutureDatabasesAreRefusedUntouched)
 {
     QTemporaryDir dir;
     const QString foreign = dir.filePath(qs("foreign.db"));
-    rawExec(foreign, {qs("CREATE TABLE Clientes (Id INTEGER, Nombre TEXT)")});
+    rawExec(foreign, { qs("CREATE TABLE Clientes (Id INTEGER, Nombre TEXT)") });
     Refused r = openExpectingRefusal(foreign);
     EXPECT_EQ(r.result.failure, OpenFailure::NotADatabase);
     EXPECT_TRUE(r.untouched);
 
     const QString future = goodDatabase(dir);
-    rawExec(future, {qs("PRAGMA journal_mode = DELETE"),
-                     qs("PRAGMA user_version = %1").arg(Database::latestSchemaVersion() + 1)});
+    rawExec(future,
+        { qs("PRAGMA journal_mode = DELETE"),
+            qs("PRAGMA user_version = %1").arg(Database::latestSchemaVersion() + 1) });
     r = openExpectingRefusal(future);
     EXPECT_EQ(r.result.failure, OpenFailure::FutureVersion);
     EXPECT_TRUE(r.untouched);
@@ -222,5 +230,5 @@ TEST(DatabaseOpen, CreateRefusesAnExistingFileAndLeavesNoHalfBuiltFile)
     Database db;
     EXPECT_FALSE(db.create(path).ok());
     EXPECT_EQ(readFile(path), QByteArray("no tocar"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{qs("Impuest.db")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { qs("Impuest.db") });
 }

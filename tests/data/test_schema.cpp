@@ -30,15 +30,34 @@ int count(QSqlDatabase db, const QString& table)
     return q.next() ? q.value(0).toInt() : -1;
 }
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s)
+{
+    return QString::fromUtf8(s);
+}
 
 // The tables that hang from a taxpayer, each filled with one row per taxpayer by fillTaxpayer.
 const QStringList DependentTables = {
-    qs("Form_Cp01"), qs("Form_Cp01_Act"), qs("Form_Cp01_Act2"), qs("Form_Cp01_Act3"),
-    qs("Form_Cp01_Comercios"), qs("Form_Cp01_Com_Act"), qs("Form_Sid3"), qs("Form_Sid3_Act"),
-    qs("Retenciones"), qs("Percepciones"), qs("Compensaciones"), qs("PagoACuenta"), qs("CP02"),
-    qs("Cp02_ImpAnual"), qs("Cp02_AnticMin"), qs("Form_AgentRetencion"), qs("Form_AgentPercepcion"),
-    qs("Form_AgentCredito"), qs("Form_ARP"), qs("Form_PFP"), qs("Form_IB08"),
+    qs("Form_Cp01"),
+    qs("Form_Cp01_Act"),
+    qs("Form_Cp01_Act2"),
+    qs("Form_Cp01_Act3"),
+    qs("Form_Cp01_Comercios"),
+    qs("Form_Cp01_Com_Act"),
+    qs("Form_Sid3"),
+    qs("Form_Sid3_Act"),
+    qs("Retenciones"),
+    qs("Percepciones"),
+    qs("Compensaciones"),
+    qs("PagoACuenta"),
+    qs("CP02"),
+    qs("Cp02_ImpAnual"),
+    qs("Cp02_AnticMin"),
+    qs("Form_AgentRetencion"),
+    qs("Form_AgentPercepcion"),
+    qs("Form_AgentCredito"),
+    qs("Form_ARP"),
+    qs("Form_PFP"),
+    qs("Form_IB08"),
 };
 
 struct Taxpayer
@@ -48,27 +67,33 @@ struct Taxpayer
 
 Taxpayer fillTaxpayer(QSqlDatabase db, const QString& name)
 {
-    Taxpayer t{};
-    t.cmd = insert(db, qs("CMD"), {{qs("CMD_Contribuyente"), name}});
-    t.cp01 = insert(db, qs("Form_Cp01"), {{qs("CMD_ID"), t.cmd}, {qs("CP01_FechaPres"), qs("2026-01-05")}});
-    const QVariantMap activity{{qs("CP01_ID"), t.cp01}, {qs("Act_Codigo"), qs("621013")}};
-    for (const char* table : {"Form_Cp01_Act", "Form_Cp01_Act2", "Form_Cp01_Act3"})
+    Taxpayer t {};
+    t.cmd = insert(db, qs("CMD"), { { qs("CMD_Contribuyente"), name } });
+    t.cp01 = insert(
+        db, qs("Form_Cp01"), { { qs("CMD_ID"), t.cmd }, { qs("CP01_FechaPres"), qs("2026-01-05") } });
+    const QVariantMap activity { { qs("CP01_ID"), t.cp01 }, { qs("Act_Codigo"), qs("621013") } };
+    for (const char* table : { "Form_Cp01_Act", "Form_Cp01_Act2", "Form_Cp01_Act3" })
         insert(db, qs(table), activity);
-    t.com = insert(db, qs("Form_Cp01_Comercios"), {{qs("Cp01_ID"), t.cp01}, {qs("Com_Activ_Nombre"), name}});
-    insert(db, qs("Form_Cp01_Com_Act"), {{qs("Com_ID"), t.com}, {qs("Act_Codigo"), qs("631019")}});
-    t.sid = insert(db, qs("Form_Sid3"), {{qs("CP01_ID"), t.cp01}, {qs("Sid_Mes"), 3}, {qs("Sid_Año"), 2026}});
-    insert(db, qs("Form_Sid3_Act"), {{qs("Sid_ID"), t.sid}, {qs("SidAct_Codigo"), qs("621013")}});
-    for (const char* table : {"Retenciones", "Percepciones", "Compensaciones", "PagoACuenta"})
-        insert(db, qs(table), {{qs("Sid_ID"), t.sid}, {qs("Per_Monto"), 12345}, {qs("Per_Año"), qs("2026")}});
-    t.cp02 = insert(db, qs("CP02"), {{qs("CP01_ID"), t.cp01}, {qs("CP02_Periodo"), 2025}});
-    insert(db, qs("Cp02_ImpAnual"), {{qs("CP02_ID"), t.cp02}, {qs("CPIA_Codigo"), qs("621013")}});
-    insert(db, qs("Cp02_AnticMin"), {{qs("CP02_ID"), t.cp02}, {qs("CPAM_Mes"), qs("Enero")}});
-    t.ret = insert(db, qs("Form_AgentRetencion"), {{qs("CP01_ID"), t.cp01}, {qs("AgRet_Fecha_Retencion"), qs("2026-02-01")}});
-    t.per = insert(db, qs("Form_AgentPercepcion"), {{qs("CP01_ID"), t.cp01}, {qs("AgPer_Fecha_Percepcion"), qs("2026-02-01")}});
-    insert(db, qs("Form_AgentCredito"), {{qs("CP01_ID"), t.cp01}, {qs("AgRet_ID"), t.ret}});
-    insert(db, qs("Form_ARP"), {{qs("CP01_ID"), t.cp01}, {qs("Arp_Operacion"), qs("Retención")}});
-    insert(db, qs("Form_PFP"), {{qs("CP01_ID"), t.cp01}, {qs("PFP_CantCuotas"), 6}});
-    insert(db, qs("Form_IB08"), {{qs("CP01_ID"), t.cp01}, {qs("IB08_Importe"), 1000}});
+    t.com = insert(
+        db, qs("Form_Cp01_Comercios"), { { qs("Cp01_ID"), t.cp01 }, { qs("Com_Activ_Nombre"), name } });
+    insert(db, qs("Form_Cp01_Com_Act"), { { qs("Com_ID"), t.com }, { qs("Act_Codigo"), qs("631019") } });
+    t.sid = insert(
+        db, qs("Form_Sid3"), { { qs("CP01_ID"), t.cp01 }, { qs("Sid_Mes"), 3 }, { qs("Sid_Año"), 2026 } });
+    insert(db, qs("Form_Sid3_Act"), { { qs("Sid_ID"), t.sid }, { qs("SidAct_Codigo"), qs("621013") } });
+    for (const char* table : { "Retenciones", "Percepciones", "Compensaciones", "PagoACuenta" })
+        insert(db, qs(table),
+            { { qs("Sid_ID"), t.sid }, { qs("Per_Monto"), 12345 }, { qs("Per_Año"), qs("2026") } });
+    t.cp02 = insert(db, qs("CP02"), { { qs("CP01_ID"), t.cp01 }, { qs("CP02_Periodo"), 2025 } });
+    insert(db, qs("Cp02_ImpAnual"), { { qs("CP02_ID"), t.cp02 }, { qs("CPIA_Codigo"), qs("621013") } });
+    insert(db, qs("Cp02_AnticMin"), { { qs("CP02_ID"), t.cp02 }, { qs("CPAM_Mes"), qs("Enero") } });
+    t.ret = insert(db, qs("Form_AgentRetencion"),
+        { { qs("CP01_ID"), t.cp01 }, { qs("AgRet_Fecha_Retencion"), qs("2026-02-01") } });
+    t.per = insert(db, qs("Form_AgentPercepcion"),
+        { { qs("CP01_ID"), t.cp01 }, { qs("AgPer_Fecha_Percepcion"), qs("2026-02-01") } });
+    insert(db, qs("Form_AgentCredito"), { { qs("CP01_ID"), t.cp01 }, { qs("AgRet_ID"), t.ret } });
+    insert(db, qs("Form_ARP"), { { qs("CP01_ID"), t.cp01 }, { qs("Arp_Operacion"), qs("Retención") } });
+    insert(db, qs("Form_PFP"), { { qs("CP01_ID"), t.cp01 }, { qs("PFP_CantCuotas"), 6 } });
+    insert(db, qs("Form_IB08"), { { qs("CP01_ID"), t.cp01 }, { qs("IB08_Importe"), 1000 } });
     return t;
 }
 
@@ -118,7 +143,8 @@ TEST(Schema, EveryParentKeyIsIndexed)
 {
     test::TestDatabase t;
     QSqlQuery q(qs("SELECT m.name, f.\"from\" FROM sqlite_master m, pragma_foreign_key_list(m.name) f "
-                   "WHERE m.type = 'table'"), t.db());
+                   "WHERE m.type = 'table'"),
+        t.db());
     int checked = 0;
     while (q.next()) {
         const QString table = q.value(0).toString();
@@ -142,7 +168,8 @@ TEST(Schema, DeletingADeclarationOrPremisesOrAnnualFormRemovesOnlyItsOwnRows)
     fillTaxpayer(t.db(), qs("Gómez Ana"));
 
     ASSERT_TRUE(removeRow(t.db(), qs("Form_Sid3"), qs("Sid_ID"), a.sid));
-    for (const char* table : {"Form_Sid3", "Form_Sid3_Act", "Retenciones", "Percepciones", "Compensaciones", "PagoACuenta"})
+    for (const char* table :
+        { "Form_Sid3", "Form_Sid3_Act", "Retenciones", "Percepciones", "Compensaciones", "PagoACuenta" })
         EXPECT_EQ(count(t.db(), qs(table)), 1) << table;
 
     ASSERT_TRUE(removeRow(t.db(), qs("Form_Cp01_Comercios"), qs("Com_ID"), a.com));
@@ -180,9 +207,9 @@ TEST(Schema, ColumnsTheFormsNameAreSpelledAsTheyAre)
     const SchemaCatalog schema(t.db());
     const auto cp01 = schema.table(qs("Form_Cp01"));
     ASSERT_TRUE(cp01);
-    for (const char* name : {"CP01_PerJur_Res2_Cargo", "CP01_PerJur_Resp5_CUIT", "CP01_PerJur_Resp1_Monobloc",
-                             "CP01_PerJur_DuracionAños", "CP01_RegPubCom_Año", "CP01_Activ_Telefono3",
-                             "CP01_Activ_Nombre2", "CP01_DomFisc_Email"}) {
+    for (const char* name : { "CP01_PerJur_Res2_Cargo", "CP01_PerJur_Resp5_CUIT",
+             "CP01_PerJur_Resp1_Monobloc", "CP01_PerJur_DuracionAños", "CP01_RegPubCom_Año",
+             "CP01_Activ_Telefono3", "CP01_Activ_Nombre2", "CP01_DomFisc_Email" }) {
         const ColumnInfo* c = cp01->column(qs(name));
         ASSERT_TRUE(c) << name;
         EXPECT_EQ(c->name, qs(name));
@@ -195,6 +222,7 @@ TEST(Schema, ColumnsTheFormsNameAreSpelledAsTheyAre)
     EXPECT_TRUE(cp02->column(qs("CP02_ActEx_Año_5")));
     EXPECT_TRUE(schema.table(qs("Form_Sid3"))->column(qs("Sid_Año")));
     EXPECT_TRUE(schema.table(qs("PagoACuenta"))->column(qs("Per_Año")));
-    EXPECT_EQ(schema.table(qs("Form_AgentRetencion"))->column(qs("AgRet_Alicuota"))->kind, ColumnKind::Fixed4);
+    EXPECT_EQ(
+        schema.table(qs("Form_AgentRetencion"))->column(qs("AgRet_Alicuota"))->kind, ColumnKind::Fixed4);
     EXPECT_EQ(schema.table(qs("CMD"))->column(qs("CMD_NumAgenteRetencion"))->width, 6);
 }

@@ -17,10 +17,12 @@ using namespace ventrix;
 
 namespace {
 
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s)
+{
+    return QString::fromUtf8(s);
+}
 
-template <typename W>
-W* bound(QWidget* screen, const char* column)
+template <typename W> W* bound(QWidget* screen, const char* column)
 {
     auto* w = new W(screen);
     w->setObjectName(qs(column));
@@ -66,8 +68,9 @@ TEST(FieldBinder, ScreenFieldsRoundTripThroughTheDatabaseByPrefix)
     AccesoDatos data(t.db());
     Screen s;
     FieldBinder binder(&s.widget);
-    FieldBinder::fillList(s.docType, data.fillList(qs("SELECT TipoDoc, Descripcion FROM TipoDoc ORDER BY TipoDoc"),
-                                                   {}, qs("{Descripcion}"), qs("TipoDoc")));
+    FieldBinder::fillList(s.docType,
+        data.fillList(qs("SELECT TipoDoc, Descripcion FROM TipoDoc ORDER BY TipoDoc"), {},
+            qs("{Descripcion}"), qs("TipoDoc")));
     binder.applySizes(qs("CP01"), data.fieldSizes(qs("Form_Cp01"), qs("CP01")));
     EXPECT_EQ(s.name->maxLength(), 100);
     EXPECT_EQ(binder.fields(qs("CP01")).size(), 7);
@@ -83,25 +86,27 @@ TEST(FieldBinder, ScreenFieldsRoundTripThroughTheDatabaseByPrefix)
 
     const FieldValues typed = binder.read(qs("CP01"));
     EXPECT_FALSE(typed.contains(qs("PFP_ImporteDeuda")));
-    EXPECT_EQ(typed.value(qs("CP01_PerFis_TipoDoc")).toString(), qs("DNI"));   // the code, not the label
+    EXPECT_EQ(typed.value(qs("CP01_PerFis_TipoDoc")).toString(), qs("DNI")); // the code, not the label
 
-    const qint64 cmd = data.saveFields({qs("CMD"), qs("CMD_ID"), 0, {}, {}, qs("CMD"), {}}).key;
-    const SaveResult saved = data.saveFields({qs("Form_Cp01"), qs("CP01_ID"), 0, qs("CMD_ID"), cmd, qs("CP01"), typed});
+    const qint64 cmd = data.saveFields({ qs("CMD"), qs("CMD_ID"), 0, {}, {}, qs("CMD"), {} }).key;
+    const SaveResult saved
+        = data.saveFields({ qs("Form_Cp01"), qs("CP01_ID"), 0, qs("CMD_ID"), cmd, qs("CP01"), typed });
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-    const SaveResult plan = data.saveFields({qs("Form_PFP"), qs("PFP_ID"), 0, qs("CP01_ID"), saved.key, qs("PFP"),
-                                             binder.read(qs("PFP"))});
+    const SaveResult plan = data.saveFields(
+        { qs("Form_PFP"), qs("PFP_ID"), 0, qs("CP01_ID"), saved.key, qs("PFP"), binder.read(qs("PFP")) });
     ASSERT_TRUE(plan.ok) << plan.error.toStdString();
 
     binder.clear(qs("CP01"));
     EXPECT_TRUE(s.name->text().isEmpty());
     EXPECT_EQ(s.docType->currentIndex(), -1);
     EXPECT_FALSE(s.form->isChecked());
-    EXPECT_EQ(s.debt->text(), qs("1.234,50"));   // another table's field is left alone
+    EXPECT_EQ(s.debt->text(), qs("1.234,50")); // another table's field is left alone
     EXPECT_TRUE(binder.read(qs("CP01")).value(qs("CP01_CUIT")).isNull());
 
     FieldValues row;
-    ASSERT_EQ(data.loadFields(qs("SELECT * FROM Form_Cp01 WHERE CP01_ID = ?"), {saved.key}, qs("CP01"), row),
-              LoadStatus::Loaded);
+    ASSERT_EQ(
+        data.loadFields(qs("SELECT * FROM Form_Cp01 WHERE CP01_ID = ?"), { saved.key }, qs("CP01"), row),
+        LoadStatus::Loaded);
     binder.load(qs("CP01"), row);
     EXPECT_EQ(s.name->text(), qs("Pérez Juan"));
     EXPECT_EQ(s.cuit->text(), qs("20-12345678/6"));
@@ -112,8 +117,8 @@ TEST(FieldBinder, ScreenFieldsRoundTripThroughTheDatabaseByPrefix)
     EXPECT_EQ(s.email->toPlainText(), qs("juan@example.com"));
 
     s.debt->clear();
-    ASSERT_EQ(data.loadFields(qs("SELECT * FROM Form_PFP WHERE PFP_ID = ?"), {plan.key}, qs("PFP"), row),
-              LoadStatus::Loaded);
+    ASSERT_EQ(data.loadFields(qs("SELECT * FROM Form_PFP WHERE PFP_ID = ?"), { plan.key }, qs("PFP"), row),
+        LoadStatus::Loaded);
     EXPECT_EQ(row.value(qs("PFP_ImporteDeuda")).value<Money>(), Money::fromUnits(123450));
     binder.load(qs("PFP"), row);
     EXPECT_EQ(s.debt->text(), qs("1.234,50"));
