@@ -15,9 +15,13 @@ int usage(QTextStream& err, const QString& problem = {})
 
 }
 
+Command ratesCommand();
+
 QList<Command> commands()
 {
-    return {};
+    return {
+        ratesCommand(),
+    };
 }
 
 int run(QStringList args, QTextStream& out, QTextStream& err)
