@@ -2,6 +2,8 @@
 
 #include "common/regional.h"
 
+#include <QScopedValueRollback>
+
 namespace ventrix {
 
 IndicesModel::IndicesModel(QSqlDatabase db, QObject* parent) : QAbstractTableModel(parent), m_table(std::move(db))
@@ -10,6 +12,7 @@ IndicesModel::IndicesModel(QSqlDatabase db, QObject* parent) : QAbstractTableMod
 
 bool IndicesModel::reload()
 {
+    const QScopedValueRollback busy(m_changing, true);
     beginResetModel();
     m_rows.clear();
     m_total = m_table.count();
@@ -71,7 +74,7 @@ QVariant IndicesModel::headerData(int section, Qt::Orientation orientation, int 
 
 bool IndicesModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && m_rows.size() < m_total;
+    return !parent.isValid() && !m_changing && m_rows.size() < m_total;
 }
 
 void IndicesModel::fetchMore(const QModelIndex& parent)
@@ -84,6 +87,7 @@ void IndicesModel::fetchMore(const QModelIndex& parent)
         m_total = static_cast<int>(m_rows.size());
         return;
     }
+    const QScopedValueRollback busy(m_changing, true);
     const int first = static_cast<int>(m_rows.size());
     beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
     m_rows.append(page);

@@ -32,6 +32,8 @@ private:
     IndicesTable m_table;
     QList<IndexDay> m_rows;
     int m_total = 0;
+    // Views and checkers may ask for more rows from inside the change being announced.
+    bool m_changing = false;
 };
 
 }
