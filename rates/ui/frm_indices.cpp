@@ -63,6 +63,7 @@ void Frm_Indices::buildLayout()
 
     m_actualiza = new QPushButton(QStringLiteral("Actualizar &Indice"), this);
     m_actualiza->setObjectName(QStringLiteral("ActualizaIdx"));
+    m_actualiza->setMinimumWidth(140);
     m_help = new QPushButton(QStringLiteral("&Ayuda"), this);
     m_help->setObjectName(QStringLiteral("Com_Help"));
     m_salir = new QPushButton(QStringLiteral("&Salir"), this);
@@ -82,6 +83,7 @@ void Frm_Indices::buildLayout()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* layout = new QVBoxLayout(this);
@@ -157,6 +159,9 @@ void Frm_Indices::ActualizaIdx()
         rates::remindPendingMonth(m_proposal, today);
     }
     m_actualiza->setEnabled(true);
+    // Disabling the button moved the focus away; the next month starts again at its rate.
+    Tasa(Rate)->setFocus();
+    Tasa(Rate)->selectAll();
 }
 
 void Frm_Indices::done(int result)
