@@ -51,8 +51,8 @@ int main(int argc, char** argv)
         rates::CargaTasa(IndicesTable(database.db()), &next);
         QElapsedTimer timer;
         timer.start();
-        const auto outcome = rates::ActualizaIdx(
-            database.db(), {next->firstDay.month(), next->firstDay.year(), Rate::fromUnits(300)}, Clock::today());
+        const auto outcome = rates::ActualizaIdx(database.db(),
+            { next->firstDay.month(), next->firstDay.year(), Rate::fromUnits(300) }, Clock::today());
         append << timer.nsecsElapsed() / 1e6;
         if (outcome != rates::UpdateOutcome::Appended) {
             out << "append failed\n";

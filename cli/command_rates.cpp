@@ -20,7 +20,11 @@ const QString AddUsage = QStringLiteral("rates add MM/AAAA TASA [--recompute]");
 class PrintedMessages : public MessageService
 {
 public:
-    PrintedMessages(Context& context, bool yes) : m_context(context), m_yes(yes) {}
+    PrintedMessages(Context& context, bool yes)
+        : m_context(context)
+        , m_yes(yes)
+    {
+    }
 
     Answer show(const Message& message) override
     {
@@ -43,7 +47,8 @@ private:
 class MessageScope
 {
 public:
-    explicit MessageScope(MessageService* service) : m_previous(&MessageService::instance())
+    explicit MessageScope(MessageService* service)
+        : m_previous(&MessageService::instance())
     {
         MessageService::install(service);
     }
@@ -80,7 +85,7 @@ std::optional<std::pair<QString, QString>> splitPeriod(const QString& text)
     const auto match = period.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    return std::pair{match.captured(1), match.captured(2)};
+    return std::pair { match.captured(1), match.captured(2) };
 }
 
 int list(Context& context, QStringList args)
@@ -91,7 +96,8 @@ int list(Context& context, QStringList args)
         const auto month = period ? rates::monthValue(period->first) : std::nullopt;
         const auto year = period ? rates::yearValue(period->second) : std::nullopt;
         if (!month || !year) {
-            context.err << "Período inválido: " << args.at(1) << '\n' << "Uso: ventrix-cli " << ListUsage << '\n';
+            context.err << "Período inválido: " << args.at(1) << '\n'
+                        << "Uso: ventrix-cli " << ListUsage << '\n';
             return ExitUsage;
         }
         from = QDate(*year, *month, 1);
@@ -108,14 +114,14 @@ int list(Context& context, QStringList args)
         return ExitRefused;
     }
     for (const IndexDay& d : days)
-        context.out << regional::formatDate(d.fecha) << '\t' << d.indice.toDisplay() << '\t' << d.tasa.toDisplay()
-                    << '\n';
+        context.out << regional::formatDate(d.fecha) << '\t' << d.indice.toDisplay() << '\t'
+                    << d.tasa.toDisplay() << '\n';
     return ExitOk;
 }
 
 // The month, year and rate after the screen's field checks; nullopt (with the message) when one is refused.
-std::optional<rates::MonthEntry> readEntry(Context& context, const std::pair<QString, QString>& period,
-                                           const QString& rateText)
+std::optional<rates::MonthEntry> readEntry(
+    Context& context, const std::pair<QString, QString>& period, const QString& rateText)
 {
     const auto month = rates::monthValue(period.first);
     const auto year = rates::yearValue(period.second);
@@ -124,7 +130,7 @@ std::optional<rates::MonthEntry> readEntry(Context& context, const std::pair<QSt
         context.err << rates::msg::incompleteFields() << '\n';
         return std::nullopt;
     }
-    return rates::MonthEntry{*month, *year, *rate};
+    return rates::MonthEntry { *month, *year, *rate };
 }
 
 int add(Context& context, QStringList args)
@@ -161,22 +167,22 @@ int add(Context& context, QStringList args)
 
 Command ratesCommand()
 {
-    return {QStringLiteral("rates"), ListUsage + QStringLiteral(" | ") + AddUsage,
-            [](Context& context, const QStringList& args) {
-                if (args.isEmpty()) {
-                    context.err << "Uso: ventrix-cli " << ListUsage << '\n'
-                                << "     ventrix-cli " << AddUsage << '\n';
-                    return ExitUsage;
-                }
-                const QString sub = args.first();
-                if (sub == QStringLiteral("list"))
-                    return list(context, args.mid(1));
-                if (sub == QStringLiteral("add"))
-                    return add(context, args.mid(1));
+    return { QStringLiteral("rates"), ListUsage + QStringLiteral(" | ") + AddUsage,
+        [](Context& context, const QStringList& args) {
+            if (args.isEmpty()) {
                 context.err << "Uso: ventrix-cli " << ListUsage << '\n'
                             << "     ventrix-cli " << AddUsage << '\n';
                 return ExitUsage;
-            }};
+            }
+            const QString sub = args.first();
+            if (sub == QStringLiteral("list"))
+                return list(context, args.mid(1));
+            if (sub == QStringLiteral("add"))
+                return add(context, args.mid(1));
+            context.err << "Uso: ventrix-cli " << ListUsage << '\n'
+                        << "     ventrix-cli " << AddUsage << '\n';
+            return ExitUsage;
+        } };
 }
 
 }

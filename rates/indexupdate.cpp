@@ -56,7 +56,7 @@ bool isDue(QDate firstDay, QDate today)
 
 MonthProposal proposalAfter(const IndexDay& newest)
 {
-    return {firstOfMonth(newest.fecha.addDays(1)), newest.tasa};
+    return { firstOfMonth(newest.fecha.addDays(1)), newest.tasa };
 }
 
 bool CargaTasa(const IndicesTable& table, std::optional<MonthProposal>* out)

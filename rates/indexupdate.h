@@ -21,13 +21,13 @@ struct MonthEntry
 };
 
 enum class UpdateOutcome {
-    Appended,       // the month was added after the newest day
-    NotPublished,   // two or more months after the current one: nothing written
-    MissingMonth,   // an earlier month is still missing: nothing written
-    Recomputed,     // the month and every later day were deleted, to be entered again
-    Kept,           // the month was already there and the user kept it
-    Refused,        // the entry cannot be used: nothing written
-    Failed,         // the table could not be read or written: nothing changed
+    Appended, // the month was added after the newest day
+    NotPublished, // two or more months after the current one: nothing written
+    MissingMonth, // an earlier month is still missing: nothing written
+    Recomputed, // the month and every later day were deleted, to be entered again
+    Kept, // the month was already there and the user kept it
+    Refused, // the entry cannot be used: nothing written
+    Failed, // the table could not be read or written: nothing changed
 };
 
 // The month proposed to the user: the one after the newest day, with the newest day's rate.

@@ -6,7 +6,9 @@
 
 namespace ventrix {
 
-IndicesModel::IndicesModel(QSqlDatabase db, QObject* parent) : QAbstractTableModel(parent), m_table(std::move(db))
+IndicesModel::IndicesModel(QSqlDatabase db, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_table(std::move(db))
 {
 }
 

@@ -15,8 +15,8 @@ QString isoDate(QDate day)
 
 IndexDay rowDay(const QSqlQuery& q)
 {
-    return {QDate::fromString(q.value(0).toString(), Qt::ISODate), Index4::fromUnits(q.value(1).toLongLong()),
-            Rate::fromUnits(q.value(2).toLongLong())};
+    return { QDate::fromString(q.value(0).toString(), Qt::ISODate),
+        Index4::fromUnits(q.value(1).toLongLong()), Rate::fromUnits(q.value(2).toLongLong()) };
 }
 
 bool run(QSqlQuery& q, const QString& sql, const QVariantList& values)
@@ -55,7 +55,8 @@ bool IndicesTable::readOne(const QString& sql, const QVariantList& values, std::
 
 bool IndicesTable::newest(std::optional<IndexDay>* out) const
 {
-    return readOne(QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices ORDER BY Fecha DESC LIMIT 1"), {}, out);
+    return readOne(
+        QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices ORDER BY Fecha DESC LIMIT 1"), {}, out);
 }
 
 bool IndicesTable::oldest(std::optional<IndexDay>* out) const
@@ -65,24 +66,25 @@ bool IndicesTable::oldest(std::optional<IndexDay>* out) const
 
 bool IndicesTable::day(QDate fecha, std::optional<IndexDay>* out) const
 {
-    return readOne(QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices WHERE Fecha = ?"), {isoDate(fecha)}, out);
+    return readOne(
+        QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices WHERE Fecha = ?"), { isoDate(fecha) }, out);
 }
 
 bool IndicesTable::newestFirst(QDate before, int limit, QList<IndexDay>* out) const
 {
     if (!before.isValid()) {
         return readMany(QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices ORDER BY Fecha DESC LIMIT ?"),
-                        {limit}, out);
+            { limit }, out);
     }
     return readMany(
         QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices WHERE Fecha < ? ORDER BY Fecha DESC LIMIT ?"),
-        {isoDate(before), limit}, out);
+        { isoDate(before), limit }, out);
 }
 
 bool IndicesTable::since(QDate from, QList<IndexDay>* out) const
 {
     return readMany(QStringLiteral("SELECT Fecha, Indice, Tasa FROM Indices WHERE Fecha >= ? ORDER BY Fecha"),
-                    {isoDate(from)}, out);
+        { isoDate(from) }, out);
 }
 
 int IndicesTable::count() const
@@ -126,7 +128,7 @@ bool IndicesTable::append(const QList<IndexDay>& days)
 bool IndicesTable::removeFrom(QDate from)
 {
     QSqlQuery q(m_db);
-    if (!run(q, QStringLiteral("DELETE FROM Indices WHERE Fecha >= ?"), {isoDate(from)})) {
+    if (!run(q, QStringLiteral("DELETE FROM Indices WHERE Fecha >= ?"), { isoDate(from) })) {
         m_error = q.lastError().text();
         return false;
     }

@@ -14,7 +14,10 @@ namespace ventrix {
 class IndicesTable
 {
 public:
-    explicit IndicesTable(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit IndicesTable(QSqlDatabase db)
+        : m_db(std::move(db))
+    {
+    }
 
     // The newest day into *out (nullopt when the table is empty); false when it cannot be read.
     bool newest(std::optional<IndexDay>* out) const;

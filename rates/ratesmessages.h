@@ -68,14 +68,17 @@ inline QString beforeHistory(QDate oldestDay)
 
 inline QString pendingUpdate(QDate firstDay)
 {
-    return QStringLiteral("Ud. necesita actualizar el índice correspondinte a ") + monthDeYear(firstDay) + u'\n'
-        + QStringLiteral("Para ello debe ingresar la tasa correspondiente al período y luego hacer click en el "
-                         "botón \"Actualizar\"");
+    return QStringLiteral("Ud. necesita actualizar el índice correspondinte a ") + monthDeYear(firstDay)
+        + u'\n'
+        + QStringLiteral(
+            "Para ello debe ingresar la tasa correspondiente al período y luego hacer click en el "
+            "botón \"Actualizar\"");
 }
 
 inline QString leaveQuestion(QDate firstDay)
 {
-    return pendingUpdate(firstDay) + u'\n' + QStringLiteral("Desea comenzar el proceso de actualización ahora...");
+    return pendingUpdate(firstDay) + u'\n'
+        + QStringLiteral("Desea comenzar el proceso de actualización ahora...");
 }
 
 inline QString leaveQueryError()

@@ -22,7 +22,9 @@
 
 namespace ventrix {
 
-Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_db(std::move(db))
+Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent)
+    : QDialog(parent)
+    , m_db(std::move(db))
 {
     setObjectName(QStringLiteral("Frm_Indices"));
     setWindowTitle(rates::msg::windowTitle());
@@ -32,7 +34,7 @@ Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_
     connect(m_help, &QPushButton::clicked, this, [] { Ayuda_Contexto(helpid::Indices); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [] { Ayuda_Contexto(helpid::Indices); });
-    for (int field : {Rate, Month, Year}) {
+    for (int field : { Rate, Month, Year }) {
         Tasa(field)->installEventFilter(this);
         connect(Tasa(field), &QLineEdit::editingFinished, this, [this, field] { checkField(field); });
     }
@@ -42,12 +44,12 @@ Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_
 
 void Frm_Indices::buildLayout()
 {
-    const std::array<QString, 3> labels{QStringLiteral("Tasa mensual (%):"), QStringLiteral("Mes:"),
-                                        QStringLiteral("Año:")};
-    const std::array<int, 3> widths{90, 44, 64};
+    const std::array<QString, 3> labels { QStringLiteral("Tasa mensual (%):"), QStringLiteral("Mes:"),
+        QStringLiteral("Año:") };
+    const std::array<int, 3> widths { 90, 44, 64 };
     auto* box = new QGroupBox(QStringLiteral("Tasa publicada por la A.G.T."), this);
     auto* fields = new QHBoxLayout(box);
-    for (int field : {Rate, Month, Year}) {
+    for (int field : { Rate, Month, Year }) {
         auto* edit = new QLineEdit(box);
         edit->setObjectName(QStringLiteral("Tasa_%1").arg(field));
         edit->setAlignment(Qt::AlignRight);
@@ -141,7 +143,7 @@ void Frm_Indices::checkField(int field)
 
 void Frm_Indices::ActualizaIdx()
 {
-    for (int field : {Rate, Month, Year})
+    for (int field : { Rate, Month, Year })
         checkField(field);
     const auto rate = rates::rateValue(Tasa(Rate)->text());
     const auto month = rates::monthValue(Tasa(Month)->text());
@@ -152,7 +154,7 @@ void Frm_Indices::ActualizaIdx()
     }
     m_actualiza->setEnabled(false);
     const QDate today = Clock::today();
-    const auto outcome = rates::ActualizaIdx(m_db, {*month, *year, *rate}, today);
+    const auto outcome = rates::ActualizaIdx(m_db, { *month, *year, *rate }, today);
     if (outcome != rates::UpdateOutcome::NotPublished && outcome != rates::UpdateOutcome::Refused) {
         CargarGrilla();
         CargaTasa();

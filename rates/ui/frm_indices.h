@@ -47,7 +47,7 @@ private:
     void showProposal(const rates::MonthProposal& proposal);
 
     QSqlDatabase m_db;
-    std::array<QLineEdit*, 3> m_tasa{};
+    std::array<QLineEdit*, 3> m_tasa {};
     QPushButton* m_actualiza = nullptr;
     QPushButton* m_salir = nullptr;
     QPushButton* m_help = nullptr;

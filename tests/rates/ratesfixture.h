@@ -31,13 +31,13 @@ protected:
     {
         std::optional<IndexDay> d;
         EXPECT_TRUE(table().newest(&d));
-        return d.value_or(IndexDay{});
+        return d.value_or(IndexDay {});
     }
     IndexDay dayOf(QDate fecha) const
     {
         std::optional<IndexDay> d;
         EXPECT_TRUE(table().day(fecha, &d));
-        return d.value_or(IndexDay{});
+        return d.value_or(IndexDay {});
     }
 
     TestDatabase m_database;

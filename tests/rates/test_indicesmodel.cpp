@@ -28,6 +28,6 @@ TEST_F(IndicesModelTest, ReadsTheWholeTableNewestFirstAPageAtATime)
     std::optional<IndexDay> oldest;
     ASSERT_TRUE(table().oldest(&oldest));
     EXPECT_EQ(model.dayAt(last).fecha, oldest->fecha);
-    EXPECT_EQ(model.dayAt(IndicesModel::PageSize).fecha,
-              model.dayAt(IndicesModel::PageSize - 1).fecha.addDays(-1));
+    EXPECT_EQ(
+        model.dayAt(IndicesModel::PageSize).fecha, model.dayAt(IndicesModel::PageSize - 1).fecha.addDays(-1));
 }

@@ -18,8 +18,8 @@ class RecordingHelp : public HelpService
 {
 public:
     void openContext(int id) override { contexts.append(id); }
-    void openIndex() override {}
-    void close() override {}
+    void openIndex() override { }
+    void close() override { }
     QList<int> contexts;
 };
 
@@ -120,7 +120,8 @@ TEST_F(FrmIndicesTest, LeavingWhileAMonthIsDueAsksAndYesKeepsTheScreenOpen)
     QTest::mouseClick(button(*screen, "Command1"), Qt::LeftButton);
     EXPECT_TRUE(screen->isVisible());
     ASSERT_EQ(m_messages.shown().size(), 1);
-    EXPECT_TRUE(m_messages.last().endsWith(QStringLiteral("\nDesea comenzar el proceso de actualización ahora...")));
+    EXPECT_TRUE(
+        m_messages.last().endsWith(QStringLiteral("\nDesea comenzar el proceso de actualización ahora...")));
     EXPECT_EQ(field(*screen, "Tasa_1")->text(), QStringLiteral("11")) << "the month due is proposed";
 
     m_messages.answer(Answer::No);
@@ -139,13 +140,14 @@ TEST_F(FrmIndicesTest, ANotPublishedMonthLeavesTheFieldsAndHelpOpensItsPage)
     type(field(*screen, "Tasa_2"), QStringLiteral("27"));
 
     QTest::mouseClick(button(*screen, "ActualizaIdx"), Qt::LeftButton);
-    EXPECT_EQ(m_messages.texts(), QStringList{QStringLiteral("Según la fecha de su sistema Ud. está tratando de "
-                                                             "actualizar el índice de un més que aún no se ha "
-                                                             "publicado...")});
+    EXPECT_EQ(m_messages.texts(),
+        QStringList { QStringLiteral("Según la fecha de su sistema Ud. está tratando de "
+                                     "actualizar el índice de un més que aún no se ha "
+                                     "publicado...") });
     EXPECT_EQ(field(*screen, "Tasa_1")->text(), QStringLiteral("2"));
 
     QTest::mouseClick(button(*screen, "Com_Help"), Qt::LeftButton);
     QTest::keyClick(screen.get(), Qt::Key_F1);
     HelpService::install(nullptr);
-    EXPECT_EQ(help.contexts, (QList<int>{helpid::Indices, helpid::Indices}));
+    EXPECT_EQ(help.contexts, (QList<int> { helpid::Indices, helpid::Indices }));
 }
