@@ -42,6 +42,13 @@ Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent)
     CargaTasa();
 }
 
+Frm_Indices::~Frm_Indices()
+{
+    // The fields lose the focus while the dialog is torn down; their checks must not run then.
+    for (QLineEdit* field : m_tasa)
+        field->disconnect(this);
+}
+
 void Frm_Indices::buildLayout()
 {
     const std::array<QString, 3> labels { QStringLiteral("Tasa mensual (%):"), QStringLiteral("Mes:"),

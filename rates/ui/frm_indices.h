@@ -25,6 +25,7 @@ public:
     enum Field { Rate = 0, Month = 1, Year = 2 };
 
     explicit Frm_Indices(QSqlDatabase db, QWidget* parent = nullptr);
+    ~Frm_Indices() override;
 
     void CargarGrilla();
     // Proposes the month after the newest day and the newest day's rate.
