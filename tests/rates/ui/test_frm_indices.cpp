@@ -71,8 +71,10 @@ TEST_F(FrmIndicesTest, TypingTheRateAndPressingUpdateAppendsTheProposedMonth)
     type(field(*screen, "Tasa_0"), QStringLiteral("3.2"));
     EXPECT_EQ(field(*screen, "Tasa_0")->text(), QStringLiteral("3,20"));
     EXPECT_TRUE(field(*screen, "Tasa_1")->hasFocus()) << "Enter moves to the next field";
-
-    QTest::mouseClick(button(*screen, "ActualizaIdx"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(button(*screen, "ActualizaIdx")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
     EXPECT_TRUE(m_messages.shown().isEmpty()) << m_messages.last().toStdString();
     EXPECT_EQ(cell(*screen, 0, 0), QStringLiteral("31/12/2026"));
