@@ -18,12 +18,15 @@ int usage(QTextStream& err, const QString& problem = {})
 
 }
 
+Command ratesCommand();
+
 QList<Command> commands()
 {
     return {
         checkIdCommand(),
         scrambleCommand(),
         unscrambleCommand(),
+        ratesCommand(),
     };
 }
 
