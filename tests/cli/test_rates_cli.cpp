@@ -20,6 +20,9 @@ protected:
         {
             test::TestDatabase seed(QStringLiteral("seed"));
             ASSERT_TRUE(IndicesTable(seed.db()).removeFrom(QDate(2026, 12, 1)));
+            std::optional<IndexDay> last;
+            ASSERT_TRUE(IndicesTable(seed.db()).day(QDate(2026, 11, 30), &last) && last);
+            m_novemberRate = u'\t' + last->tasa.toDisplay();
             seed.database().close();
             ASSERT_TRUE(QFile::copy(seed.path(), QDir(m_dir.path()).filePath(QStringLiteral("Impuest.db"))));
         }
@@ -43,6 +46,7 @@ protected:
     FixedClock m_clock { QDate(2026, 12, 10) };
     QString m_out;
     QString m_err;
+    QString m_novemberRate;   // "\t" + the delivered rate of November 2026
 };
 
 QStringList args(std::initializer_list<const char*> list)
@@ -60,7 +64,7 @@ TEST_F(RatesCli, ListsOneLinePerDayFromTheGivenMonth)
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk) << m_err.toStdString();
     ASSERT_EQ(lines().size(), 30);
     EXPECT_TRUE(lines().front().startsWith(QStringLiteral("01/11/2026\t")));
-    EXPECT_TRUE(lines().back().endsWith(QStringLiteral("\t3,00")));
+    EXPECT_TRUE(lines().back().endsWith(m_novemberRate));
     EXPECT_EQ(lines().back().split(u'\t').at(1).section(u',', 1).size(), 4) << "four decimals";
 }
 
@@ -86,7 +90,7 @@ TEST_F(RatesCli, AnEnteredMonthIsReplacedOnlyWithRecompute)
     EXPECT_EQ(run(args({ "add", "11/26", "2.5" })), cli::ExitRefused);
     EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes Noviembre 2026")));
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
-    EXPECT_TRUE(lines().front().endsWith(QStringLiteral("\t3,00")));
+    EXPECT_TRUE(lines().front().endsWith(m_novemberRate));
 
     EXPECT_EQ(run(args({ "add", "11/26", "2.5", "--recompute" })), cli::ExitOk) << m_err.toStdString();
     EXPECT_TRUE(m_out.contains(
