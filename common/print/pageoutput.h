@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace ventrix::print {
+
+class PrintableForm;
+
+// Sends a form's pages to a paged device (printer or PDF) after reading back every barcode at the
+// device's resolution, and writes PDF files whole or not at all.
+class PageOutput
+{
+public:
+    // Draws every page and reads back their barcodes as they would come out at dpi, without output.
+    // Empty when all read correctly, else the message that stops the print.
+    static QString check(PrintableForm& form, qreal dpi);
+
+    // Checks, then paints all pages on the device (whose page layout is set to the form's).
+    // False after showing the problem through the message service; nothing was painted then.
+    [[nodiscard]] static bool print(PrintableForm& form, QPagedPaintDevice& device);
+
+    // Checks and writes the pages as a PDF at path (temporary file renamed at the end).
+    [[nodiscard]] static bool writePdf(PrintableForm& form, const QString& path, int dpi = 1200);
+
+    // One page painted into an image at dpi (white background), for screens and tests.
+    static QImage renderPage(PrintableForm& form, int page, qreal dpi);
+
+private:
+    static void paintAll(PrintableForm& form, QPagedPaintDevice& device);
+};
+
+}
