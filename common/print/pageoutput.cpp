@@ -56,7 +56,10 @@ bool PageOutput::print(PrintableForm& form, QPagedPaintDevice& device)
         fail(problem);
         return false;
     }
-    paintAll(form, device);
+    // The paper stays the one the user chose; the form only turns it.
+    device.setPageOrientation(form.orientation());
+    device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    paint(form, device);
     return true;
 }
 
@@ -105,6 +108,11 @@ QImage PageOutput::renderPage(PrintableForm& form, int page, qreal dpi)
 void PageOutput::paintAll(PrintableForm& form, QPagedPaintDevice& device)
 {
     device.setPageLayout(form.pageLayout());
+    paint(form, device);
+}
+
+void PageOutput::paint(PrintableForm& form, QPagedPaintDevice& device)
+{
     QPainter painter(&device);
     for (int page = 0; page < form.pageCount(); ++page) {
         if (page > 0)

@@ -18,7 +18,7 @@ public:
     // Empty when all read correctly, else the message that stops the print.
     static QString check(PrintableForm& form, qreal dpi);
 
-    // Checks, then paints all pages on the device (whose page layout is set to the form's).
+    // Checks, then paints all pages on the device, on the paper chosen for it turned as the form wants.
     // False after showing the problem through the message service; nothing was painted then.
     [[nodiscard]] static bool print(PrintableForm& form, QPagedPaintDevice& device);
 
@@ -28,8 +28,11 @@ public:
     // One page painted into an image at dpi (white background), for screens and tests.
     static QImage renderPage(PrintableForm& form, int page, qreal dpi);
 
-private:
+    // Paints all pages without checking on the form's own A4 layout (the preview's pages).
     static void paintAll(PrintableForm& form, QPagedPaintDevice& device);
+
+private:
+    static void paint(PrintableForm& form, QPagedPaintDevice& device);
 };
 
 }

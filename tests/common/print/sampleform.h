@@ -48,7 +48,7 @@ public:
     QString record = d3Record();
     QString bankDigits = agentPaymentCode();
     qreal printerDpi = 300;
-    qreal x = 232;   // 24 cm would run the symbol past a landscape A4 sheet's edge
+    qreal manchaX = 232;   // 24 cm would run the symbol past a landscape A4 sheet's edge
     ManchaLayout lastLayout;
 
     QString documentName() const override { return QStringLiteral("Formulario de prueba"); }
@@ -78,7 +78,7 @@ public:
         canvas.box(QRectF(60, 44, 100, 120));
         canvas.line(60, 50, 160, 50);
         ManchaPlacement place = ManchaPlacement::monthlyDeclaration(printerDpi);
-        place.topLeftMm.setX(x);
+        place.topLeftMm.setX(manchaX);
         lastLayout = Imp_Mancha(canvas, record, place);
         canvas.setFont(QStringLiteral("Arial"), 8);
         (void)drawBankBarcode(canvas, bankDigits, QRectF(100, 170, 90, 14));

@@ -89,7 +89,7 @@ TEST(PageOutput, SelfCheckPassesGoodPagesAndStopsBrokenOnes)
 
     // At 24 cm from the left the symbol runs past a landscape sheet's edge.
     SampleForm offEdge;
-    offEdge.x = 240;
+    offEdge.manchaX = 240;
     EXPECT_TRUE(PageOutput::check(offEdge, 300).contains(QStringLiteral("fuera de la hoja")));
 
     // Too coarse an output to resolve the modules is refused, not printed.
