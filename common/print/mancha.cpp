@@ -6,7 +6,11 @@
 
 #include <zint.h>
 
+#include <QMutex>
+
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <optional>
 
 namespace ventrix::print {
@@ -92,18 +96,38 @@ ManchaLayout single(const BarcodeSymbol& s, const ManchaPlacement& p, int level,
     return layout;
 }
 
+// The fewest columns (from 7 up to maxColumns) whose symbol fits the space at this level.
+std::optional<ManchaLayout> fewestColumns(const QString& text, const ManchaPlacement& p, int level,
+                                          int maxColumns)
+{
+    const auto widest = encode(text, {level, maxColumns, 0});
+    if (!widest || !fits(sizeMm(*widest, p.scale), p.spaceMm))
+        return std::nullopt;
+    // More columns never need more rows, so the height test is monotonic: bisect.
+    int low = kStandardColumns;
+    int high = maxColumns;
+    BarcodeSymbol best = *widest;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        const auto s = encode(text, {level, mid, 0});
+        if (s && fits(sizeMm(*s, p.scale), p.spaceMm)) {
+            high = mid;
+            best = *s;
+        } else {
+            low = mid + 1;
+        }
+    }
+    return single(best, p, level, high);
+}
+
 std::optional<ManchaLayout> tryGrown(const QString& text, const ManchaPlacement& p)
 {
     const int maxColumns = columnsFor(p.spaceMm.width(), p.scale);
+    if (maxColumns < kStandardColumns)
+        return std::nullopt;
     for (int level = kStandardLevel; level >= kLowestLevel; --level) {
-        for (int columns = kStandardColumns; columns <= maxColumns; ++columns) {
-            const auto s = encode(text, {level, columns, 0});
-            if (!s)
-                continue;   // too long for this many columns at this level
-            if (fits(sizeMm(*s, p.scale), p.spaceMm))
-                return single(*s, p, level, columns);
-            // too tall: more columns give fewer rows
-        }
+        if (auto layout = fewestColumns(text, p, level, maxColumns))
+            return layout;
     }
     return std::nullopt;
 }
@@ -178,7 +202,7 @@ QString manchaText(const QString& record)
     return out;
 }
 
-ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placement)
+ManchaLayout layoutFresh(const QString& record, const ManchaPlacement& placement)
 {
     const QString text = manchaText(record);
     ManchaPlacement p = placement;
@@ -195,6 +219,36 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
     if (auto sequence = trySequences(text, p))
         return *sequence;
     return {{}, 0, 0, 0, texts::manchaTooLong(int(record.size()))};
+}
+
+ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placement)
+{
+    // A page is drawn twice (read-back, then output) and the preview draws it again: remember the
+    // last few layouts, long records take a while to fit.
+    struct Entry
+    {
+        QString record;
+        ManchaPlacement placement;
+        ManchaLayout layout;
+    };
+    static QMutex mutex;
+    static std::deque<Entry> recent;
+    const auto same = [&](const Entry& e) {
+        return e.record == record && e.placement.topLeftMm == placement.topLeftMm
+               && e.placement.scale == placement.scale && e.placement.spaceMm == placement.spaceMm;
+    };
+    {
+        QMutexLocker lock(&mutex);
+        const auto found = std::find_if(recent.begin(), recent.end(), same);
+        if (found != recent.end())
+            return found->layout;
+    }
+    ManchaLayout layout = layoutFresh(record, placement);
+    QMutexLocker lock(&mutex);
+    recent.push_front({record, placement, layout});
+    if (recent.size() > 8)
+        recent.pop_back();
+    return layout;
 }
 
 ManchaLayout Imp_Mancha(PageCanvas& canvas, const QString& record, const ManchaPlacement& placement)

@@ -2,7 +2,6 @@
 
 #include "common/print/printfonts.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -13,9 +12,16 @@ PageCanvas::PageCanvas(QPainter& painter)
     : m_painter(painter)
     , m_dpi(painter.device() ? painter.device()->logicalDpiX() : 300)
     , m_font(PrintFonts::font(QStringLiteral("Arial"), 10))
+    , m_metrics(m_font, painter.device())
 {
     m_painter.setFont(m_font);
     applyPen();
+}
+
+void PageCanvas::fontChanged()
+{
+    m_painter.setFont(m_font);
+    m_metrics = QFontMetricsF(m_font, m_painter.device());
 }
 
 void PageCanvas::setFont(const QString& name, qreal points, bool bold)
@@ -25,44 +31,51 @@ void PageCanvas::setFont(const QString& name, qreal points, bool bold)
 
 void PageCanvas::setFont(const QFont& font)
 {
+    if (font == m_font)
+        return;
     m_font = font;
-    m_painter.setFont(m_font);
+    fontChanged();
 }
 
 void PageCanvas::setBold(bool bold)
 {
+    if (m_font.bold() == bold)
+        return;
     m_font.setBold(bold);
-    m_painter.setFont(m_font);
+    fontChanged();
 }
 
 qreal PageCanvas::textWidth(const QString& text) const
 {
-    const QFontMetricsF metrics(m_font, m_painter.device());
-    return metrics.horizontalAdvance(text) * 25.4 / m_dpi;
+    return m_metrics.horizontalAdvance(text) * 25.4 / m_dpi;
 }
 
 qreal PageCanvas::lineHeight() const
 {
-    const QFontMetricsF metrics(m_font, m_painter.device());
-    return metrics.height() * 25.4 / m_dpi;
+    return m_metrics.height() * 25.4 / m_dpi;
 }
 
 void PageCanvas::text(qreal x, qreal y, const QString& text)
 {
-    const QFontMetricsF metrics(m_font, m_painter.device());
+    if (m_collectOnly)
+        return;
     const QPointF at = toDevice(x, y);
     m_painter.setPen(m_color);
-    m_painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    m_painter.drawText(QPointF(at.x(), at.y() + m_metrics.ascent()), text);
 }
 
 void PageCanvas::text(const QRectF& boxMm, const QString& text, Qt::Alignment align)
 {
+    if (m_collectOnly)
+        return;
     m_painter.setPen(m_color);
     m_painter.drawText(toDevice(boxMm), int(align), text);
 }
 
 void PageCanvas::box(const QRectF& mm)
 {
+    if (m_collectOnly)
+        return;
     applyPen();
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(toDevice(mm));
@@ -70,6 +83,8 @@ void PageCanvas::box(const QRectF& mm)
 
 void PageCanvas::roundedFrame(const QRectF& mm, qreal radiusMm)
 {
+    if (m_collectOnly)
+        return;
     applyPen();
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRoundedRect(toDevice(mm), toDevice(radiusMm), toDevice(radiusMm));
@@ -77,6 +92,8 @@ void PageCanvas::roundedFrame(const QRectF& mm, qreal radiusMm)
 
 void PageCanvas::fill(const QRectF& mm, const QColor& color)
 {
+    if (m_collectOnly)
+        return;
     m_painter.fillRect(toDevice(mm), color);
 }
 
@@ -88,12 +105,16 @@ void PageCanvas::greyFill(const QRectF& mm, int percentBlack)
 
 void PageCanvas::line(qreal x1, qreal y1, qreal x2, qreal y2)
 {
+    if (m_collectOnly)
+        return;
     applyPen();
     m_painter.drawLine(toDevice(x1, y1), toDevice(x2, y2));
 }
 
 void PageCanvas::image(const QRectF& mm, const QImage& image)
 {
+    if (m_collectOnly)
+        return;
     m_painter.drawImage(toDevice(mm), image);
 }
 
@@ -125,7 +146,8 @@ QString PageCanvas::alineaString(qreal x, qreal y, qreal widthMm, const QString&
 void PageCanvas::barcode(const PlacedBarcode& placed)
 {
     const QRectF onPage = placed.rectMm.translated(m_origin);
-    paintSymbol(m_painter, placed.symbol, toDevice(placed.rectMm));
+    if (!m_collectOnly)
+        paintSymbol(m_painter, placed.symbol, toDevice(placed.rectMm));
     m_barcodes.append({placed.symbol, onPage});
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -27,6 +28,9 @@ class PageCanvas
 {
 public:
     explicit PageCanvas(QPainter& painter);
+
+    // A canvas that only measures and collects barcodes, drawing nothing (the read-back pass).
+    void setCollectOnly(bool on) { m_collectOnly = on; }
 
     QPainter& painter() { return m_painter; }
     qreal dpi() const { return m_dpi; }
@@ -73,11 +77,14 @@ public:
 
 private:
     void applyPen();
+    void fontChanged();
 
     QPainter& m_painter;
     qreal m_dpi;
     QPointF m_origin;
     QFont m_font;
+    QFontMetricsF m_metrics;
+    bool m_collectOnly = false;
     qreal m_penMm = 0.2;
     QColor m_color = Qt::black;
     QList<PlacedBarcode> m_barcodes;

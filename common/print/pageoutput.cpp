@@ -12,10 +12,22 @@
 #include <QPicture>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ventrix::print {
 namespace {
+
+// A PDF has no resolution of its own: it is read back as the usual office printer would print it,
+// the coarsest resolution at which the forms use their normal module size.
+constexpr qreal kPdfCheckDpi = 300;
+// Above this every module spans enough dots that a finer read-back adds cost, not certainty.
+constexpr qreal kMaxCheckDpi = 600;
+
+qreal checkDpi(qreal deviceDpi)
+{
+    return std::min(deviceDpi, kMaxCheckDpi);
+}
 
 // A symbol cut by the sheet's edge (or without its quiet zone) cannot be read at the counter.
 QString offSheet(const QList<PlacedBarcode>& barcodes, const QRectF& sheetMm)
@@ -38,6 +50,7 @@ QString PageOutput::check(PrintableForm& form, qreal dpi)
         QPicture scratch;
         QPainter painter(&scratch);
         PageCanvas canvas(painter);
+        canvas.setCollectOnly(true);
         form.paintPage(page, canvas);
         painter.end();
         QString problem = offSheet(canvas.barcodes(), form.pageLayout().fullRect(QPageLayout::Millimeter));
@@ -51,7 +64,7 @@ QString PageOutput::check(PrintableForm& form, qreal dpi)
 
 bool PageOutput::print(PrintableForm& form, QPagedPaintDevice& device)
 {
-    const QString problem = check(form, device.logicalDpiX());
+    const QString problem = check(form, checkDpi(device.logicalDpiX()));
     if (!problem.isEmpty()) {
         fail(problem);
         return false;
@@ -65,7 +78,7 @@ bool PageOutput::print(PrintableForm& form, QPagedPaintDevice& device)
 
 bool PageOutput::writePdf(PrintableForm& form, const QString& path, int dpi)
 {
-    const QString problem = check(form, dpi);
+    const QString problem = check(form, kPdfCheckDpi);
     if (!problem.isEmpty()) {
         fail(problem);
         return false;

@@ -18,11 +18,13 @@ public:
     // Empty when all read correctly, else the message that stops the print.
     static QString check(PrintableForm& form, qreal dpi);
 
-    // Checks, then paints all pages on the device, on the paper chosen for it turned as the form wants.
+    // Checks (at the device's resolution, at most 600 dpi), then paints all pages on the device, on
+    // the paper chosen for it turned as the form wants.
     // False after showing the problem through the message service; nothing was painted then.
     [[nodiscard]] static bool print(PrintableForm& form, QPagedPaintDevice& device);
 
-    // Checks and writes the pages as a PDF at path (temporary file renamed at the end).
+    // Checks (as printed at 300 dpi) and writes the pages as a PDF at path (temporary file renamed
+    // at the end).
     [[nodiscard]] static bool writePdf(PrintableForm& form, const QString& path, int dpi = 1200);
 
     // One page painted into an image at dpi (white background), for screens and tests.
