@@ -1,6 +1,7 @@
 #include "common/print/bankbarcode.h"
 
 #include "common/print/pagecanvas.h"
+#include "common/print/printtexts.h"
 #include "common/print/zintsymbol.h"
 
 #include <zint.h>
@@ -35,8 +36,10 @@ BarcodeSymbol bankBarcode(const QString& digits)
 bool drawBankBarcode(PageCanvas& canvas, const QString& digits, const QRectF& boxMm)
 {
     const BarcodeSymbol symbol = bankBarcode(digits);
-    if (symbol.isNull())
+    if (symbol.isNull()) {
+        canvas.reportProblem(texts::bankCodeNotDigits(digits));
         return false;
+    }
     const qreal textHeight = canvas.lineHeight();
     const QRectF bars(boxMm.left(), boxMm.top(), boxMm.width(), std::max(boxMm.height() - textHeight, 1.0));
     canvas.barcode({symbol, bars});

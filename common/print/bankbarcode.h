@@ -15,7 +15,8 @@ class PageCanvas;
 BarcodeSymbol bankBarcode(const QString& digits);
 
 // Draws the bank barcode scaled into the box (millimetres), the digits printed centred under the
-// bars in the canvas's current font. Returns false, drawing nothing, when the text is not digits.
+// bars in the canvas's current font. Returns false, drawing nothing and marking the page as not
+// printable, when the text is not digits.
 [[nodiscard]] bool drawBankBarcode(PageCanvas& canvas, const QString& digits, const QRectF& boxMm);
 
 }

@@ -36,9 +36,10 @@ QString checkOne(const PlacedBarcode& placed, qreal dpi)
     hints.setTryDownscale(false);
     ZXing::Result r = ZXing::ReadBarcode(view(image), hints);
     if (!r.isValid()) {
-        // A pure-image read can miss an otherwise readable symbol; try the full search once.
+        // A pure-image read can miss an otherwise readable symbol; try the full search once. (The
+        // many-line search of linear symbols trips an assertion in this reader, so not for them.)
         hints.setIsPure(false);
-        hints.setTryHarder(true);
+        hints.setTryHarder(s.kind == BarcodeSymbol::Kind::Pdf417);
         r = ZXing::ReadBarcode(view(image), hints);
     }
     if (!r.isValid())

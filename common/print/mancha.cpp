@@ -254,6 +254,8 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
 ManchaLayout Imp_Mancha(PageCanvas& canvas, const QString& record, const ManchaPlacement& placement)
 {
     ManchaLayout layout = layoutMancha(record, placement);
+    if (!layout.ok())
+        canvas.reportProblem(layout.error);
     for (const PlacedBarcode& placed : std::as_const(layout.symbols))
         canvas.barcode(placed);
     return layout;

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -70,6 +71,9 @@ public:
     void barcode(const PlacedBarcode& placed);
     // Every barcode drawn so far, rectangles in millimetres from the page's top-left.
     const QList<PlacedBarcode>& barcodes() const { return m_barcodes; }
+    // A barcode that could not be drawn: the page must not leave the program.
+    void reportProblem(const QString& message) { m_problems << message; }
+    const QStringList& problems() const { return m_problems; }
 
     QPointF toDevice(qreal x, qreal y) const;
     QRectF toDevice(const QRectF& mm) const;
@@ -88,6 +92,7 @@ private:
     qreal m_penMm = 0.2;
     QColor m_color = Qt::black;
     QList<PlacedBarcode> m_barcodes;
+    QStringList m_problems;
 };
 
 // rellenar: the digits of a value, padded on the left with "0" to the width (longer values keep all

@@ -53,6 +53,8 @@ QString PageOutput::check(PrintableForm& form, qreal dpi)
         canvas.setCollectOnly(true);
         form.paintPage(page, canvas);
         painter.end();
+        if (!canvas.problems().isEmpty())
+            return canvas.problems().front();
         QString problem = offSheet(canvas.barcodes(), form.pageLayout().fullRect(QPageLayout::Millimeter));
         if (problem.isEmpty())
             problem = checkBarcodes(canvas.barcodes(), dpi);

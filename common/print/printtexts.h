@@ -32,6 +32,11 @@ inline QString manchaTooLong(int length)
                           "del espacio disponible. No se imprimió el formulario.")
         .arg(length);
 }
+inline QString bankCodeNotDigits(const QString& code)
+{
+    return QStringLiteral("El código de barras bancario \"%1\" debe tener sólo dígitos. No se imprimió el formulario.")
+        .arg(code);
+}
 inline QString pdfNotWritten(const QString& path)
 {
     return QStringLiteral("No se pudo guardar el archivo PDF \"%1\"...").arg(path);

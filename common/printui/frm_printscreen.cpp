@@ -67,6 +67,11 @@ Frm_PrintScreen::Frm_PrintScreen(QWidget* parent)
     layout->addWidget(m_view, 1, 0, 1, column);
 }
 
+bool Frm_PrintScreen::DialogoImpresora(QPrinter& printer, QWidget* parent)
+{
+    return print::DialogoImpresora(printer, parent);
+}
+
 bool Frm_PrintScreen::eventFilter(QObject* watched, QEvent* event)
 {
     // The application's filter sees a key once, for the widget that has the focus.
@@ -96,7 +101,7 @@ bool Frm_PrintScreen::printPicture()
     ImagePageForm form(m_picture);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(form.documentName());
-    if (!DialogoImpresora(printer, this))
+    if (!print::DialogoImpresora(printer, this))
         return false;
     return PageOutput::print(form, printer);
 }

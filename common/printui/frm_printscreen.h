@@ -5,6 +5,7 @@
 
 class QApplication;
 class QLabel;
+class QPrinter;
 
 namespace ventrix::print {
 
@@ -19,6 +20,9 @@ public:
     explicit Frm_PrintScreen(QWidget* parent = nullptr);
 
     QImage picture() const { return m_picture; }
+
+    // The printer choice every print of the program goes through (see print::DialogoImpresora).
+    static bool DialogoImpresora(QPrinter& printer, QWidget* parent = nullptr);
 
     // Captures the active window of the program, asks whether to print it and puts it on the clipboard.
     void capturePrintScreen();

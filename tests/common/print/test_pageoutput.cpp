@@ -92,6 +92,14 @@ TEST(PageOutput, SelfCheckPassesGoodPagesAndStopsBrokenOnes)
     offEdge.manchaX = 240;
     EXPECT_TRUE(PageOutput::check(offEdge, 300).contains(QStringLiteral("fuera de la hoja")));
 
+    // A form that ignored a failed barcode still cannot print its page.
+    SampleForm tooLong;
+    tooLong.record = longPageRecord();
+    EXPECT_EQ(PageOutput::check(tooLong, 300), texts::manchaTooLong(2700));
+    SampleForm badBank;
+    badBank.bankDigits = QStringLiteral("12-34");
+    EXPECT_EQ(PageOutput::check(badBank, 300), texts::bankCodeNotDigits(QStringLiteral("12-34")));
+
     // Too coarse an output to resolve the modules is refused, not printed.
     EXPECT_FALSE(PageOutput::check(good, 60).isEmpty());
 }
