@@ -72,7 +72,6 @@ int main(int argc, char** argv)
     constexpr int runs = 30;
 
     SampleForm declaration;
-    declaration.printerDpi = 1200;
     run("page with ~60 texts and a 375-character PDF417", declaration, path, runs, 50);
     describe("375-character record", declaration.lastLayout);
 

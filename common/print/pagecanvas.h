@@ -35,6 +35,10 @@ public:
 
     QPainter& painter() { return m_painter; }
     qreal dpi() const { return m_dpi; }
+    // The resolution of the printer the page is meant for, which some forms scale their barcode by;
+    // the painted device's own unless the output path says otherwise (read-back pass, preview).
+    qreal outputDpi() const { return m_outputDpi > 0 ? m_outputDpi : m_dpi; }
+    void setOutputDpi(qreal dpi) { m_outputDpi = dpi; }
 
     void setOrigin(const QPointF& mm) { m_origin = mm; }
     QPointF origin() const { return m_origin; }
@@ -85,6 +89,7 @@ private:
 
     QPainter& m_painter;
     qreal m_dpi;
+    qreal m_outputDpi = 0;
     QPointF m_origin;
     QFont m_font;
     QFontMetricsF m_metrics;

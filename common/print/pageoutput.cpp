@@ -24,11 +24,6 @@ constexpr qreal kPdfCheckDpi = 300;
 // Above this every module spans enough dots that a finer read-back adds cost, not certainty.
 constexpr qreal kMaxCheckDpi = 600;
 
-qreal checkDpi(qreal deviceDpi)
-{
-    return std::min(deviceDpi, kMaxCheckDpi);
-}
-
 // A symbol cut by the sheet's edge (or without its quiet zone) cannot be read at the counter.
 QString offSheet(const QList<PlacedBarcode>& barcodes, const QRectF& sheetMm)
 {
@@ -43,7 +38,12 @@ QString offSheet(const QList<PlacedBarcode>& barcodes, const QRectF& sheetMm)
 
 }
 
-QString PageOutput::check(PrintableForm& form, qreal dpi)
+QString PageOutput::check(PrintableForm& form, qreal outputDpi)
+{
+    return check(form, outputDpi, std::min(outputDpi, kMaxCheckDpi));
+}
+
+QString PageOutput::check(PrintableForm& form, qreal outputDpi, qreal readDpi)
 {
     for (int page = 0; page < form.pageCount(); ++page) {
         // Drawn into a recording nobody replays: only the barcodes the page places are wanted.
@@ -51,13 +51,14 @@ QString PageOutput::check(PrintableForm& form, qreal dpi)
         QPainter painter(&scratch);
         PageCanvas canvas(painter);
         canvas.setCollectOnly(true);
+        canvas.setOutputDpi(outputDpi);
         form.paintPage(page, canvas);
         painter.end();
         if (!canvas.problems().isEmpty())
             return canvas.problems().front();
         QString problem = offSheet(canvas.barcodes(), form.pageLayout().fullRect(QPageLayout::Millimeter));
         if (problem.isEmpty())
-            problem = checkBarcodes(canvas.barcodes(), dpi);
+            problem = checkBarcodes(canvas.barcodes(), readDpi);
         if (!problem.isEmpty())
             return texts::barcodeUnreadable(page + 1, problem);
     }
@@ -66,7 +67,7 @@ QString PageOutput::check(PrintableForm& form, qreal dpi)
 
 bool PageOutput::print(PrintableForm& form, QPagedPaintDevice& device)
 {
-    const QString problem = check(form, checkDpi(device.logicalDpiX()));
+    const QString problem = check(form, device.logicalDpiX());
     if (!problem.isEmpty()) {
         fail(problem);
         return false;
@@ -74,13 +75,13 @@ bool PageOutput::print(PrintableForm& form, QPagedPaintDevice& device)
     // The paper stays the one the user chose; the form only turns it.
     device.setPageOrientation(form.orientation());
     device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    paint(form, device);
+    paint(form, device, 0);
     return true;
 }
 
 bool PageOutput::writePdf(PrintableForm& form, const QString& path, int dpi)
 {
-    const QString problem = check(form, kPdfCheckDpi);
+    const QString problem = check(form, dpi, kPdfCheckDpi);
     if (!problem.isEmpty()) {
         fail(problem);
         return false;
@@ -120,13 +121,13 @@ QImage PageOutput::renderPage(PrintableForm& form, int page, qreal dpi)
     return image;
 }
 
-void PageOutput::paintAll(PrintableForm& form, QPagedPaintDevice& device)
+void PageOutput::paintAll(PrintableForm& form, QPagedPaintDevice& device, qreal outputDpi)
 {
     device.setPageLayout(form.pageLayout());
-    paint(form, device);
+    paint(form, device, outputDpi);
 }
 
-void PageOutput::paint(PrintableForm& form, QPagedPaintDevice& device)
+void PageOutput::paint(PrintableForm& form, QPagedPaintDevice& device, qreal outputDpi)
 {
     QPainter painter(&device);
     for (int page = 0; page < form.pageCount(); ++page) {
@@ -137,6 +138,7 @@ void PageOutput::paint(PrintableForm& form, QPagedPaintDevice& device)
         const QRectF paintRect = device.pageLayout().paintRectPixels(device.logicalDpiX());
         painter.translate(-paintRect.topLeft());
         PageCanvas canvas(painter);
+        canvas.setOutputDpi(outputDpi);
         form.paintPage(page, canvas);
     }
 }

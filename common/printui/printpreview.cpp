@@ -25,7 +25,7 @@ PrintPreview::PrintPreview(PrintableForm& form, const QString& cancelCaption, QP
     m_view = new QPrintPreviewWidget(m_screenPrinter.get(), this);
     m_view->setObjectName(QStringLiteral("Preview"));
     connect(m_view, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* p) { PageOutput::paintAll(m_form, *p); });
+            [this](QPrinter* p) { PageOutput::paintAll(m_form, *p, outputDpi()); });
 
     auto* print = new QPushButton(QStringLiteral("Imprimir"), this);
     print->setObjectName(QStringLiteral("Cmd_PreviewPrint"));
@@ -51,6 +51,15 @@ PrintPreview::PrintPreview(PrintableForm& form, const QString& cancelCaption, QP
 }
 
 PrintPreview::~PrintPreview() = default;
+
+qreal PrintPreview::outputDpi() const
+{
+    // Shown as it will print: on the chosen printer, or the one a print would use by default.
+    if (m_printer)
+        return m_printer->resolution();
+    static const int usual = QPrinter(QPrinter::HighResolution).resolution();
+    return usual;
+}
 
 QStringList PrintPreview::zoomChoices()
 {

@@ -40,6 +40,7 @@ public:
 private:
     QWidget* buildToolBar();
     QString askPdfPath();
+    qreal outputDpi() const;
 
     PrintableForm& m_form;
     QPrinter* m_printer;

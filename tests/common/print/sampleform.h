@@ -47,7 +47,6 @@ class SampleForm : public PrintableForm
 public:
     QString record = d3Record();
     QString bankDigits = agentPaymentCode();
-    qreal printerDpi = 300;
     qreal manchaX = 232;   // 24 cm would run the symbol past a landscape A4 sheet's edge
     ManchaLayout lastLayout;
 
@@ -77,7 +76,7 @@ public:
         canvas.greyFill(QRectF(60, 44, 100, 5), 15);
         canvas.box(QRectF(60, 44, 100, 120));
         canvas.line(60, 50, 160, 50);
-        ManchaPlacement place = ManchaPlacement::monthlyDeclaration(printerDpi);
+        ManchaPlacement place = ManchaPlacement::monthlyDeclaration(canvas.outputDpi());
         place.topLeftMm.setX(manchaX);
         lastLayout = Imp_Mancha(canvas, record, place);
         canvas.setFont(QStringLiteral("Arial"), 8);

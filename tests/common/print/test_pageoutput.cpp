@@ -87,6 +87,10 @@ TEST(PageOutput, SelfCheckPassesGoodPagesAndStopsBrokenOnes)
     const QString problem = PageOutput::check(broken, 300);
     EXPECT_TRUE(problem.contains(QStringLiteral("página 1"))) << problem.toStdString();
 
+    // Below 300 dpi the form draws its symbol 1.7 times larger: the read-back pass sees that size,
+    // which no longer fits beside the strip.
+    EXPECT_TRUE(PageOutput::check(good, 200).contains(QStringLiteral("fuera de la hoja")));
+
     // At 24 cm from the left the symbol runs past a landscape sheet's edge.
     SampleForm offEdge;
     offEdge.manchaX = 240;
