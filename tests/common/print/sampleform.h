@@ -61,7 +61,7 @@ public:
         canvas.setFont(QStringLiteral("Arial"), 8, true);
         canvas.text(117, 10, QStringLiteral("Comprobante Nº 000123456"));
         canvas.text(117, 19, QStringLiteral("IMPUESTO S/ LOS INGRESOS BRUTOS"));
-        canvas.roundedFrame(QRectF(150, 8, 30, 20), 2);
+        canvas.roundedFrame(QRectF(115, 6, 65, 20), 2);
         canvas.setFont(QStringLiteral("Arial"), 7, true);
         for (int i = 0; i < 14; ++i) {
             const qreal x = 188 + 6 * (i % 7);
