@@ -5,6 +5,8 @@
 #include "scriptedmessages.h"
 #include "testdatabase.h"
 
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 namespace ventrix::test {
@@ -15,10 +17,17 @@ class RatesFixture : public ::testing::Test
 protected:
     void TearDown() override { Clock::install(nullptr); }
 
-    // Drops every day after lastDay, so the tests do not depend on how far the delivered history runs.
-    void historyEndsOn(QDate lastDay)
+    // Drops every day after lastDay and gives that day a known index and rate, so the tests depend
+    // neither on how far the delivered history runs nor on its rates.
+    void historyEndsOn(QDate lastDay, Index4 index = Index4::fromInteger(100), Rate rate = Rate::fromUnits(300))
     {
         ASSERT_TRUE(table().removeFrom(lastDay.addDays(1)));
+        QSqlQuery q(m_database.db());
+        q.prepare(QStringLiteral("UPDATE Indices SET Indice = ?, Tasa = ? WHERE Fecha = ?"));
+        q.addBindValue(index.units());
+        q.addBindValue(rate.units());
+        q.addBindValue(lastDay.toString(Qt::ISODate));
+        ASSERT_TRUE(q.exec());
         ASSERT_EQ(newest().fecha, lastDay);
     }
     void setToday(QDate day)
