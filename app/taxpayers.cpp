@@ -3,9 +3,13 @@
 #include "app/textfold.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <algorithm>
+#include <atomic>
 
 namespace ventrix {
 namespace {
@@ -13,6 +17,13 @@ namespace {
 QString text(const QSqlQuery& q, int column)
 {
     return q.value(column).toString();
+}
+
+std::atomic<quint64> g_generation{0};
+
+quint64 registerGeneration()
+{
+    return g_generation.load();
 }
 
 }
@@ -36,20 +47,37 @@ TaxpayerRegister::TaxpayerRegister(QSqlDatabase db) : m_db(std::move(db))
 
 std::optional<QList<qint64>> TaxpayerRegister::search(const QString& searchText) const
 {
+    const auto order = orderedKeys();
+    const QString trimmed = searchText.trimmed();
+    if (!order || trimmed.isEmpty())
+        return order;
+    const auto matches = matchingKeys(searchText);
+    if (!matches)
+        return std::nullopt;
+    QSet<qint64> wanted(matches->cbegin(), matches->cend());
+    QList<qint64> keys;
+    keys.reserve(matches->size());
+    for (qint64 key : *order) {
+        if (wanted.contains(key))
+            keys.append(key);
+    }
+    return keys;
+}
+
+std::optional<QList<qint64>> TaxpayerRegister::matchingKeys(const QString& searchText) const
+{
+    // SQLite's LIKE already ignores the case of ASCII letters; only a search with other letters
+    // needs both sides folded, which costs a call per row.
+    const bool ascii = std::all_of(searchText.cbegin(), searchText.cend(), [](QChar c) { return c.unicode() < 0x80; });
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    const QString trimmed = searchText.trimmed();
-    QString sql = QStringLiteral("SELECT CMD_ID FROM CMD ");
-    if (!trimmed.isEmpty())
-        sql += QStringLiteral("WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
-                              "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\' ");
-    sql += QStringLiteral("ORDER BY vx_sortkey(CMD_Contribuyente), CMD_ID");
-    q.prepare(sql);
-    if (!trimmed.isEmpty()) {
-        const QString pattern = foldIdentification(searchPattern(searchText));
-        q.addBindValue(pattern);
-        q.addBindValue(pattern);
-    }
+    q.prepare(ascii ? QStringLiteral("SELECT CMD_ID FROM CMD WHERE CMD_Contribuyente LIKE ? ESCAPE '\\' "
+                                     "OR CMD_NumRef LIKE ? ESCAPE '\\'")
+                    : QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
+                                     "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\'"));
+    const QString pattern = foldIdentification(searchPattern(searchText.trimmed()));
+    q.addBindValue(pattern);
+    q.addBindValue(pattern);
     if (!q.exec()) {
         m_lastError = q.lastError().text();
         return std::nullopt;
@@ -57,6 +85,34 @@ std::optional<QList<qint64>> TaxpayerRegister::search(const QString& searchText)
     QList<qint64> keys;
     while (q.next())
         keys.append(q.value(0).toLongLong());
+    return keys;
+}
+
+std::optional<QList<qint64>> TaxpayerRegister::orderedKeys() const
+{
+    QSqlQuery shape(m_db);
+    shape.setForwardOnly(true);
+    if (!shape.exec(QStringLiteral("SELECT COUNT(*), MAX(CMD_ID), TOTAL(LENGTH(CMD_Contribuyente)) FROM CMD"))
+        || !shape.next()) {
+        m_lastError = shape.lastError().text();
+        return std::nullopt;
+    }
+    const QString now = shape.value(0).toString() + u'/' + shape.value(1).toString() + u'/' + shape.value(2).toString();
+    if (now == m_orderShape && m_orderGeneration == registerGeneration())
+        return m_order;
+
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT CMD_ID FROM CMD ORDER BY vx_sortkey(CMD_Contribuyente), CMD_ID"))) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    QList<qint64> keys;
+    while (q.next())
+        keys.append(q.value(0).toLongLong());
+    m_order = keys;
+    m_orderShape = now;
+    m_orderGeneration = registerGeneration();
     return keys;
 }
 
@@ -155,7 +211,13 @@ SaveOutcome TaxpayerRegister::save(Taxpayer& t)
     }
     if (t.id == 0)
         t.id = q.lastInsertId().toLongLong();
+    registerChanged();
     return SaveOutcome::Saved;
+}
+
+void TaxpayerRegister::registerChanged()
+{
+    ++g_generation;
 }
 
 bool TaxpayerRegister::remove(qint64 id)
@@ -163,8 +225,10 @@ bool TaxpayerRegister::remove(qint64 id)
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"));
     q.addBindValue(id);
-    if (q.exec())
+    if (q.exec()) {
+        registerChanged();
         return true;
+    }
     m_lastError = q.lastError().text();
     return false;
 }

@@ -8,26 +8,63 @@
 namespace ventrix {
 namespace {
 
-QString argumentText(sqlite3_value* value)
+// Most identifications are ASCII or Latin-1 (Spanish letters), which are folded byte by byte;
+// anything else goes through QString. Returns false when the text needs the slow path.
+enum class FoldKind { Upper, SortKey };
+
+bool foldLatin1(const unsigned char* in, int size, FoldKind kind, QByteArray* out)
 {
-    const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return QString::fromUtf8(data, sqlite3_value_bytes(value));
+    out->resize(size + 1);
+    char* o = out->data();
+    int n = 0;
+    for (int i = 0; i < size; ++i) {
+        const unsigned char c = in[i];
+        if (c < 0x80) {
+            o[n++] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
+            continue;
+        }
+        if (c != 0xC3 || i + 1 >= size)
+            return false;
+        unsigned char d = in[++i];
+        if (d == 0x9F || d == 0xBF || d == 0x97 || d == 0xB7 || d < 0x80 || d > 0xBF)
+            return false;   // ß, ÿ, ×, ÷ and malformed text
+        if (d >= 0xA0)
+            d = static_cast<unsigned char>(d - 0x20);   // à..þ -> À..Þ
+        if (kind == FoldKind::Upper) {
+            o[n++] = static_cast<char>(0xC3);
+            o[n++] = static_cast<char>(d);
+            continue;
+        }
+        // The sort key drops accents; Ñ sorts after every N... and before O.
+        static const char base[] = "AAAAAAACEEEEIIIIDNOOOOO OUUUUY  ";
+        if (d == 0x91) {
+            o[n++] = 'N';
+            o[n++] = '\x7F';
+        } else if (base[d - 0x80] != ' ') {
+            o[n++] = base[d - 0x80];
+        } else {
+            return false;
+        }
+    }
+    out->resize(n);
+    return true;
 }
 
-void resultText(sqlite3_context* context, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_result_text(context, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
-template <QString (*Fold)(const QString&)>
+template <FoldKind Kind>
 void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    resultText(context, Fold(argumentText(argv[0])));
+    const unsigned char* data = sqlite3_value_text(argv[0]);
+    const int size = sqlite3_value_bytes(argv[0]);
+    QByteArray folded;
+    if (!foldLatin1(data, size, Kind, &folded)) {
+        const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), size);
+        folded = (Kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
+    }
+    sqlite3_result_text(context, folded.constData(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
 }
 
 bool addFunction(sqlite3* handle, const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**))
@@ -57,7 +94,7 @@ QString sortKey(const QString& text)
         }
         // A tilde over N makes the Spanish letter Ñ, which sorts between N and O.
         if (c == QChar(0x0303) && !key.isEmpty() && key.back() == u'N')
-            key.append(QChar(0xFFEE));
+            key.append(QChar(0x7F));
     }
     return key;
 }
@@ -70,8 +107,8 @@ bool registerTextFunctions(QSqlDatabase db)
     auto* sqlite = *static_cast<sqlite3* const*>(handle.data());
     if (!sqlite)
         return false;
-    return addFunction(sqlite, "vx_upper", sqlFold<foldIdentification>)
-        && addFunction(sqlite, "vx_sortkey", sqlFold<sortKey>);
+    return addFunction(sqlite, "vx_upper", sqlFold<FoldKind::Upper>)
+        && addFunction(sqlite, "vx_sortkey", sqlFold<FoldKind::SortKey>);
 }
 
 }

@@ -77,7 +77,7 @@ void Frm_Id_Contrib::buildLayout()
     form->addRow(QStringLiteral("Password o Clave de Acceso:"), m_password);
     auto* hint = new QLabel(registermsg::PasswordHint, this);
     hint->setWordWrap(true);
-    hint->setStyleSheet(QStringLiteral("color: palette(mid);"));
+    hint->setStyleSheet(QStringLiteral("color: #5f5f5f;"));
     form->addRow(QString(), hint);
     m_password->setMaximumWidth(220);
 

@@ -161,9 +161,11 @@ void Frm_Principal::buildTapa()
     m_tapa = new QLabel(this);
     m_tapa->setObjectName(QStringLiteral("PicTapa"));
     m_tapa->setAlignment(Qt::AlignCenter);
-    m_tapa->setText(productName() + QStringLiteral("\n\nFormulario en uso..."));
+    m_tapa->setTextFormat(Qt::RichText);
+    m_tapa->setText(QStringLiteral("<div style='font-size:30pt; font-weight:bold'>") + productName().toHtmlEscaped()
+                    + QStringLiteral("</div><div style='font-size:13pt'>Formulario en uso...</div>"));
     m_tapa->setStyleSheet(QStringLiteral(
-        "QLabel#PicTapa { color: white; font-size: 22pt; font-weight: bold;"
+        "QLabel#PicTapa { color: white;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f4e79, stop:1 #0b2239); }"));
     m_tapa->hide();
 }
