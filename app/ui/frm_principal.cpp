@@ -19,6 +19,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPalette>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -45,7 +47,6 @@ Frm_Principal::Frm_Principal(QSqlDatabase db, QWidget* parent, ModuleRegistry* r
     setCentralWidget(central);
     statusBar()->addWidget(m_miMsg, 1);
     statusBar()->setSizeGripEnabled(true);
-    buildTapa();
     connectButtons();
     updateButtons();
     resize(1040, 660);
@@ -59,7 +60,6 @@ QWidget* Frm_Principal::buildGridPanel()
     m_buscar = new QLineEdit(box);
     m_buscar->setObjectName(QStringLiteral("Txt_Buscar"));
     m_buscar->setPlaceholderText(QStringLiteral("Identificación o N° de referencia"));
-    m_buscar->setClearButtonEnabled(true);
     m_buscar->installEventFilter(this);
     auto* searchLabel = new QLabel(QStringLiteral("Buscar:"), box);
     searchLabel->setBuddy(m_buscar);
@@ -88,7 +88,9 @@ QWidget* Frm_Principal::buildGridPanel()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     m_seleccionado->setFont(bold);
-    m_seleccionado->setStyleSheet(QStringLiteral("color: #0b3d91;"));
+    QPalette palette = m_seleccionado->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x0b, 0x3d, 0x91));
+    m_seleccionado->setPalette(palette);
 
     auto* search = new QHBoxLayout;
     search->addWidget(searchLabel);
@@ -158,15 +160,24 @@ QWidget* Frm_Principal::buildButtonPanel()
 
 void Frm_Principal::buildTapa()
 {
+    // Built on first use: nothing of it is needed to show the window.
+    if (m_tapa)
+        return;
     m_tapa = new QLabel(this);
     m_tapa->setObjectName(QStringLiteral("PicTapa"));
     m_tapa->setAlignment(Qt::AlignCenter);
     m_tapa->setTextFormat(Qt::RichText);
     m_tapa->setText(QStringLiteral("<div style='font-size:30pt; font-weight:bold'>") + productName().toHtmlEscaped()
                     + QStringLiteral("</div><div style='font-size:13pt'>Formulario en uso...</div>"));
-    m_tapa->setStyleSheet(QStringLiteral(
-        "QLabel#PicTapa { color: white;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f4e79, stop:1 #0b2239); }"));
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, QColor(0x1f, 0x4e, 0x79));
+    gradient.setColorAt(1, QColor(0x0b, 0x22, 0x39));
+    QPalette palette = m_tapa->palette();
+    palette.setBrush(QPalette::Window, gradient);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    m_tapa->setPalette(palette);
+    m_tapa->setAutoFillBackground(true);
     m_tapa->hide();
 }
 
@@ -283,6 +294,7 @@ bool Frm_Principal::runCovered(const std::function<void()>& work)
     if (m_busy)
         return false;
     m_busy = true;
+    buildTapa();
     m_tapa->setGeometry(rect());
     m_tapa->raise();
     m_tapa->show();
@@ -391,7 +403,8 @@ void Frm_Principal::changeEvent(QEvent* event)
 void Frm_Principal::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    m_tapa->setGeometry(rect());
+    if (m_tapa)
+        m_tapa->setGeometry(rect());
 }
 
 void Frm_Principal::closeEvent(QCloseEvent* event)
