@@ -219,6 +219,7 @@ void Frm_Principal::setCmdId(qint64 id)
     m_seleccionado->setText(taxpayer ? QStringLiteral("  ") + taxpayer->contribuyente : QString());
     Estado_CP01();
     updateButtons();
+    selectKeyInGrid(m_cmdId);
 }
 
 void Frm_Principal::Estado_CP01()
@@ -255,7 +256,8 @@ void Frm_Principal::refreshGrid(bool clearWhenEmpty)
     }
     if (m_cmdId == 0)
         setCmdId(m_model->keyAt(0));
-    selectKeyInGrid(m_cmdId);
+    else
+        selectKeyInGrid(m_cmdId);
 }
 
 void Frm_Principal::selectKeyInGrid(qint64 id)

@@ -81,6 +81,25 @@ TEST(TaxpayerSearch, AccentedLettersIgnoreCaseAndSortLikeSpanish)
                            QStringLiteral("Ortega"), QStringLiteral("Zapata")}));
 }
 
+TEST(TaxpayerSearch, OrderFollowsRenamesAndNewRows)
+{
+    TestDatabase t;
+    TaxpayerRegister grid(t.db());
+    const qint64 zeta = addTaxpayer(t.db(), QStringLiteral("Zeta"));
+    addTaxpayer(t.db(), QStringLiteral("Mora"));
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Mora"), QStringLiteral("Zeta")}));
+
+    // Renamed through another screen's register, to a name of the same length.
+    TaxpayerRegister screen(t.db());
+    Taxpayer renamed = *screen.read(zeta);
+    renamed.contribuyente = QStringLiteral("Abel");
+    ASSERT_EQ(screen.save(renamed), SaveOutcome::Saved);
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Abel"), QStringLiteral("Mora")}));
+    EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel")}));
+    addTaxpayer(t.db(), QStringLiteral("Beto"));
+    EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel"), QStringLiteral("Beto")}));
+}
+
 TEST(TaxpayerRecord, IdentificationIsRequiredAndUniqueWhateverTheCase)
 {
     TestDatabase t;

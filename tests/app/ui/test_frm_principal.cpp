@@ -8,6 +8,7 @@
 #include "app/ui/taxpayergridmodel.h"
 #include "common/appinfo.h"
 #include "common/clock.h"
+#include "common/help.h"
 #include "common/helpids.h"
 
 #include "../registerfixture.h"
@@ -249,10 +250,12 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
 {
     addCp01(t.db(), acme, QDate(2030, 1, 1), 0);
     window->setCmdId(acme);
+    EXPECT_EQ(grid()->currentIndex().row(), 1);   // the grid follows a selection made from outside
     for (const char* name : {"Cmd_Cp01", "Cmd_Sid3", "Cmd_Cp02", "Cmd_PFP", "Cmd_IB08"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
     for (const char* name : {"Cmd_ARP", "Cmd_Alta", "Cmd_ModifContrib", "Cmd_BajaContrib", "Cmd_Indices"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
+    window->grab().save(QStringLiteral("/tmp/register_agent_only.png"));
 
     // No rate for March 2031: CP03 sends the user to the rates screen, shown over the cover.
     bool coveredWhileOpen = false;
@@ -277,6 +280,25 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
     QTest::mouseClick(button("Cmd_Cp01"), Qt::LeftButton);
     EXPECT_EQ(boxes.texts(), QStringList{registermsg::AdvertenciaCp01});
     EXPECT_TRUE(button("Cmd_Cp01")->isEnabled());
+}
+
+TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
+{
+    struct Recorder : HelpService
+    {
+        void openContext(int id) override { contexts << id; }
+        void openIndex() override { ++indexes; }
+        void close() override {}
+        QList<int> contexts;
+        int indexes = 0;
+    } help;
+    HelpService::install(&help);
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::mouseClick(button("Com_Help"), Qt::LeftButton);
+    HelpService::install(nullptr);
+    EXPECT_EQ(help.contexts, QList<int>{helpid::Principal});
+    EXPECT_EQ(help.indexes, 1);
 }
 
 TEST_F(MainWindow, StatusLineTellsWhatTheButtonUnderThePointerDoes)
