@@ -153,7 +153,7 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
     if (typed.isEmpty())
         return QString();
     const std::optional<QString> again = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
-    if (!again || *again != typed) {
+    if (!again || again->trimmed() != typed) {
         fail(registermsg::ClaveNoCoincide);
         return std::nullopt;
     }
