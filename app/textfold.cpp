@@ -12,10 +12,9 @@ namespace {
 // anything else goes through QString. Returns false when the text needs the slow path.
 enum class FoldKind { Upper, SortKey };
 
-bool foldLatin1(const unsigned char* in, int size, FoldKind kind, QByteArray* out)
+// Writes at most size bytes to o; returns the length written, or -1 for the slow path.
+int foldLatin1(const unsigned char* in, int size, FoldKind kind, char* o)
 {
-    out->resize(size + 1);
-    char* o = out->data();
     int n = 0;
     for (int i = 0; i < size; ++i) {
         const unsigned char c = in[i];
@@ -24,10 +23,10 @@ bool foldLatin1(const unsigned char* in, int size, FoldKind kind, QByteArray* ou
             continue;
         }
         if (c != 0xC3 || i + 1 >= size)
-            return false;
+            return -1;
         unsigned char d = in[++i];
         if (d == 0x9F || d == 0xBF || d == 0x97 || d == 0xB7 || d < 0x80 || d > 0xBF)
-            return false;   // ß, ÿ, ×, ÷ and malformed text
+            return -1;   // ß, ÿ, ×, ÷ and malformed text
         if (d >= 0xA0)
             d = static_cast<unsigned char>(d - 0x20);   // à..þ -> À..Þ
         if (kind == FoldKind::Upper) {
@@ -43,11 +42,10 @@ bool foldLatin1(const unsigned char* in, int size, FoldKind kind, QByteArray* ou
         } else if (base[d - 0x80] != ' ') {
             o[n++] = base[d - 0x80];
         } else {
-            return false;
+            return -1;
         }
     }
-    out->resize(n);
-    return true;
+    return n;
 }
 
 template <FoldKind Kind>
@@ -59,11 +57,17 @@ void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
     }
     const unsigned char* data = sqlite3_value_text(argv[0]);
     const int size = sqlite3_value_bytes(argv[0]);
-    QByteArray folded;
-    if (!foldLatin1(data, size, Kind, &folded)) {
-        const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), size);
-        folded = (Kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
+    // Called once per row while searching and sorting: short texts fold on the stack.
+    char buffer[256];
+    if (size <= static_cast<int>(sizeof buffer)) {
+        const int n = foldLatin1(data, size, Kind, buffer);
+        if (n >= 0) {
+            sqlite3_result_text(context, buffer, n, SQLITE_TRANSIENT);
+            return;
+        }
     }
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), size);
+    const QByteArray folded = (Kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
     sqlite3_result_text(context, folded.constData(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
 }
 
