@@ -1,0 +1,293 @@
+#include "app/taxpayers.h"
+
+#include "app/textfold.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+
+namespace ventrix {
+namespace {
+
+QString text(const QSqlQuery& q, int column)
+{
+    return q.value(column).toString();
+}
+
+std::atomic<quint64> g_generation{0};
+
+quint64 registerGeneration()
+{
+    return g_generation.load();
+}
+
+}
+
+QString searchPattern(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            escaped.append(u'\\');
+        escaped.append(c == u' ' ? u'%' : c);
+    }
+    return u'%' + escaped + u'%';
+}
+
+TaxpayerRegister::TaxpayerRegister(QSqlDatabase db) : m_db(std::move(db))
+{
+    registerTextFunctions(m_db);
+}
+
+std::optional<QList<qint64>> TaxpayerRegister::search(const QString& searchText) const
+{
+    const auto order = orderedKeys();
+    const QString trimmed = searchText.trimmed();
+    if (!order || trimmed.isEmpty())
+        return order;
+    const auto matches = matchingKeys(searchText);
+    if (!matches)
+        return std::nullopt;
+    QSet<qint64> wanted(matches->cbegin(), matches->cend());
+    QList<qint64> keys;
+    keys.reserve(matches->size());
+    for (qint64 key : *order) {
+        if (wanted.contains(key))
+            keys.append(key);
+    }
+    return keys;
+}
+
+std::optional<QList<qint64>> TaxpayerRegister::matchingKeys(const QString& searchText) const
+{
+    // SQLite's LIKE already ignores the case of ASCII letters; only a search with other letters
+    // needs both sides folded, which costs a call per row.
+    const bool ascii = std::all_of(searchText.cbegin(), searchText.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(ascii ? QStringLiteral("SELECT CMD_ID FROM CMD WHERE CMD_Contribuyente LIKE ? ESCAPE '\\' "
+                                     "OR CMD_NumRef LIKE ? ESCAPE '\\'")
+                    : QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
+                                     "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\'"));
+    const QString pattern = foldIdentification(searchPattern(searchText.trimmed()));
+    q.addBindValue(pattern);
+    q.addBindValue(pattern);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    QList<qint64> keys;
+    while (q.next())
+        keys.append(q.value(0).toLongLong());
+    return keys;
+}
+
+std::optional<QList<qint64>> TaxpayerRegister::orderedKeys() const
+{
+    QSqlQuery shape(m_db);
+    shape.setForwardOnly(true);
+    if (!shape.exec(QStringLiteral("SELECT COUNT(*), MAX(CMD_ID), TOTAL(LENGTH(CMD_Contribuyente)) FROM CMD"))
+        || !shape.next()) {
+        m_lastError = shape.lastError().text();
+        return std::nullopt;
+    }
+    const QString now = shape.value(0).toString() + u'/' + shape.value(1).toString() + u'/' + shape.value(2).toString();
+    if (now == m_orderShape && m_orderGeneration == registerGeneration())
+        return m_order;
+
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT CMD_ID FROM CMD ORDER BY vx_sortkey(CMD_Contribuyente), CMD_ID"))) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    QList<qint64> keys;
+    while (q.next())
+        keys.append(q.value(0).toLongLong());
+    m_order = keys;
+    m_orderShape = now;
+    m_orderGeneration = registerGeneration();
+    return keys;
+}
+
+std::optional<QList<TaxpayerGridRow>> TaxpayerRegister::gridRows(const QList<qint64>& keys) const
+{
+    if (keys.isEmpty())
+        return QList<TaxpayerGridRow>();
+    QString placeholders(keys.size() * 2 - 1, u',');
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        placeholders[i * 2] = u'?';
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_NumRef, CMD_Te, CMD_Domicilio FROM CMD "
+                             "WHERE CMD_ID IN (")
+              + placeholders + u')');
+    for (qint64 key : keys)
+        q.addBindValue(key);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    QHash<qint64, TaxpayerGridRow> byKey;
+    while (q.next())
+        byKey.insert(q.value(0).toLongLong(), {q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3), text(q, 4)});
+    QList<TaxpayerGridRow> rows;
+    rows.reserve(keys.size());
+    for (qint64 key : keys) {
+        const auto it = byKey.constFind(key);
+        if (it != byKey.constEnd())
+            rows.append(*it);
+    }
+    return rows;
+}
+
+std::optional<Taxpayer> TaxpayerRegister::read(qint64 id) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord, "
+                             "CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    return Taxpayer{q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3),
+                    text(q, 4), text(q, 5).trimmed(), text(q, 6), text(q, 7)};
+}
+
+std::optional<qint64> TaxpayerRegister::findIdentification(const QString& identification, qint64 exceptId) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(trim(CMD_Contribuyente)) = ? AND CMD_ID <> ? "
+                             "LIMIT 1"));
+    q.addBindValue(foldIdentification(identification.trimmed()));
+    q.addBindValue(exceptId);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+SaveOutcome TaxpayerRegister::save(Taxpayer& t)
+{
+    t.contribuyente = t.contribuyente.trimmed();
+    t.domicilio = t.domicilio.trimmed();
+    t.te = t.te.trimmed();
+    t.numRef = t.numRef.trimmed();
+    if (t.contribuyente.isEmpty())
+        return SaveOutcome::EmptyIdentification;
+    const auto other = findIdentification(t.contribuyente, t.id);
+    if (!other)
+        return SaveOutcome::DatabaseError;
+    if (*other != 0)
+        return SaveOutcome::DuplicateIdentification;
+
+    QSqlQuery q(m_db);
+    if (t.id == 0)
+        q.prepare(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord) "
+                                 "VALUES (?, ?, ?, ?, ?)"));
+    else
+        q.prepare(QStringLiteral("UPDATE CMD SET CMD_Contribuyente = ?, CMD_Domicilio = ?, CMD_Te = ?, CMD_NumRef = ?, "
+                                 "CMD_PassWord = ? WHERE CMD_ID = ?"));
+    q.addBindValue(t.contribuyente);
+    q.addBindValue(t.domicilio);
+    q.addBindValue(t.te);
+    q.addBindValue(t.numRef);
+    q.addBindValue(t.passwordHash);
+    if (t.id != 0)
+        q.addBindValue(t.id);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return SaveOutcome::DatabaseError;
+    }
+    if (t.id == 0)
+        t.id = q.lastInsertId().toLongLong();
+    registerChanged();
+    return SaveOutcome::Saved;
+}
+
+void TaxpayerRegister::registerChanged()
+{
+    ++g_generation;
+}
+
+bool TaxpayerRegister::remove(qint64 id)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"));
+    q.addBindValue(id);
+    if (q.exec()) {
+        registerChanged();
+        return true;
+    }
+    m_lastError = q.lastError().text();
+    return false;
+}
+
+QString TaxpayerRegister::storedPassword(qint64 id) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT CMD_PassWord FROM CMD WHERE CMD_ID = ?"));
+    q.addBindValue(id);
+    if (!q.exec() || !q.next())
+        return {};
+    return q.value(0).toString().trimmed();
+}
+
+bool TaxpayerRegister::setPasswordHash(qint64 id, const QString& hash)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE CMD SET CMD_PassWord = ? WHERE CMD_ID = ?"));
+    q.addBindValue(hash);
+    q.addBindValue(id);
+    if (q.exec())
+        return true;
+    m_lastError = q.lastError().text();
+    return false;
+}
+
+std::optional<int> TaxpayerRegister::estadoCp01(qint64 id) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT IFNULL((SELECT IFNULL(P.CP01_FormCP01, 2) FROM Form_Cp01 P "
+                             "WHERE P.CMD_ID = C.CMD_ID ORDER BY P.CP01_FechaPres DESC, P.CP01_ID DESC LIMIT 1), 2) "
+                             "FROM CMD C WHERE C.CMD_ID = ?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    return q.value(0).toInt();
+}
+
+std::optional<NewestCp01> TaxpayerRegister::newestCp01(qint64 id, bool* ok) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT CP01_ID, CP01_CUIT, CP01_IngBrut, CP01_FormCP01 FROM Form_Cp01 WHERE CMD_ID = ? "
+                             "ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"));
+    q.addBindValue(id);
+    *ok = q.exec();
+    if (!*ok) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    NewestCp01 cp01{q.value(0).toLongLong(), text(q, 1).trimmed(), text(q, 2).trimmed(), std::nullopt};
+    if (!q.value(3).isNull())
+        cp01.formCp01 = q.value(3).toInt();
+    return cp01;
+}
+
+}

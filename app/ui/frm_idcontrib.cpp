@@ -1,0 +1,217 @@
+#include "app/ui/frm_idcontrib.h"
+
+#include "app/passwordhash.h"
+#include "app/registermessages.h"
+#include "common/help.h"
+#include "common/helpids.h"
+#include "common/messages.h"
+
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace ventrix {
+namespace {
+
+// Stands for a stored password the user has not touched; it is never a password itself.
+const QString KeptPassword = QStringLiteral("********");
+
+}
+
+Frm_Id_Contrib::Frm_Id_Contrib(QSqlDatabase db, qint64 cmdId, PasswordPrompt prompt, bool passwordVerified,
+                               QWidget* parent)
+    : QDialog(parent), m_register(std::move(db)), m_prompt(std::move(prompt)), m_passwordVerified(passwordVerified)
+{
+    setObjectName(QStringLiteral("Frm_Id_Contrib"));
+    setWindowTitle(QStringLiteral("Identificación del Contribuyente"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_taxpayer.id = cmdId;
+
+    m_cmdId = new QLabel(QString::number(cmdId), this);
+    m_cmdId->setObjectName(QStringLiteral("Cmd_ID"));
+    m_cmdId->hide();
+    m_contribuyente = addField(QStringLiteral("CMD_Contribuyente"), 100);
+    m_domicilio = addField(QStringLiteral("CMD_Domicilio"), 100);
+    m_te = addField(QStringLiteral("CMD_Te"), 50);
+    m_numRef = addField(QStringLiteral("CMD_NumRef"), 50);
+    m_password = addField(QStringLiteral("CMD_PassWord"), 20);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
+    m_aceptar->setObjectName(QStringLiteral("Cmd_Aceptar"));
+    m_aceptar->setDefault(true);
+    m_cancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    m_cancelar->setObjectName(QStringLiteral("Cmd_Cancelar"));
+    buildLayout();
+
+    connect(m_contribuyente, &QLineEdit::editingFinished, this, &Frm_Id_Contrib::checkIdentification);
+    connect(m_password, &QLineEdit::textEdited, this, [this] { m_passwordKept = false; });
+    connect(m_aceptar, &QPushButton::clicked, this, &Frm_Id_Contrib::Cmd_Aceptar_Click);
+    connect(m_cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [] { Ayuda_Contexto(helpid::IdContrib); });
+}
+
+QLineEdit* Frm_Id_Contrib::addField(const QString& objectName, int maxLength)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(objectName);
+    field->setMaxLength(maxLength);
+    field->installEventFilter(this);
+    return field;
+}
+
+void Frm_Id_Contrib::buildLayout()
+{
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(QStringLiteral("Identificación (Apellido, Nombre o Razón Social):"), m_contribuyente);
+    form->addRow(QStringLiteral("Domicilio:"), m_domicilio);
+    form->addRow(QStringLiteral("Teléfono:"), m_te);
+    form->addRow(QStringLiteral("N° de Ref. Cuit o Ing. Brut.:"), m_numRef);
+    form->addRow(QStringLiteral("Password o Clave de Acceso:"), m_password);
+    auto* hint = new QLabel(registermsg::PasswordHint, this);
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #5f5f5f;"));
+    form->addRow(QString(), hint);
+    m_password->setMaximumWidth(220);
+
+    auto* notice = new QLabel(registermsg::AvisoUsoExclusivo, this);
+    notice->setObjectName(QStringLiteral("Lab_Aviso"));
+    notice->setWordWrap(true);
+    notice->setFrameShape(QFrame::StyledPanel);
+    notice->setMargin(8);
+    notice->setStyleSheet(QStringLiteral("QLabel#Lab_Aviso { background: #fff8dc; color: #5a4a00; }"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_aceptar);
+    buttons->addWidget(m_cancelar);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addWidget(notice);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    m_contribuyente->setMinimumWidth(360);
+    resize(640, sizeHint().height());
+}
+
+bool Frm_Id_Contrib::prepare()
+{
+    if (m_taxpayer.id == 0)
+        return true;
+    if (!m_passwordVerified && !VerificaPwd(m_register, m_taxpayer.id, m_prompt))
+        return false;
+    const auto taxpayer = m_register.read(m_taxpayer.id);
+    if (!taxpayer) {
+        fail(registermsg::ErrorBase);
+        return false;
+    }
+    m_taxpayer = *taxpayer;
+    m_openedName = m_taxpayer.contribuyente;
+    m_contribuyente->setText(m_taxpayer.contribuyente);
+    m_domicilio->setText(m_taxpayer.domicilio);
+    m_te->setText(m_taxpayer.te);
+    m_numRef->setText(m_taxpayer.numRef);
+    m_passwordKept = !m_taxpayer.passwordHash.isEmpty();
+    m_password->setText(m_passwordKept ? KeptPassword : QString());
+    return true;
+}
+
+void Frm_Id_Contrib::checkIdentification()
+{
+    if (m_checking)
+        return;
+    const QString typed = m_contribuyente->text();
+    if (typed.trimmed().isEmpty() || typed.toUpper() == m_openedName.toUpper())
+        return;
+    m_checking = true;
+    const auto other = m_register.findIdentification(typed, m_taxpayer.id);
+    if (!other) {
+        fail(registermsg::ErrorBase);
+    } else if (*other != 0) {
+        warn(registermsg::YaExisteIdentificador);
+        m_contribuyente->setText(m_openedName);
+        m_contribuyente->setFocus();
+    }
+    m_checking = false;
+}
+
+// The hash to store, or nullopt when the user did not confirm the new password.
+std::optional<QString> Frm_Id_Contrib::passwordToStore()
+{
+    if (m_passwordKept)
+        return m_taxpayer.passwordHash;
+    const QString typed = m_password->text().trimmed();
+    if (typed.isEmpty())
+        return QString();
+    const std::optional<QString> again = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
+    if (!again || again->trimmed() != typed) {
+        fail(registermsg::ClaveNoCoincide);
+        return std::nullopt;
+    }
+    const QString hash = passwordhash::hash(typed);
+    if (hash.isEmpty()) {
+        fail(registermsg::ErrorGuardar);
+        return std::nullopt;
+    }
+    return hash;
+}
+
+void Frm_Id_Contrib::Cmd_Aceptar_Click()
+{
+    if (m_contribuyente->text().trimmed().isEmpty()) {
+        warn(registermsg::FaltaIdentificador);
+        m_contribuyente->setFocus();
+        return;
+    }
+    const auto hash = passwordToStore();
+    if (!hash)
+        return;
+    Taxpayer edited = m_taxpayer;
+    edited.contribuyente = m_contribuyente->text();
+    edited.domicilio = m_domicilio->text();
+    edited.te = m_te->text();
+    edited.numRef = m_numRef->text();
+    edited.passwordHash = *hash;
+    switch (m_register.save(edited)) {
+    case SaveOutcome::Saved:
+        m_savedId = edited.id;
+        accept();
+        return;
+    case SaveOutcome::EmptyIdentification:
+        warn(registermsg::FaltaIdentificador);
+        break;
+    case SaveOutcome::DuplicateIdentification:
+        warn(registermsg::YaExisteIdentificador);
+        break;
+    case SaveOutcome::DatabaseError:
+        fail(registermsg::ErrorGuardar);
+        break;
+    }
+    m_contribuyente->setFocus();
+}
+
+bool Frm_Id_Contrib::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in a field moves on to the next one, as Tab does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != m_password) {
+            focusNextChild();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusIn && watched == m_password && m_passwordKept)
+        m_password->selectAll();
+    return QDialog::eventFilter(watched, event);
+}
+
+}

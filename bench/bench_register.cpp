@@ -1,0 +1,177 @@
+// Times the main window with a register of 10,000 taxpayers: a search keystroke until the grid
+// has repainted, and the start-up of the program showing the main window against the start-up
+// of a bare Qt window (each in a fresh process, measured in the same run).
+#include "app/ui/frm_principal.h"
+#include "data/database.h"
+
+#include "testdatabase.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTest>
+#include <QVariant>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace ventrix;
+
+namespace {
+
+constexpr int Taxpayers = 10000;
+
+void fill(QSqlDatabase db)
+{
+    static const char16_t* surnames[] = {u"García", u"Peña", u"Fernández", u"López", u"Martínez", u"Ñúñez",
+                                         u"Gómez", u"Díaz", u"Álvarez", u"Romero", u"Sosa", u"Acosta"};
+    static const char16_t* names[] = {u"María", u"Juan", u"José", u"Ana", u"Luis", u"Carlos", u"Lucía"};
+    db.transaction();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente, CMD_NumRef, CMD_Te, CMD_Domicilio) VALUES (?, ?, ?, ?)"));
+    for (int i = 0; i < Taxpayers; ++i) {
+        const QString name = QString::fromUtf16(surnames[i % 12]) + QStringLiteral(", ")
+            + QString::fromUtf16(names[i % 7]) + u' ' + QString::number(i);
+        q.addBindValue(name);
+        q.addBindValue(QStringLiteral("20-%1/3").arg(10000000 + i * 7));
+        q.addBindValue(QStringLiteral("0381-42%1").arg(i, 5, 10, QChar(u'0')));
+        q.addBindValue(QStringLiteral("Calle %1 N° %2").arg(i % 300).arg(i % 2000));
+        q.exec();
+    }
+    db.commit();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+struct Sample
+{
+    double wall;
+    double cpu;
+};
+
+// One key into the search box, until the grid has repainted.
+Sample keystroke(QLineEdit* search, QTableView* grid, QKeyEvent* key)
+{
+    QElapsedTimer t;
+    const double cpu0 = threadCpuMs();
+    t.start();
+    QApplication::sendEvent(search, key);
+    grid->viewport()->repaint();
+    QApplication::processEvents();
+    return {static_cast<double>(t.nsecsElapsed()) / 1e6, threadCpuMs() - cpu0};
+}
+
+void benchKeystrokes(QSqlDatabase db)
+{
+    Frm_Principal window(db);
+    window.show();
+    QApplication::processEvents();
+    auto* search = window.findChild<QLineEdit*>(QStringLiteral("Txt_Buscar"));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("TDBGrid1"));
+    search->setFocus();
+    std::vector<double> wall, cpu;
+    for (int round = 0; round < 10; ++round) {
+        for (QChar c : QStringLiteral("peña ma")) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            const Sample s = keystroke(search, grid, &press);
+            wall.push_back(s.wall);
+            cpu.push_back(s.cpu);
+        }
+        for (int i = 0; i < 7; ++i) {
+            QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+            const Sample s = keystroke(search, grid, &back);
+            wall.push_back(s.wall);
+            cpu.push_back(s.cpu);
+        }
+    }
+    std::printf("  search keystroke -> grid repainted: median %.2f ms wall (%.2f ms CPU), worst %.2f ms"
+                " (target < 20 ms)\n",
+                median(wall), median(cpu), *std::max_element(wall.begin(), wall.end()));
+}
+
+// Child process: start a QApplication, show one window, report the milliseconds since main().
+int startUp(int argc, char** argv, bool mainWindow, const QString& path)
+{
+    QElapsedTimer t;
+    t.start();
+    QApplication app(argc, argv);
+    Database database(QStringLiteral("bench"));
+    std::unique_ptr<QWidget> window;
+    if (mainWindow) {
+        if (!database.open(path).ok())
+            return 2;
+        window = std::make_unique<Frm_Principal>(database.connection());
+    } else {
+        window = std::make_unique<QMainWindow>();
+        window->resize(1040, 660);
+    }
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return 3;
+    QApplication::processEvents();
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    std::printf("%.3f %.3f\n", static_cast<double>(t.nsecsElapsed()) / 1e6,
+                static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6);
+    return 0;
+}
+
+Sample childStartUp(const QString& mode, const QString& path)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {mode, path});
+    child.waitForFinished(60000);
+    const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(u' ');
+    return figures.size() == 2 ? Sample{figures[0].toDouble(), figures[1].toDouble()} : Sample{0, 0};
+}
+
+void benchStartUp(const QString& path)
+{
+    std::vector<double> bareWall, bareCpu, mainWall, mainCpu;
+    for (int i = 0; i < 9; ++i) {
+        const Sample b = childStartUp(QStringLiteral("--bare"), path);
+        const Sample m = childStartUp(QStringLiteral("--main"), path);
+        bareWall.push_back(b.wall);
+        bareCpu.push_back(b.cpu);
+        mainWall.push_back(m.wall);
+        mainCpu.push_back(m.cpu);
+    }
+    const double bw = median(bareWall), bc = median(bareCpu), mw = median(mainWall), mc = median(mainCpu);
+    std::printf("  start-up to a shown bare QMainWindow:        median %.1f ms wall, %.1f ms CPU\n", bw, bc);
+    std::printf("  start-up to a shown Frm_Principal (10,000):  median %.1f ms wall, %.1f ms CPU\n", mw, mc);
+    std::printf("  main window / bare window: %.2fx wall, %.2fx CPU (target < 1.5x)\n", mw / bw, mc / bc);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && (qstrcmp(argv[1], "--bare") == 0 || qstrcmp(argv[1], "--main") == 0))
+        return startUp(argc, argv, qstrcmp(argv[1], "--main") == 0, QString::fromLocal8Bit(argv[2]));
+
+    QApplication app(argc, argv);
+    test::TestDatabase t;
+    fill(t.db());
+    std::printf("Register of %d taxpayers\n", Taxpayers);
+    benchKeystrokes(t.db());
+    benchStartUp(t.path());
+    return 0;
+}

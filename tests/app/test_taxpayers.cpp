@@ -1,0 +1,271 @@
+#include "app/passwordcheck.h"
+#include "app/passwordhash.h"
+#include "app/registermessages.h"
+#include "app/taxpayers.h"
+#include "app/textfold.h"
+
+#include "registerfixture.h"
+#include "scriptedmessages.h"
+
+#include <QSqlRecord>
+
+#include <gtest/gtest.h>
+
+using namespace ventrix;
+using namespace ventrix::test;
+
+namespace {
+
+QStringList names(const TaxpayerRegister& reg, const QString& search)
+{
+    QStringList out;
+    const auto keys = reg.search(search);
+    if (!keys)
+        return {QStringLiteral("<error>")};
+    const auto rows = reg.gridRows(*keys);
+    for (const TaxpayerGridRow& row : *rows)
+        out << row.contribuyente;
+    return out;
+}
+
+}
+
+TEST(TaxpayerSearch, BlanksAreWildcardsAndReferenceNumbersMatch)
+{
+    TestDatabase t;
+    addTaxpayer(t.db(), QStringLiteral("Gómez Pérez, Juan Carlos"), QStringLiteral("20-111/3"));
+    addTaxpayer(t.db(), QStringLiteral("Pérez Juan"), QStringLiteral("30-999/1"));
+    addTaxpayer(t.db(), QStringLiteral("Acme S.A."), QStringLiteral("ref gomez carlos"));
+    TaxpayerRegister reg(t.db());
+
+    // Both words in that order, anything between, any case; the reference number matches too.
+    EXPECT_EQ(names(reg, QStringLiteral("gómez carlos")), QStringList{QStringLiteral("Gómez Pérez, Juan Carlos")});
+    EXPECT_EQ(names(reg, QStringLiteral("gomez carlos")), QStringList{QStringLiteral("Acme S.A.")});
+    EXPECT_EQ(names(reg, QStringLiteral("999")), QStringList{QStringLiteral("Pérez Juan")});
+    // Words in the other order do not match.
+    EXPECT_TRUE(names(reg, QStringLiteral("carlos gómez")).isEmpty());
+    // Empty and blank searches list everybody, ordered by identification.
+    EXPECT_EQ(names(reg, QStringLiteral("   ")),
+              (QStringList{QStringLiteral("Acme S.A."), QStringLiteral("Gómez Pérez, Juan Carlos"),
+                           QStringLiteral("Pérez Juan")}));
+}
+
+TEST(TaxpayerSearch, WildcardCharactersTypedAreLiteral)
+{
+    TestDatabase t;
+    addTaxpayer(t.db(), QStringLiteral("100% Algodón SRL"));
+    addTaxpayer(t.db(), QStringLiteral("1000 Algodones"));
+    addTaxpayer(t.db(), QStringLiteral("Mi_Kiosco"));
+    addTaxpayer(t.db(), QStringLiteral("MiXKiosco"));
+    addTaxpayer(t.db(), QStringLiteral("O'Brien \\ Hijos"));
+    TaxpayerRegister reg(t.db());
+
+    EXPECT_EQ(names(reg, QStringLiteral("100%")), QStringList{QStringLiteral("100% Algodón SRL")});
+    EXPECT_EQ(names(reg, QStringLiteral("i_K")), QStringList{QStringLiteral("Mi_Kiosco")});
+    EXPECT_EQ(names(reg, QStringLiteral("o'brien \\")), QStringList{QStringLiteral("O'Brien \\ Hijos")});
+}
+
+TEST(TaxpayerSearch, AccentedLettersIgnoreCaseAndSortLikeSpanish)
+{
+    TestDatabase t;
+    addTaxpayer(t.db(), QStringLiteral("Ñandú SA"));
+    addTaxpayer(t.db(), QStringLiteral("Ortega"));
+    addTaxpayer(t.db(), QStringLiteral("Nuñez"));
+    addTaxpayer(t.db(), QStringLiteral("álvarez"));
+    addTaxpayer(t.db(), QStringLiteral("Zapata"));
+    TaxpayerRegister reg(t.db());
+
+    EXPECT_EQ(names(reg, QStringLiteral("ÑANDÚ")), QStringList{QStringLiteral("Ñandú SA")});
+    EXPECT_EQ(names(reg, {}),
+              (QStringList{QStringLiteral("álvarez"), QStringLiteral("Nuñez"), QStringLiteral("Ñandú SA"),
+                           QStringLiteral("Ortega"), QStringLiteral("Zapata")}));
+}
+
+TEST(TaxpayerSearch, OrderFollowsRenamesAndNewRows)
+{
+    TestDatabase t;
+    TaxpayerRegister grid(t.db());
+    const qint64 zeta = addTaxpayer(t.db(), QStringLiteral("Zeta"));
+    addTaxpayer(t.db(), QStringLiteral("Mora"));
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Mora"), QStringLiteral("Zeta")}));
+
+    // Renamed through another screen's register, to a name of the same length.
+    TaxpayerRegister screen(t.db());
+    Taxpayer renamed = *screen.read(zeta);
+    renamed.contribuyente = QStringLiteral("Abel");
+    ASSERT_EQ(screen.save(renamed), SaveOutcome::Saved);
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Abel"), QStringLiteral("Mora")}));
+    EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel")}));
+    addTaxpayer(t.db(), QStringLiteral("Beto"));
+    EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel"), QStringLiteral("Beto")}));
+}
+
+TEST(TaxpayerRecord, IdentificationIsRequiredAndUniqueWhateverTheCase)
+{
+    TestDatabase t;
+    TaxpayerRegister reg(t.db());
+    Taxpayer first{0, QStringLiteral("  Peña, María  "), QStringLiteral("Belgrano 10"), {}, {}, {}, {}, {}};
+    ASSERT_EQ(reg.save(first), SaveOutcome::Saved);
+    EXPECT_GT(first.id, 0);
+    EXPECT_EQ(reg.read(first.id)->contribuyente, QStringLiteral("Peña, María"));
+
+    Taxpayer twin{0, QStringLiteral("PEÑA, MARÍA"), {}, {}, {}, {}, {}, {}};
+    EXPECT_EQ(reg.findIdentification(twin.contribuyente), first.id);
+    EXPECT_EQ(reg.save(twin), SaveOutcome::DuplicateIdentification);
+    twin.contribuyente = QStringLiteral("Pena, Maria");   // other letters: another taxpayer
+    EXPECT_EQ(reg.save(twin), SaveOutcome::Saved);
+
+    // Renaming a taxpayer onto itself in another case is allowed, onto the other one is not.
+    first.contribuyente = QStringLiteral("PEÑA, maría");
+    EXPECT_EQ(reg.save(first), SaveOutcome::Saved);
+    first.contribuyente = QStringLiteral("pena, MARIA");
+    EXPECT_EQ(reg.save(first), SaveOutcome::DuplicateIdentification);
+
+    Taxpayer blank{0, QStringLiteral("   "), {}, {}, {}, {}, {}, {}};
+    EXPECT_EQ(reg.save(blank), SaveOutcome::EmptyIdentification);
+    EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM CMD")), 2);
+}
+
+TEST(TaxpayerRecord, EstadoCp01ReadsTheNewestProcedure)
+{
+    TestDatabase t;
+    TaxpayerRegister reg(t.db());
+    const qint64 id = addTaxpayer(t.db(), QStringLiteral("Uno"));
+    EXPECT_EQ(reg.estadoCp01(id), 2);   // no CP01 yet
+    addCp01(t.db(), id, QDate(2020, 5, 1), 1);
+    addCp01(t.db(), id, QDate(2021, 3, 1), 0);
+    addCp01(t.db(), id, QDate(2019, 1, 1), 1);
+    EXPECT_EQ(reg.estadoCp01(id), 0);
+    addCp01(t.db(), id, QDate(2021, 3, 1), QVariant());   // same date, newer row, no mark
+    EXPECT_EQ(reg.estadoCp01(id), 2);
+    EXPECT_EQ(reg.estadoCp01(id + 100), std::nullopt);
+}
+
+TEST(Passwords, HashIsSaltedCaseInsensitiveAndNeverTheClearText)
+{
+    const QString stored = passwordhash::hash(QStringLiteral("Secreto"), 1000);
+    EXPECT_TRUE(passwordhash::isHash(stored));
+    EXPECT_FALSE(stored.contains(QStringLiteral("SECRETO"), Qt::CaseInsensitive));
+    EXPECT_NE(stored, passwordhash::hash(QStringLiteral("Secreto"), 1000));
+    EXPECT_TRUE(passwordhash::verify(QStringLiteral("sEcReTo"), stored));
+    EXPECT_FALSE(passwordhash::verify(QStringLiteral("Secret"), stored));
+    EXPECT_FALSE(passwordhash::verify(QString(), stored));
+    EXPECT_TRUE(passwordhash::verify(QStringLiteral("ñandú"), passwordhash::hash(QStringLiteral("ÑANDÚ"), 1000)));
+    EXPECT_FALSE(passwordhash::verify(QStringLiteral("x"), QStringLiteral("pbkdf2-sha256$0$AAAA$AAAA")));
+    EXPECT_TRUE(passwordhash::hash(QString()).isEmpty());
+}
+
+TEST(Passwords, VerificaPwdAsksOnlyWhenSetAndNeverShowsTheStoredOne)
+{
+    TestDatabase t;
+    ScriptedMessages boxes;
+    TaxpayerRegister reg(t.db());
+    const qint64 open = addTaxpayer(t.db(), QStringLiteral("Sin clave"));
+    const qint64 locked = addTaxpayer(t.db(), QStringLiteral("Con clave"));
+    reg.setPasswordHash(locked, passwordhash::hash(QStringLiteral("Tango"), 1000));
+
+    int asked = 0;
+    QString typed;
+    const PasswordPrompt prompt = [&]() -> std::optional<QString> {
+        ++asked;
+        return typed;
+    };
+    EXPECT_TRUE(VerificaPwd(reg, open, prompt));
+    EXPECT_EQ(asked, 0);
+
+    typed = QStringLiteral("tANGO");
+    EXPECT_TRUE(VerificaPwd(reg, locked, prompt));
+    EXPECT_TRUE(boxes.shown().isEmpty());
+
+    typed = QStringLiteral("Vals");
+    EXPECT_FALSE(VerificaPwd(reg, locked, prompt));
+    ASSERT_EQ(boxes.texts(), QStringList{registermsg::ClaveInvalida});
+    EXPECT_FALSE(boxes.last().contains(QStringLiteral("TANGO"), Qt::CaseInsensitive));
+    EXPECT_FALSE(VerificaPwd(reg, locked, [] { return std::optional<QString>(); }));
+}
+
+TEST(Passwords, ClearTextFromAnOlderDatabaseIsHashedOnceTypedRight)
+{
+    TestDatabase t;
+    ScriptedMessages boxes;
+    TaxpayerRegister reg(t.db());
+    const qint64 id = addTaxpayer(t.db(), QStringLiteral("Antiguo"));
+    reg.setPasswordHash(id, QStringLiteral("  viejo "));
+    EXPECT_TRUE(VerificaPwd(reg, id, [] { return std::optional<QString>(QStringLiteral("VIEJO")); }));
+    const QString now = reg.storedPassword(id);
+    EXPECT_TRUE(passwordhash::isHash(now));
+    EXPECT_TRUE(passwordhash::verify(QStringLiteral("Viejo"), now));
+}
+
+TEST(TaxpayerDelete, RemovesEveryRowThatHangsFromTheTaxpayer)
+{
+    TestDatabase t;
+    QSqlDatabase db = t.db();
+    const qint64 gone = addTaxpayer(db, QStringLiteral("Se va"));
+    const qint64 stays = addTaxpayer(db, QStringLiteral("Se queda"));
+
+    // Walks the schema as it is: every table that refers to a filled table gets a row hanging
+    // from each taxpayer, its other columns filled with values their type accepts.
+    QMap<QString, QMap<qint64, qint64>> keyOf;   // table -> taxpayer -> row key
+    keyOf[QStringLiteral("CMD")] = {{gone, gone}, {stays, stays}};
+    QStringList children;
+    bool added = true;
+    while (added) {
+        added = false;
+        QSqlQuery tables(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                        "AND name NOT LIKE 'sqlite_%' ORDER BY name"), db);
+        while (tables.next()) {
+            const QString table = tables.value(0).toString();
+            if (keyOf.contains(table))
+                continue;
+            QSqlQuery fk(QStringLiteral("SELECT \"table\", \"from\" FROM pragma_foreign_key_list('%1')").arg(table), db);
+            QString parent, column;
+            while (fk.next() && parent.isEmpty()) {
+                if (keyOf.contains(fk.value(0).toString())) {
+                    parent = fk.value(0).toString();
+                    column = fk.value(1).toString();
+                }
+            }
+            if (parent.isEmpty())
+                continue;
+            QSqlQuery cols(QStringLiteral("SELECT name, type, \"notnull\", pk FROM pragma_table_info('%1')").arg(table), db);
+            QStringList names, values;
+            while (cols.next()) {
+                const QString name = cols.value(0).toString();
+                if (cols.value(3).toInt() > 0 && name != column)
+                    continue;
+                names << u'"' + name + u'"';
+                const QString type = cols.value(1).toString().toUpper();
+                values << (name == column ? QStringLiteral(":parent")
+                           : type.contains(QStringLiteral("DATE")) ? QStringLiteral("'2020-01-01'")
+                           : type.contains(QStringLiteral("TEXT")) || type.contains(QStringLiteral("CHAR")) ? QStringLiteral("'x'")
+                                                                                                              : QStringLiteral("1"));
+            }
+            for (qint64 taxpayer : {gone, stays}) {
+                QSqlQuery insert(db);
+                insert.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                   .arg(table, names.join(u','), values.join(u',')));
+                insert.bindValue(QStringLiteral(":parent"), keyOf[parent][taxpayer]);
+                ASSERT_TRUE(insert.exec()) << table.toStdString();
+                keyOf[table][taxpayer] = insert.lastInsertId().toLongLong();
+            }
+            children << table;
+            added = true;
+        }
+    }
+    ASSERT_TRUE(children.contains(QStringLiteral("Form_Cp01")));
+
+    TaxpayerRegister reg(db);
+    ASSERT_TRUE(reg.remove(gone));
+    EXPECT_FALSE(reg.read(gone).has_value());
+    EXPECT_TRUE(reg.read(stays).has_value());
+    for (const QString& table : children)
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table)), 1) << table.toStdString();
+}
+
+TEST(TextFold, SortKeyPlacesEnieBetweenNAndO)
+{
+    EXPECT_LT(sortKey(QStringLiteral("Nuñez")), sortKey(QStringLiteral("Ñandú")));
+    EXPECT_LT(sortKey(QStringLiteral("Ñandú")), sortKey(QStringLiteral("oca")));
+    EXPECT_EQ(sortKey(QStringLiteral("Álvarez")), sortKey(QStringLiteral("alvarez")));
+}

@@ -1,0 +1,314 @@
+#include "app/passwordhash.h"
+#include "app/registermessages.h"
+#include "app/taxpayers.h"
+#include "app/ui/frm_idcontrib.h"
+#include "app/ui/frm_password.h"
+#include "app/ui/frm_principal.h"
+#include "app/ui/moduleregistry.h"
+#include "app/ui/taxpayergridmodel.h"
+#include "common/appinfo.h"
+#include "common/clock.h"
+#include "common/help.h"
+#include "common/helpids.h"
+
+#include "../registerfixture.h"
+#include "scriptedmessages.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace ventrix;
+using namespace ventrix::test;
+
+namespace {
+
+// Acts on the next modal dialog as soon as it is shown.
+void onModal(std::function<void(QDialog*)> act, int tries = 300)
+{
+    QTimer::singleShot(10, [act = std::move(act), tries]() mutable {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible())
+            act(dialog);
+        else if (tries > 0)
+            onModal(std::move(act), tries - 1);
+    });
+}
+
+template <typename T = QWidget>
+T* child(QWidget* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Types like the keyboard does, accented letters included.
+void keys(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+void type(QWidget* dialog, const char* field, const QString& text)
+{
+    // Focus moves (and so the checks on leaving a field) need the dialog to be the active window.
+    if (!dialog->isActiveWindow())
+        QApplication::setActiveWindow(dialog);
+    EXPECT_TRUE(dialog->isActiveWindow());
+    auto* edit = child<QLineEdit>(dialog, field);
+    edit->setFocus();
+    edit->selectAll();
+    keys(edit, text);
+}
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    MainWindow()
+    {
+        Clock::install(&clock);
+        acme = addTaxpayer(t.db(), QStringLiteral("Acme S.A."), QStringLiteral("30-70000001/2"));
+        pena = addTaxpayer(t.db(), QStringLiteral("Peña, María"), QStringLiteral("27-1/4"));
+        kiosco = addTaxpayer(t.db(), QStringLiteral("100% Kiosco"), QStringLiteral("ref 9"));
+        window = std::make_unique<Frm_Principal>(t.db(), nullptr, &registry);
+        window->show();
+        QApplication::processEvents();
+    }
+    ~MainWindow() override { Clock::install(nullptr); }
+
+    QPushButton* button(const char* name) { return child<QPushButton>(window.get(), name); }
+    QTableView* grid() { return child<QTableView>(window.get(), "TDBGrid1"); }
+    QString selectedLabel() { return child<QLabel>(window.get(), "Lab_Contribuyente_Selecc")->text(); }
+    QString status() { return child<QLabel>(window.get(), "MiMsg")->text(); }
+    QStringList gridNames()
+    {
+        QStringList out;
+        for (int r = 0; r < grid()->model()->rowCount(); ++r)
+            out << grid()->model()->index(r, 0).data().toString();
+        return out;
+    }
+
+    FixedClock clock{QDate(2031, 3, 10)};
+    TestDatabase t;
+    ScriptedMessages boxes;
+    ModuleRegistry registry;
+    qint64 acme = 0, pena = 0, kiosco = 0;
+    std::unique_ptr<Frm_Principal> window;
+};
+
+}
+
+TEST_F(MainWindow, ShowsTheRegisterAndSelectsTheFirstTaxpayer)
+{
+    EXPECT_EQ(window->windowTitle(), mainCaption());
+    EXPECT_EQ(gridNames(), (QStringList{QStringLiteral("100% Kiosco"), QStringLiteral("Acme S.A."),
+                                        QStringLiteral("Peña, María")}));
+    const QAbstractItemModel* model = grid()->model();
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("N° Ref."));
+    EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("30-70000001/2"));
+    EXPECT_EQ(window->cmdId(), kiosco);
+    EXPECT_EQ(selectedLabel(), QStringLiteral("  100% Kiosco"));
+    EXPECT_EQ(window->estadoCp01Text(), QStringLiteral("2"));
+    EXPECT_TRUE(button("Cmd_Sid3")->isEnabled());
+
+    grid()->selectRow(2);
+    EXPECT_EQ(window->cmdId(), pena);
+    EXPECT_EQ(selectedLabel(), QStringLiteral("  Peña, María"));
+    window->grab().save(QStringLiteral("/tmp/register_main.png"));
+    QAbstractItemModelTester tester(grid()->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+}
+
+TEST_F(MainWindow, TypingNarrowsTheGridAndAFruitlessSearchClearsTheSelection)
+{
+    auto* search = child<QLineEdit>(window.get(), "Txt_Buscar");
+    search->setFocus();
+    QTest::keyClicks(search, QStringLiteral("%"));
+    EXPECT_EQ(gridNames(), QStringList{QStringLiteral("100% Kiosco")});
+    search->clear();
+    keys(search, QStringLiteral("PEÑA mar"));
+    EXPECT_EQ(gridNames(), QStringList{QStringLiteral("Peña, María")});
+
+    search->setText(QStringLiteral("nadie"));
+    QTest::mouseClick(button("Cmd_BuscarGrilla"), Qt::LeftButton);
+    EXPECT_EQ(status(), registermsg::NoHayRegistros);
+    EXPECT_TRUE(search->text().isEmpty());
+    EXPECT_EQ(window->cmdId(), 0);
+    EXPECT_FALSE(button("Cmd_Cp01")->isEnabled());
+    EXPECT_TRUE(button("Cmd_Alta")->isEnabled());
+}
+
+TEST_F(MainWindow, AddsATaxpayerWithAConfirmedPasswordAndSelectsIt)
+{
+    boxes.answerText(QStringLiteral("Tango"));
+    onModal([](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Identificación del Contribuyente"));
+        type(d, "CMD_Contribuyente", QStringLiteral("Zárate, Luis"));
+        type(d, "CMD_Domicilio", QStringLiteral("Mitre 455"));
+        type(d, "CMD_Te", QStringLiteral("0381-4223344"));
+        type(d, "CMD_NumRef", QStringLiteral("20-22333444/1"));
+        type(d, "CMD_PassWord", QStringLiteral("Tango"));
+        d->grab().save(QStringLiteral("/tmp/register_idcontrib.png"));
+        QTest::mouseClick(child<QPushButton>(d, "Cmd_Aceptar"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Cmd_Alta"), Qt::LeftButton);
+
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(boxes.shown().front().title, registermsg::ConfirmeClaveTitulo);
+    EXPECT_EQ(boxes.shown().front().text, registermsg::ConfirmeClavePregunta);
+    EXPECT_EQ(selectedLabel(), QStringLiteral("  Zárate, Luis"));
+    EXPECT_EQ(gridNames().size(), 4);
+    const QString stored = TaxpayerRegister(t.db()).storedPassword(window->cmdId());
+    EXPECT_TRUE(passwordhash::isHash(stored));
+    EXPECT_TRUE(passwordhash::verify(QStringLiteral("TANGO"), stored));
+}
+
+TEST_F(MainWindow, RefusesADuplicateIdentificationAndAnUnconfirmedPassword)
+{
+    boxes.answerText(QString());   // the confirmation left empty
+    onModal([this](QDialog* d) {
+        type(d, "CMD_Contribuyente", QStringLiteral("PEÑA, MARÍA"));
+        child<QLineEdit>(d, "CMD_Domicilio")->setFocus();   // leaving the box checks it
+        EXPECT_EQ(boxes.last(), registermsg::YaExisteIdentificador);
+        EXPECT_TRUE(child<QLineEdit>(d, "CMD_Contribuyente")->text().isEmpty());
+        QTest::mouseClick(child<QPushButton>(d, "Cmd_Aceptar"), Qt::LeftButton);
+        EXPECT_EQ(boxes.last(), registermsg::FaltaIdentificador);
+
+        type(d, "CMD_Contribuyente", QStringLiteral("Nuevo"));
+        type(d, "CMD_PassWord", QStringLiteral("secreta"));
+        QTest::mouseClick(child<QPushButton>(d, "Cmd_Aceptar"), Qt::LeftButton);
+        EXPECT_EQ(boxes.last(), registermsg::ClaveNoCoincide);
+        EXPECT_TRUE(d->isVisible());
+        QTest::mouseClick(child<QPushButton>(d, "Cmd_Cancelar"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Cmd_Alta"), Qt::LeftButton);
+    EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM CMD")), 3);
+}
+
+TEST_F(MainWindow, ModifyAsksThePasswordOnceInAnyCaseAndKeepsIt)
+{
+    TaxpayerRegister(t.db()).setPasswordHash(pena, passwordhash::hash(QStringLiteral("Clave"), 1000));
+    window->setCmdId(pena);
+
+    onModal([](QDialog* d) {   // Frm_Password, wrong password
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Clave de Accesso"));
+        QTest::keyClicks(child<QLineEdit>(d, "TxtPwd"), QStringLiteral("otra"));
+        d->grab().save(QStringLiteral("/tmp/register_password.png"));
+        QTest::mouseClick(child<QPushButton>(d, "Command1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Cmd_ModifContrib"), Qt::LeftButton);
+    EXPECT_EQ(boxes.texts(), QStringList{registermsg::ClaveInvalida});
+
+    onModal([](QDialog* d) {
+        QTest::keyClicks(child<QLineEdit>(d, "TxtPwd"), QStringLiteral("cLAVE"));
+        QTest::keyClick(child<QLineEdit>(d, "TxtPwd"), Qt::Key_Return);
+        onModal([](QDialog* screen) {
+            EXPECT_EQ(screen->objectName(), QStringLiteral("Frm_Id_Contrib"));
+            EXPECT_EQ(child<QLineEdit>(screen, "CMD_Contribuyente")->text(), QStringLiteral("Peña, María"));
+            type(screen, "CMD_Te", QStringLiteral("555-1234"));
+            QTest::mouseClick(child<QPushButton>(screen, "Cmd_Aceptar"), Qt::LeftButton);
+        });
+    });
+    QTest::mouseClick(button("Cmd_ModifContrib"), Qt::LeftButton);
+    const auto saved = TaxpayerRegister(t.db()).read(pena);
+    EXPECT_EQ(saved->te, QStringLiteral("555-1234"));
+    EXPECT_TRUE(passwordhash::verify(QStringLiteral("clave"), saved->passwordHash));
+    EXPECT_EQ(boxes.texts(), QStringList{registermsg::ClaveInvalida});   // nothing more asked
+}
+
+TEST_F(MainWindow, DeleteAsksWithNoAsDefaultAndRemovesEverything)
+{
+    addCp01(t.db(), acme, QDate(2030, 1, 1), 1);
+    window->setCmdId(acme);
+    boxes.answer(Answer::No);
+    QTest::mouseClick(button("Cmd_BajaContrib"), Qt::LeftButton);
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(boxes.shown().front().text, registermsg::preguntaBorrar(QStringLiteral("Acme S.A.")));
+    EXPECT_EQ(boxes.shown().front().defaultAnswer, Answer::No);
+    EXPECT_EQ(boxes.shown().front().helpContext, helpid::BorrarContribuyente);
+    EXPECT_EQ(gridNames().size(), 3);
+
+    boxes.answer(Answer::Yes);
+    QTest::mouseClick(button("Cmd_BajaContrib"), Qt::LeftButton);
+    EXPECT_EQ(status(), QStringLiteral("Acme S.A. datos borrados..."));
+    EXPECT_EQ(gridNames(), (QStringList{QStringLiteral("100% Kiosco"), QStringLiteral("Peña, María")}));
+    EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Cp01")), 0);
+    EXPECT_EQ(window->cmdId(), kiosco);
+}
+
+TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
+{
+    addCp01(t.db(), acme, QDate(2030, 1, 1), 0);
+    window->setCmdId(acme);
+    EXPECT_EQ(grid()->currentIndex().row(), 1);   // the grid follows a selection made from outside
+    for (const char* name : {"Cmd_Cp01", "Cmd_Sid3", "Cmd_Cp02", "Cmd_PFP", "Cmd_IB08"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    for (const char* name : {"Cmd_ARP", "Cmd_Alta", "Cmd_ModifContrib", "Cmd_BajaContrib", "Cmd_Indices"})
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+    window->grab().save(QStringLiteral("/tmp/register_agent_only.png"));
+
+    // No rate for March 2031: CP03 sends the user to the rates screen, shown over the cover.
+    bool coveredWhileOpen = false;
+    registry.add(modulekey::Tasas, [&](const ModuleLaunch&, QWidget* parent) {
+        auto* rates = new QDialog(parent);
+        QTimer::singleShot(0, rates, [&, rates] {
+            coveredWhileOpen = child<QLabel>(window.get(), "PicTapa")->isVisible();
+            window->grab().save(QStringLiteral("/tmp/register_covered.png"));
+            rates->accept();
+        });
+        return rates;
+    });
+    window->setCmdId(pena);
+    QTest::mouseClick(button("Cmd_Sid3"), Qt::LeftButton);
+    EXPECT_EQ(boxes.texts(), QStringList{registermsg::TasaSid3 + QStringLiteral("Marzo de 2031...")});
+    EXPECT_TRUE(coveredWhileOpen);
+    EXPECT_FALSE(child<QLabel>(window.get(), "PicTapa")->isVisible());
+
+    // The CP01 module is not built yet: its gates run and nothing opens.
+    boxes.clear();
+    boxes.answer(Answer::Yes);
+    QTest::mouseClick(button("Cmd_Cp01"), Qt::LeftButton);
+    EXPECT_EQ(boxes.texts(), QStringList{registermsg::AdvertenciaCp01});
+    EXPECT_TRUE(button("Cmd_Cp01")->isEnabled());
+}
+
+TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
+{
+    struct Recorder : HelpService
+    {
+        void openContext(int id) override { contexts << id; }
+        void openIndex() override { ++indexes; }
+        void close() override {}
+        QList<int> contexts;
+        int indexes = 0;
+    } help;
+    HelpService::install(&help);
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::mouseClick(button("Com_Help"), Qt::LeftButton);
+    HelpService::install(nullptr);
+    EXPECT_EQ(help.contexts, QList<int>{helpid::Principal});
+    EXPECT_EQ(help.indexes, 1);
+}
+
+TEST_F(MainWindow, StatusLineTellsWhatTheButtonUnderThePointerDoes)
+{
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button("Cmd_Cp02"), &enter);
+    EXPECT_EQ(status(), registermsg::AyudaCp02);
+    QApplication::sendEvent(button("Salir"), &enter);
+    EXPECT_EQ(status(), registermsg::AyudaSalir);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button("Salir"), &leave);
+    EXPECT_TRUE(status().isEmpty());
+}
