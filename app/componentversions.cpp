@@ -28,10 +28,13 @@ const void* address(Function* f)
     return reinterpret_cast<const void*>(f);
 }
 
-// zint reports 2.11.1 as 21110 (the last digit marks a development build).
+// zint reports 2.11.1 as 21101; development builds carry ten times the release plus the build.
 QString zintVersionText(int version)
 {
-    return QStringLiteral("%1.%2.%3").arg(version / 10000).arg(version / 100 % 100).arg(version / 10 % 10);
+    int release = version % 100;
+    if (release >= 10)
+        release /= 10;
+    return QStringLiteral("%1.%2.%3").arg(version / 10000).arg(version / 100 % 100).arg(release);
 }
 
 }

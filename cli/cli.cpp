@@ -1,6 +1,11 @@
 #include "cli/cli.h"
 
 namespace ventrix::cli {
+
+Command initCommand();
+Command backupCommand();
+Command restoreCommand();
+
 namespace {
 
 int usage(QTextStream& err, const QString& problem = {})
@@ -17,7 +22,11 @@ int usage(QTextStream& err, const QString& problem = {})
 
 QList<Command> commands()
 {
-    return {};
+    return {
+        initCommand(),
+        backupCommand(),
+        restoreCommand(),
+    };
 }
 
 int run(QStringList args, QTextStream& out, QTextStream& err)
