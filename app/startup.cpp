@@ -4,6 +4,7 @@
 #include "app/newestexecutable.h"
 #include "app/startupmessages.h"
 #include "common/messages.h"
+#include "data/backupfiles.h"
 #include "data/backupverify.h"
 #include "data/database.h"
 
@@ -80,6 +81,9 @@ StartupWindow Startup::openDatabase(Database& database)
         // The very first start: the program brings its own database with the reference data.
         const OpenResult created = database.create(path);
         if (!created.ok()) {
+            // Nothing half-made may stay behind to be taken for a damaged database next time.
+            database.close();
+            backupfiles::removeWithCompanions(path);
             fail(startupmsg::databaseNotCreated(path, created.reason));
             return StartupWindow::None;
         }

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "data/backupfiles.h"
 #include "data/backupverify.h"
 #include "data/database.h"
 
@@ -30,6 +31,8 @@ int init(Context& c, const QStringList& args)
     if (!QFileInfo::exists(path)) {
         const OpenResult created = database.create(path);
         if (!created.ok()) {
+            database.close();
+            backupfiles::removeWithCompanions(path);
             c.err << "No se pudo crear la base de datos " << path << '\n' << created.reason << '\n';
             return ExitRefused;
         }

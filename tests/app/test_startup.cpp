@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace ventrix;
 
 namespace {
@@ -304,4 +307,25 @@ TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
     EXPECT_EQ(database.schemaVersion(), Database::latestSchemaVersion());
     QSqlQuery q(QStringLiteral("SELECT CMD_PassWord FROM CMD"), database.connection());
     EXPECT_TRUE(q.isActive());
+}
+
+TEST_F(StartupTest, FullDiskOnFirstStartLeavesNothingBehind)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit tiny = old;
+    tiny.rlim_cur = 16 * 1024;   // writes beyond this fail as on a full disk
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const StartupWindow window = inicia();
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_EQ(window, StartupWindow::None);
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("No se pudo crear la base de datos ")));
+    EXPECT_FALSE(QFile::exists(folder.databasePath()));
+    EXPECT_FALSE(folder.hadDatabase());
+    // With room again the next start is a first start.
+    messages.clear();
+    EXPECT_EQ(inicia(), StartupWindow::Principal);
+    EXPECT_TRUE(messages.shown().isEmpty());
 }
