@@ -41,9 +41,11 @@ void makeZip(const QString& path, const QList<QPair<QString, QByteArray>>& entri
     zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     ASSERT_NE(z, nullptr);
     for (const auto& [name, bytes] : entries) {
-        void* copy = malloc(static_cast<size_t>(bytes.size()));
-        memcpy(copy, bytes.constData(), static_cast<size_t>(bytes.size()));
-        zip_source_t* s = zip_source_buffer(z, copy, static_cast<zip_uint64_t>(bytes.size()), 1);
+        // libzip frees the copy once written (an empty entry needs none).
+        void* copy = bytes.isEmpty() ? nullptr : malloc(static_cast<size_t>(bytes.size()));
+        if (copy)
+            memcpy(copy, bytes.constData(), static_cast<size_t>(bytes.size()));
+        zip_source_t* s = zip_source_buffer(z, copy, static_cast<zip_uint64_t>(bytes.size()), copy ? 1 : 0);
         ASSERT_GE(zip_file_add(z, name.toUtf8().constData(), s, 0), 0);
     }
     if (entries.isEmpty())
