@@ -5,7 +5,6 @@
 #include "app/startupmessages.h"
 #include "common/messages.h"
 #include "data/backupfiles.h"
-#include "data/backupverify.h"
 #include "data/database.h"
 
 #include <QDir>
@@ -90,9 +89,7 @@ StartupWindow Startup::openDatabase(Database& database)
         folder.markDatabaseCreated(&error);
         return StartupWindow::Principal;
     }
-    OpenResult result = checkDatabaseFile(path);
-    if (result.ok())
-        result = database.open(path);
+    const OpenResult result = database.open(path);
     if (!result.ok()) {
         warn(startupmsg::databaseUnusable(result.reason));
         return StartupWindow::Backup;

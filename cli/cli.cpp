@@ -1,5 +1,8 @@
 #include "cli/cli.h"
 
+#include "cli/command_checkid.h"
+#include "cli/command_scramble.h"
+
 namespace ventrix::cli {
 
 Command initCommand();
@@ -20,12 +23,18 @@ int usage(QTextStream& err, const QString& problem = {})
 
 }
 
+Command ratesCommand();
+
 QList<Command> commands()
 {
     return {
         initCommand(),
+        checkIdCommand(),
+        scrambleCommand(),
+        unscrambleCommand(),
         backupCommand(),
         restoreCommand(),
+        ratesCommand(),
     };
 }
 

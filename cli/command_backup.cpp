@@ -1,7 +1,6 @@
 #include "cli/cli.h"
 #include "data/backupmessages.h"
 #include "data/backupstore.h"
-#include "data/backupverify.h"
 #include "data/database.h"
 
 #include <QDir>
@@ -45,9 +44,7 @@ int backup(Context& c, const QStringList& args)
         return usageOf(c, QStringLiteral("backup ARCHIVO.zip"));
     const QString path = c.folder.databasePath();
     Database database;
-    OpenResult opened = checkDatabaseFile(path);
-    if (opened.ok())
-        opened = database.open(path);
+    const OpenResult opened = database.open(path);
     if (!opened.ok()) {
         c.err << backupmsg::backupFailed() << '\n' << "La base de datos " << path << " no se puede usar: "
               << (opened.reason.isEmpty() ? QStringLiteral("no existe") : opened.reason) << '\n';

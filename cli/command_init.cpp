@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 #include "data/backupfiles.h"
-#include "data/backupverify.h"
 #include "data/database.h"
 
 #include <QFileInfo>
@@ -40,9 +39,7 @@ int init(Context& c, const QStringList& args)
         c.out << "Base de datos creada: " << path << '\n';
         return ExitOk;
     }
-    OpenResult result = checkDatabaseFile(path);
-    if (result.ok())
-        result = database.open(path);
+    const OpenResult result = database.open(path);
     if (!result.ok())
         return unusable(c, path, result.reason);
     c.folder.markDatabaseCreated(&error);

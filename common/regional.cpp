@@ -4,6 +4,36 @@
 
 namespace ventrix::regional {
 
+QString numberGrouping()
+{
+    return QStringLiteral("3;0");
+}
+
+QString numberDecimals()
+{
+    return QStringLiteral("2");
+}
+
+QString currencyGrouping()
+{
+    return numberGrouping();
+}
+
+QString currencyDecimals()
+{
+    return numberDecimals();
+}
+
+QString decimalSeparator()
+{
+    return DecimalSeparator;
+}
+
+QString dateSeparator()
+{
+    return DateSeparator;
+}
+
 QString monthName(int month)
 {
     static const std::array<const char16_t*, 12> names{

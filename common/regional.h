@@ -15,6 +15,14 @@ inline constexpr QChar DecimalSeparator = u',';
 inline constexpr QChar GroupSeparator = u'.';
 inline constexpr QChar DateSeparator = u'/';
 
+// The regional settings the program runs with, as the start-up checks read them.
+QString numberGrouping();     // "3;0"
+QString numberDecimals();     // "2"
+QString currencyGrouping();   // "3;0"
+QString currencyDecimals();   // "2"
+QString decimalSeparator();   // ","
+QString dateSeparator();      // "/"
+
 // Spanish name of the month, capitalised ("Enero" ... "Diciembre").
 QString monthName(int month);
 

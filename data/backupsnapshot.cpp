@@ -81,7 +81,7 @@ bool snapshotDatabase(QSqlDatabase source, const QString& target, const BackupPr
     const QString temporary = backupfiles::temporarySibling(target);
     bool ok = writeCopy(from, temporary, progress, error);
     if (ok) {
-        const OpenResult check = checkDatabaseFile(temporary);
+        const OpenResult check = verifyBackupDatabase(temporary);
         if (!check.ok()) {
             *error = check.reason;
             ok = false;

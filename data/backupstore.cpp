@@ -106,7 +106,7 @@ PreparedRestore BackupStore::prepareRestore(const QString& zipPath, const Backup
     PreparedRestore prepared(backupfiles::temporarySibling(m_folder.databasePath()));
     if (!backuparchive::extractOnly(zipPath, prepared.path(), stage(progress, 0, 70), error))
         return {};
-    const OpenResult check = checkDatabaseFile(prepared.path());
+    const OpenResult check = verifyBackupDatabase(prepared.path());
     if (!check.ok()) {
         *error = check.reason;
         return {};

@@ -1,5 +1,7 @@
 #include "data/backupverify.h"
 
+#include "data/databasefilecheck.h"
+
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -73,14 +75,13 @@ QString integrityProblem(QSqlDatabase db)
     return problems.mid(0, 3).join(u'\n');
 }
 
-OpenResult checkDatabaseFile(const QString& path)
+OpenResult verifyBackupDatabase(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return failure(OpenFailure::Missing, QStringLiteral("No existe el archivo ") + path);
-    // SQLite takes an empty file for a new empty database; for us it is a lost one.
-    if (info.size() == 0)
-        return failure(OpenFailure::NotADatabase, QStringLiteral("El archivo está vacío."));
+    const OpenResult header = checkDatabaseFile(path);
+    if (!header.ok())
+        return header;
     CheckConnection check(path);
     if (!check.opened())
         return failure(classifyEngineError(check.error()), check.error());

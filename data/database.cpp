@@ -1,17 +1,16 @@
 #include "data/database.h"
 
+#include "data/databasefilecheck.h"
+#include "data/dataresources.h"
 #include "data/migrations.h"
 #include "data/referencedata.h"
 #include "data/transaction.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-
-static void initDataResources()
-{
-    Q_INIT_RESOURCE(data);
-}
 
 namespace ventrix {
 namespace {
@@ -24,6 +23,13 @@ bool pragma(QSqlDatabase db, const QString& statement, QString* error = nullptr)
     if (error)
         *error = q.lastError().text();
     return false;
+}
+
+void removeDatabaseFiles(const QString& path)
+{
+    for (const QString& suffix :
+        { QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal") })
+        QFile::remove(path + suffix);
 }
 
 OpenFailure classify(const QString& reason)
@@ -46,7 +52,8 @@ QString Database::mainConnectionName()
     return QStringLiteral("ventrix");
 }
 
-Database::Database(QString connectionName) : m_name(std::move(connectionName))
+Database::Database(QString connectionName)
+    : m_name(std::move(connectionName))
 {
     initDataResources();
 }
@@ -90,13 +97,13 @@ OpenResult Database::connect(const QString& path)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(path);
     if (!db.open())
-        return {classify(db.lastError().text()), db.lastError().text()};
+        return { classify(db.lastError().text()), db.lastError().text() };
     QString error;
     // The first statement that reads the file tells whether it is a database at all.
     if (!pragma(db, QStringLiteral("PRAGMA foreign_keys = ON"), &error)
         || !pragma(db, QStringLiteral("PRAGMA journal_mode = WAL"), &error)) {
         close();
-        return {classify(error), error};
+        return { classify(error), error };
     }
     return {};
 }
@@ -104,49 +111,129 @@ OpenResult Database::connect(const QString& path)
 OpenResult Database::create(const QString& path)
 {
     if (QFileInfo::exists(path))
-        return {OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path};
-    OpenResult result = connect(path);
-    if (!result.ok())
+        return { OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path };
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir())
+        return { OpenFailure::Other,
+            QStringLiteral("No existe la carpeta ") + QDir::toNativeSeparators(folder.filePath()) };
+    if (!folder.isWritable())
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                + QStringLiteral(" es de solo lectura.") };
+    // Built under a temporary name and renamed when complete, so that an interrupted
+    // creation never leaves a database without its tables or reference data.
+    const QString building = path + QStringLiteral(".nuevo");
+    removeDatabaseFiles(building);
+    OpenResult result = connect(building);
+    if (!result.ok()) {
+        removeDatabaseFiles(building);
         return result;
-    QString error;
-    QSqlDatabase db = connection();
-    if (!applyMigrations(db, &error) || !loadReferenceData(db, &error)) {
-        close();
-        QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-wal"));
-        QFile::remove(path + QStringLiteral("-shm"));
-        return {classify(error), error};
     }
-    return {};
+    QString error;
+    const bool built = applyMigrations(connection(), &error) && loadReferenceData(connection(), &error);
+    close();
+    if (!built) {
+        removeDatabaseFiles(building);
+        return { classify(error), error };
+    }
+    if (!QFile::rename(building, path)) {
+        removeDatabaseFiles(building);
+        return { OpenFailure::Other, QStringLiteral("No se pudo crear el archivo ") + path };
+    }
+    return connect(path);
 }
 
 OpenResult Database::open(const QString& path)
 {
+    close();
     if (!QFileInfo::exists(path))
-        return {OpenFailure::Missing, {}};
-    OpenResult result = connect(path);
+        return { OpenFailure::Missing, {} };
+    OpenResult result = checkDatabaseFile(path);
+    if (!result.ok())
+        return result;
+    result = checkWritable(path);
+    if (!result.ok())
+        return result;
+    result = inspect(path);
+    if (!result.ok())
+        return result;
+    result = connect(path);
     if (!result.ok())
         return result;
     return upgrade();
 }
 
+OpenResult Database::inspect(const QString& path) const
+{
+    // A read-only connection: whatever it finds, it cannot change the file. Reading a file in
+    // write-ahead-log mode makes the engine create the side files; those it made are removed.
+    const QString name = m_name + QStringLiteral("_inspect");
+    const QStringList sideFiles { path + QStringLiteral("-wal"), path + QStringLiteral("-shm") };
+    QStringList created;
+    for (const QString& side : sideFiles) {
+        if (!QFileInfo::exists(side))
+            created.append(side);
+    }
+    OpenResult result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        result = inspectConnection(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    for (const QString& side : created)
+        QFile::remove(side);
+    return result;
+}
+
+OpenResult Database::inspectConnection(QSqlDatabase db) const
+{
+    if (!db.open())
+        return { classify(db.lastError().text()), db.lastError().text() };
+    QSqlQuery q(db);
+    // Mapping the file lets the check read it without copying every page.
+    q.exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return { classify(q.lastError().text()), q.lastError().text() };
+    QStringList problems;
+    while (q.next())
+        problems.append(q.value(0).toString());
+    if (problems != QStringList { QStringLiteral("ok") })
+        return { OpenFailure::Corrupt, problems.mid(0, 3).join(u'\n') };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return { classify(q.lastError().text()), q.lastError().text() };
+    const int version = q.value(0).toInt();
+    if (version > latestSchemaVersion())
+        return { OpenFailure::FutureVersion,
+            QStringLiteral("La base de datos fue creada por una versión más nueva del programa.") };
+    if (version <= 0)
+        return { OpenFailure::NotADatabase,
+            QStringLiteral("El archivo no contiene una base de datos del programa.") };
+    return {};
+}
+
+OpenResult Database::checkWritable(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!file.isWritable())
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("El archivo ") + file.fileName() + QStringLiteral(" es de solo lectura.") };
+    if (!folder.isWritable())
+        return { OpenFailure::ReadOnly,
+            QStringLiteral("La carpeta ") + QDir::toNativeSeparators(folder.filePath())
+                + QStringLiteral(" es de solo lectura.") };
+    return {};
+}
+
 OpenResult Database::upgrade()
 {
-    const int version = schemaVersion();
-    if (version < 0) {
-        const QString reason = connection().lastError().text();
-        close();
-        return {OpenFailure::NotADatabase, reason};
-    }
-    if (version > latestSchemaVersion()) {
-        close();
-        return {OpenFailure::FutureVersion,
-                QStringLiteral("La base de datos fue creada por una versión más nueva del programa.")};
-    }
     QString error;
     if (!applyMigrations(connection(), &error)) {
         close();
-        return {classify(error), error};
+        return { classify(error), error };
     }
     return {};
 }

@@ -14,7 +14,7 @@ enum class OpenFailure { None, Missing, NotADatabase, Corrupt, FutureVersion, Re
 struct OpenResult
 {
     OpenFailure failure = OpenFailure::None;
-    QString reason;   // the engine's own words, for the second line of the message
+    QString reason; // the engine's own words, for the second line of the message
     bool ok() const { return failure == OpenFailure::None; }
 };
 
@@ -33,7 +33,9 @@ public:
 
     // Creates a new database at path (which must not exist) and opens it.
     OpenResult create(const QString& path);
-    // Opens an existing file, checks it and applies pending schema upgrades.
+    // Opens an existing file, checks it and applies pending schema upgrades. A file that is
+    // refused (empty, truncated, not a database, failing its integrity check, of a newer
+    // schema, or read-only) is left exactly as it was.
     OpenResult open(const QString& path);
     void close();
 
@@ -46,6 +48,9 @@ public:
 
 private:
     OpenResult connect(const QString& path);
+    OpenResult inspect(const QString& path) const;
+    OpenResult inspectConnection(QSqlDatabase db) const;
+    static OpenResult checkWritable(const QString& path);
     OpenResult upgrade();
 
     QString m_name;

@@ -1,5 +1,6 @@
 #include "data/migrations.h"
 
+#include "data/dataresources.h"
 #include "data/transaction.h"
 
 #include <QFile>
@@ -14,6 +15,7 @@ namespace {
 
 QString resourceText(const QString& name)
 {
+    initDataResources();
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -22,7 +24,12 @@ QString resourceText(const QString& name)
 
 bool baseSchema(QSqlDatabase db, QString* error)
 {
-    return runScript(db, resourceText(QStringLiteral(":/schema/schema_v1.sql")), error);
+    const QString script = resourceText(QStringLiteral(":/schema/schema_v1.sql"));
+    if (script.isEmpty()) {
+        *error = QStringLiteral("Falta el esquema de la base de datos en el programa.");
+        return false;
+    }
+    return runScript(db, script, error);
 }
 
 struct Migration
@@ -33,9 +40,9 @@ struct Migration
 
 const QList<Migration>& migrations()
 {
-    static const QList<Migration> list{
-        {1, baseSchema},
-        {2, AgregaCampo},
+    static const QList<Migration> list {
+        { 1, baseSchema },
+        { 2, AgregaCampo },
     };
     return list;
 }
@@ -84,11 +91,12 @@ int latestMigration()
     return migrations().back().version;
 }
 
-bool applyMigrations(QSqlDatabase db, QString* error)
+bool applyMigrations(QSqlDatabase db, QString* error, int targetVersion)
 {
+    const int target = targetVersion < 0 ? latestMigration() : targetVersion;
     const int current = userVersion(db);
     for (const Migration& m : migrations()) {
-        if (m.version <= current)
+        if (m.version <= current || m.version > target)
             continue;
         Transaction tx(db);
         if (!m.apply(db, error) || !setUserVersion(db, m.version, error))
@@ -103,10 +111,13 @@ bool applyMigrations(QSqlDatabase db, QString* error)
 
 bool AgregaCampo(QSqlDatabase db, QString* error)
 {
+    // SQLite's column names ignore case: a column spelled otherwise is the same column, and
+    // adding it again would fail and stop the program from starting.
     const QSqlRecord columns = db.record(QStringLiteral("CMD"));
-    if (columns.indexOf(QStringLiteral("CMD_PassWord")) >= 0
-        && columns.fieldName(columns.indexOf(QStringLiteral("CMD_PassWord"))) == QStringLiteral("CMD_PassWord"))
-        return true;
+    for (int i = 0; i < columns.count(); ++i) {
+        if (columns.fieldName(i).compare(QStringLiteral("CMD_PassWord"), Qt::CaseInsensitive) == 0)
+            return true;
+    }
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("ALTER TABLE CMD ADD COLUMN CMD_PassWord TEXT(20)")))
         return true;

@@ -128,7 +128,7 @@ TEST(Backup, RoundTripThroughRemovableVolumeKeepsPreviousDatabase)
     EXPECT_EQ(f.messages.last(), backupmsg::restoreDone());
     // The connection was reopened on the restored file; the previous one is kept beside it.
     EXPECT_EQ(taxpayers(f.db.db()), 1);
-    EXPECT_TRUE(checkDatabaseFile(f.folder.previousDatabasePath()).ok());
+    EXPECT_TRUE(verifyBackupDatabase(f.folder.previousDatabasePath()).ok());
     EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
 }
 
@@ -243,7 +243,7 @@ TEST(Backup, HardDiskCopyAsksFirstAndWritesArchivos)
     f.messages.answer(Answer::Yes);
     EXPECT_TRUE(f.flow().Cmd_DiscoRigido());
     EXPECT_EQ(f.messages.last(), backupmsg::fileCopied());
-    EXPECT_TRUE(checkDatabaseFile(f.store.hardDiskCopyPath()).ok());
+    EXPECT_TRUE(verifyBackupDatabase(f.store.hardDiskCopyPath()).ok());
 }
 
 TEST(Backup, VolumePulledOutDuringTheCopyIsReported)
@@ -317,6 +317,6 @@ TEST(Backup, RestoreWithoutAnOpenDatabaseNeedsNoQuestionWhenTheFileIsGone)
     f.messages.clear();
     EXPECT_TRUE(flow.RecupDeDiskette());
     EXPECT_EQ(f.messages.texts(), QStringList{backupmsg::restoreDone()});
-    EXPECT_TRUE(checkDatabaseFile(f.folder.databasePath()).ok());
+    EXPECT_TRUE(verifyBackupDatabase(f.folder.databasePath()).ok());
     EXPECT_TRUE(f.folder.hadDatabase());
 }

@@ -82,7 +82,7 @@ TEST(Inicia, FirstStartHandsOverToTheMainWindowAfterAKey)
     f.start();
     EXPECT_FALSE(f.handed);
     EXPECT_TRUE(f.messages.shown().isEmpty()) << f.messages.last().toStdString();
-    EXPECT_TRUE(checkDatabaseFile(f.folder.databasePath()).ok());
+    EXPECT_TRUE(verifyBackupDatabase(f.folder.databasePath()).ok());
     QTest::keyClick(f.flow->splash(), Qt::Key_Return);
     ASSERT_EQ(f.handed, StartupWindow::Principal);
     ASSERT_NE(f.flow->chosenWindow(), nullptr);

@@ -1,0 +1,188 @@
+#include "cli/cli.h"
+
+#include "common/clock.h"
+#include "common/messages.h"
+#include "common/regional.h"
+#include "data/database.h"
+#include "rates/indexupdate.h"
+#include "rates/ratefields.h"
+#include "rates/ratesmessages.h"
+
+#include <QRegularExpression>
+
+namespace ventrix::cli {
+namespace {
+
+const QString ListUsage = QStringLiteral("rates list [--from MM/AAAA]");
+const QString AddUsage = QStringLiteral("rates add MM/AAAA TASA [--recompute]");
+
+// Prints the program's messages; the recompute question is answered by the command line.
+class PrintedMessages : public MessageService
+{
+public:
+    PrintedMessages(Context& context, bool yes)
+        : m_context(context)
+        , m_yes(yes)
+    {
+    }
+
+    Answer show(const Message& message) override
+    {
+        const bool problem = message.icon == MessageIcon::Warning || message.icon == MessageIcon::Critical;
+        QTextStream& stream = problem ? m_context.err : m_context.out;
+        stream << message.text << '\n';
+        if (message.buttons != MessageButtons::YesNo)
+            return message.defaultAnswer;
+        stream << (m_yes ? "-> Sí" : "-> No") << '\n';
+        return m_yes ? Answer::Yes : Answer::No;
+    }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
+
+private:
+    Context& m_context;
+    bool m_yes;
+};
+
+// Installs a message service for the length of one command.
+class MessageScope
+{
+public:
+    explicit MessageScope(MessageService* service)
+        : m_previous(&MessageService::instance())
+    {
+        MessageService::install(service);
+    }
+    ~MessageScope() { MessageService::install(m_previous); }
+    MessageScope(const MessageScope&) = delete;
+    MessageScope& operator=(const MessageScope&) = delete;
+
+private:
+    MessageService* m_previous;
+};
+
+// Opens the data folder's database, creating it with the delivered history when missing.
+bool openDatabase(Context& context, Database& database)
+{
+    const QString path = context.folder.databasePath();
+    OpenResult result = database.open(path);
+    if (result.failure == OpenFailure::Missing) {
+        QString error;
+        if (!context.folder.ensureExists(&error)) {
+            context.err << error << '\n';
+            return false;
+        }
+        result = database.create(path);
+    }
+    if (!result.ok())
+        context.err << rates::msg::databaseError() << '\n' << result.reason << '\n';
+    return result.ok();
+}
+
+// "10/2026" -> {10, "2026"}: the month and year texts as typed, checked later like the screen's fields.
+std::optional<std::pair<QString, QString>> splitPeriod(const QString& text)
+{
+    static const QRegularExpression period(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,4})\\s*$"));
+    const auto match = period.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return std::pair { match.captured(1), match.captured(2) };
+}
+
+int list(Context& context, QStringList args)
+{
+    QDate from(1, 1, 1);
+    if (args.size() == 2 && args.at(0) == QStringLiteral("--from")) {
+        const auto period = splitPeriod(args.at(1));
+        const auto month = period ? rates::monthValue(period->first) : std::nullopt;
+        const auto year = period ? rates::yearValue(period->second) : std::nullopt;
+        if (!month || !year) {
+            context.err << "Período inválido: " << args.at(1) << '\n'
+                        << "Uso: ventrix-cli " << ListUsage << '\n';
+            return ExitUsage;
+        }
+        from = QDate(*year, *month, 1);
+    } else if (!args.isEmpty()) {
+        context.err << "Uso: ventrix-cli " << ListUsage << '\n';
+        return ExitUsage;
+    }
+    Database database;
+    if (!openDatabase(context, database))
+        return ExitRefused;
+    QList<IndexDay> days;
+    if (!IndicesTable(database.connection()).since(from, &days)) {
+        context.err << rates::msg::databaseError() << '\n';
+        return ExitRefused;
+    }
+    for (const IndexDay& d : days)
+        context.out << regional::formatDate(d.fecha) << '\t' << d.indice.toDisplay() << '\t'
+                    << d.tasa.toDisplay() << '\n';
+    return ExitOk;
+}
+
+// The month, year and rate after the screen's field checks; nullopt (with the message) when one is refused.
+std::optional<rates::MonthEntry> readEntry(
+    Context& context, const std::pair<QString, QString>& period, const QString& rateText)
+{
+    const auto month = rates::monthValue(period.first);
+    const auto year = rates::yearValue(period.second);
+    const auto rate = rates::rateValue(rateText);
+    if (!month || !year || !rate) {
+        context.err << rates::msg::incompleteFields() << '\n';
+        return std::nullopt;
+    }
+    return rates::MonthEntry { *month, *year, *rate };
+}
+
+int add(Context& context, QStringList args)
+{
+    const bool recompute = args.removeAll(QStringLiteral("--recompute")) > 0;
+    const auto period = args.size() == 2 ? splitPeriod(args.at(0)) : std::nullopt;
+    if (!period) {
+        context.err << "Uso: ventrix-cli " << AddUsage << '\n';
+        return ExitUsage;
+    }
+    const auto entry = readEntry(context, *period, args.at(1));
+    if (!entry)
+        return ExitRefused;
+    Database database;
+    if (!openDatabase(context, database))
+        return ExitRefused;
+    PrintedMessages printed(context, recompute);
+    MessageScope scope(&printed);
+    const QDate today = Clock::today();
+    auto outcome = rates::ActualizaIdx(database.connection(), *entry, today);
+    // On the command line "add" means the month ends up entered with this rate: once the old
+    // month is gone, it follows the history and is entered at once.
+    if (outcome == rates::UpdateOutcome::Recomputed)
+        outcome = rates::ActualizaIdx(database.connection(), *entry, today);
+    if (outcome == rates::UpdateOutcome::Appended)
+        context.out << rates::msg::monthAppended(entry->firstDay()) << '\n';
+    std::optional<rates::MonthProposal> proposal;
+    if (rates::CargaTasa(IndicesTable(database.connection()), &proposal))
+        rates::remindPendingMonth(proposal, today);
+    return outcome == rates::UpdateOutcome::Appended ? ExitOk : ExitRefused;
+}
+
+}
+
+Command ratesCommand()
+{
+    return { QStringLiteral("rates"), ListUsage + QStringLiteral(" | ") + AddUsage,
+        [](Context& context, const QStringList& args) {
+            if (args.isEmpty()) {
+                context.err << "Uso: ventrix-cli " << ListUsage << '\n'
+                            << "     ventrix-cli " << AddUsage << '\n';
+                return ExitUsage;
+            }
+            const QString sub = args.first();
+            if (sub == QStringLiteral("list"))
+                return list(context, args.mid(1));
+            if (sub == QStringLiteral("add"))
+                return add(context, args.mid(1));
+            context.err << "Uso: ventrix-cli " << ListUsage << '\n'
+                        << "     ventrix-cli " << AddUsage << '\n';
+            return ExitUsage;
+        } };
+}
+
+}

@@ -1,0 +1,78 @@
+#include "common/scrambler.h"
+
+#include "common/cp1252.h"
+
+namespace ventrix {
+namespace {
+
+const QByteArray LineEnd("\r\n");
+
+template <typename Step>
+QByteArray transform(const QByteArray& text, const QByteArray& key, Step step)
+{
+    if (key.isEmpty())
+        return text;
+    QByteArray out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        const int t = static_cast<unsigned char>(text[i - 1]);
+        const int k = static_cast<unsigned char>(key[i % key.size()]);
+        out[i - 1] = static_cast<char>(static_cast<unsigned char>(step(t, k)));
+    }
+    return out;
+}
+
+}
+
+QByteArray Encripta(const QByteArray& text, const QByteArray& key)
+{
+    return transform(text, key, [](int t, int k) { return (t + k + 50) % 256; });
+}
+
+QByteArray Encripta(QStringView text, QStringView key)
+{
+    return Encripta(toCp1252(text), toCp1252(key));
+}
+
+QByteArray Desencripta(const QByteArray& scrambled, const QByteArray& key)
+{
+    return transform(scrambled, key, [](int s, int k) { return ((s - k - 50) % 256 + 256) % 256; });
+}
+
+QByteArray scrambleLines(const QList<QByteArray>& lines, const QByteArray& key)
+{
+    QByteArray out;
+    for (const QByteArray& line : lines)
+        out += Encripta(line, key) + LineEnd;
+    return out;
+}
+
+QByteArray scrambleText(const QByteArray& plain, const QByteArray& key)
+{
+    QList<QByteArray> lines = plain.split('\n');
+    // A final line end leaves an empty piece behind: it is no line.
+    if (!lines.isEmpty() && (plain.isEmpty() || plain.endsWith('\n')))
+        lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return scrambleLines(lines, key);
+}
+
+QByteArray unscrambleText(const QByteArray& scrambled, const QByteArray& key)
+{
+    QByteArray out;
+    qsizetype from = 0;
+    while (from <= scrambled.size()) {
+        qsizetype end = scrambled.indexOf(LineEnd, from);
+        if (end < 0)
+            end = scrambled.size();
+        out += Desencripta(scrambled.mid(from, end - from), key);
+        if (end < scrambled.size())
+            out += LineEnd;
+        from = end + LineEnd.size();
+    }
+    return out;
+}
+
+}

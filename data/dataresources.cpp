@@ -1,0 +1,18 @@
+#include "data/dataresources.h"
+
+#include <QtGlobal>
+
+static void registerDataResources()
+{
+    Q_INIT_RESOURCE(data);
+}
+
+namespace ventrix {
+
+void initDataResources()
+{
+    static const bool registered = (registerDataResources(), true);
+    Q_UNUSED(registered);
+}
+
+}
