@@ -1,6 +1,7 @@
 #include "data/backupflow.h"
 
 #include "common/messages.h"
+#include "common/removablevolumes.h"
 #include "data/backupmessages.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ std::optional<QString> BackupFlow::backupFolder()
 {
     const QString volume = m_volumes.first();
     if (!volume.isEmpty()) {
-        setStatus(backupmsg::backingUpOn(volume));
+        setStatus(backupmsg::backingUpOn(volumeDisplayPath(volume)));
         return volume;
     }
     inform(backupmsg::noDiskette());

@@ -1,34 +1,23 @@
 #include "data/backupvolumes.h"
 
+#include "common/removablevolumes.h"
+
 #include <QDir>
 
 namespace ventrix {
 
-BackupVolumes::BackupVolumes() : m_roots(defaultRoots()) {}
-
-QStringList BackupVolumes::defaultRoots()
-{
-    const QString configured = qEnvironmentVariable("VENTRIX_REMOVABLE_ROOTS");
-    if (!configured.isEmpty())
-        return configured.split(u':', Qt::SkipEmptyParts);
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("LOGNAME");
-    return {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user};
-}
+BackupVolumes::BackupVolumes() : m_probe(true) {}
 
 QStringList BackupVolumes::volumes() const
 {
+    // Probed on every call: a stick may be plugged in while the window is open.
+    const QStringList candidates = m_probe ? removableVolumes() : m_candidates;
     QStringList found;
-    for (const QString& root : m_roots) {
-        const QDir dir(root);
-        const QStringList names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name);
-        for (const QString& name : names) {
-            const QString volume = dir.filePath(name);
-            // "Can be listed" is the test the program always used for a drive in place.
-            if (QDir(volume).isReadable())
-                found << volume;
-        }
+    for (const QString& volume : candidates) {
+        // "Can be listed" is the test the program always used for a drive in place.
+        const QDir dir(volume);
+        if (dir.exists() && dir.isReadable())
+            found << volume;
     }
     return found;
 }

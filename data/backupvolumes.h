@@ -5,26 +5,22 @@
 
 namespace ventrix {
 
-// The removable volumes a backup can go to, in the order they are offered: every folder
-// mounted under the probed roots. The roots default to the user's removable mounts
-// (/media/USER, /run/media/USER) and can be set with VENTRIX_REMOVABLE_ROOTS
-// (colon-separated) or by the caller, so tests can use plain folders.
+// The removable volumes a backup can go to or come from, in the order they are offered: by
+// default the ones mounted for the user (as delivery copies probe them); tests pass folders.
 class BackupVolumes
 {
 public:
     BackupVolumes();
-    explicit BackupVolumes(QStringList roots) : m_roots(std::move(roots)) {}
+    explicit BackupVolumes(QStringList candidates) : m_candidates(std::move(candidates)) {}
 
-    static QStringList defaultRoots();
-    QStringList roots() const { return m_roots; }
-
-    // Every volume whose root can be listed, in the order of the roots, then by name.
+    // The candidates whose folder can be listed, in order.
     QStringList volumes() const;
     // The first volume found, or an empty text when there is none.
     QString first() const;
 
 private:
-    QStringList m_roots;
+    QStringList m_candidates;
+    bool m_probe = false;
 };
 
 }

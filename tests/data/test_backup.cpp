@@ -67,7 +67,7 @@ void addTaxpayer(QSqlDatabase db, const QString& name)
     ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
 }
 
-// A data folder with an open database, a removable-volume root with one volume, and the flow.
+// A data folder with an open database, a removable volume that can be plugged in, and the flow.
 struct Fixture
 {
     test::TestDatabase db;
@@ -94,7 +94,7 @@ struct Fixture
             if (extra)
                 extra(whole, file);
         };
-        return BackupFlow(store, BackupVolumes({roots.path()}), hooks);
+        return BackupFlow(store, BackupVolumes({volume()}), hooks);
     }
 };
 
@@ -310,7 +310,7 @@ TEST(Backup, RestoreWithoutAnOpenDatabaseNeedsNoQuestionWhenTheFileIsGone)
     backupfiles::removeWithCompanions(f.folder.databasePath());
     BackupStore closed(f.folder, nullptr);
     BackupFlow::Hooks hooks;
-    BackupFlow flow(closed, BackupVolumes({f.roots.path()}), hooks);
+    BackupFlow flow(closed, BackupVolumes({f.volume()}), hooks);
     f.messages.clear();
     EXPECT_FALSE(flow.CopiarDiskette());
     EXPECT_EQ(f.messages.last(), backupmsg::backupFailed() + u'\n' + backupmsg::databaseNotOpen());

@@ -21,7 +21,7 @@ TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
     QTemporaryDir roots;
     QDir().mkpath(QDir(roots.path()).filePath(QStringLiteral("PENDRIVE")));
     BackupStore store(DataFolder(db.folder()), &db.database());
-    Frm_Backup window(store, BackupVolumes({roots.path()}));
+    Frm_Backup window(store, BackupVolumes({QDir(roots.path()).filePath(QStringLiteral("PENDRIVE"))}));
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Respaldo y Recuperación de datos"));
 
