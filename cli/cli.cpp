@@ -4,6 +4,11 @@
 #include "cli/command_scramble.h"
 
 namespace ventrix::cli {
+
+Command initCommand();
+Command backupCommand();
+Command restoreCommand();
+
 namespace {
 
 int usage(QTextStream& err, const QString& problem = {})
@@ -23,9 +28,12 @@ Command ratesCommand();
 QList<Command> commands()
 {
     return {
+        initCommand(),
         checkIdCommand(),
         scrambleCommand(),
         unscrambleCommand(),
+        backupCommand(),
+        restoreCommand(),
         ratesCommand(),
     };
 }

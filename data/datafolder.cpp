@@ -3,6 +3,9 @@
 #include "data/database.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ventrix {
@@ -44,6 +47,38 @@ bool DataFolder::ensureExists(QString* error) const
     if (QDir().mkpath(archivosPath()))
         return true;
     *error = QStringLiteral("No se pudo crear la carpeta ") + archivosPath();
+    return false;
+}
+
+QString DataFolder::lockPath() const
+{
+    return QDir(m_path).filePath(QStringLiteral("ventrix.lock"));
+}
+
+QString DataFolder::previousDatabasePath() const
+{
+    return databasePath() + QStringLiteral(".anterior");
+}
+
+QString DataFolder::createdMarkerPath() const
+{
+    return QDir(m_path).filePath(QStringLiteral(".base-creada"));
+}
+
+bool DataFolder::hadDatabase() const
+{
+    return QFileInfo::exists(createdMarkerPath());
+}
+
+bool DataFolder::markDatabaseCreated(QString* error) const
+{
+    if (hadDatabase())
+        return true;
+    QSaveFile marker(createdMarkerPath());
+    if (marker.open(QIODevice::WriteOnly)
+        && marker.write("Ventrix\n") > 0 && marker.commit())
+        return true;
+    *error = marker.errorString();
     return false;
 }
 

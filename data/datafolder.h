@@ -20,6 +20,16 @@ public:
     // Creates the folder and "Archivos" when missing; false with the reason when it cannot.
     bool ensureExists(QString* error) const;
 
+    // The lock that keeps a second copy of the program from using the same folder.
+    QString lockPath() const;
+    // The database as it was before the last restore ("Impuest.db.anterior").
+    QString previousDatabasePath() const;
+    // Written once a database has been created here: a later missing database is a loss,
+    // not a first start.
+    QString createdMarkerPath() const;
+    bool hadDatabase() const;
+    bool markDatabaseCreated(QString* error) const;
+
 private:
     QString m_path;
 };

@@ -1,18 +1,39 @@
+#include "app/ui/startupflow.h"
 #include "common/appinfo.h"
+#include "common/help.h"
 #include "common/ui/dialogmessageservice.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QProcess>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ventrix::productName());
+    ventrix::loadSpanishTranslations(app);
     ventrix::DialogMessageService messages;
+    messages.setHelpHandler([](int context) { ventrix::Ayuda_Contexto(context); });
     ventrix::MessageService::install(&messages);
-    QMainWindow window;
-    window.setWindowTitle(ventrix::mainCaption());
-    window.resize(900, 600);
-    window.show();
-    return QApplication::exec();
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    QStringList rest = arguments;
+    const ventrix::DataFolder folder = ventrix::DataFolder::resolve(rest);
+
+    ventrix::StartupHooks hooks;
+    // Main window: point this at the register window's factory when it lands, e.g.
+    //   hooks.createMainWindow = [](ventrix::Database& db, const ventrix::DataFolder& f) { ... };
+    // Print-screen watcher (Frm_PrintScreen): set its install function here, e.g.
+    //   hooks.installPrintScreenWatcher = [] { ventrix::installPrintScreenWatcher(); };
+
+    ventrix::StartupFlow flow({QApplication::applicationFilePath(), arguments, folder}, hooks);
+    const bool running = flow.start([](const QString& program, const QStringList& args) {
+        return QProcess::startDetached(program, args);
+    });
+    if (!running)
+        return 0;
+    const int code = QApplication::exec();
+    ventrix::Ayuda_Cerrar();
+    ventrix::MessageService::install(nullptr);
+    return code;
 }

@@ -1,0 +1,101 @@
+#include "app/startup.h"
+
+#include "app/instancelock.h"
+#include "app/newestexecutable.h"
+#include "app/startupmessages.h"
+#include "common/messages.h"
+#include "data/backupfiles.h"
+#include "data/database.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ventrix {
+
+Startup::Startup(StartupContext context, InstanceLock& lock) : m_context(std::move(context)), m_lock(lock) {}
+
+bool Startup::takeLock()
+{
+    QDir().mkpath(m_context.folder.path());
+    switch (m_lock.acquire()) {
+    case InstanceLock::Result::Acquired:
+        return true;
+    case InstanceLock::Result::HeldByAnother:
+        warn(startupmsg::secondInstance());
+        return false;
+    case InstanceLock::Result::Unwritable:
+        fail(startupmsg::folderUnwritable(m_context.folder.path()));
+        return false;
+    }
+    return false;
+}
+
+MainOutcome Startup::Main(const Launcher& launch)
+{
+    if (!takeLock())
+        return MainOutcome::End;
+    const auto newer = newerCopyOf(m_context.executable);
+    if (!newer)
+        return MainOutcome::Continue;
+    // The newer copy must find the folder free.
+    m_lock.release();
+    if (launch(*newer, m_context.arguments))
+        return MainOutcome::End;
+    // It could not be started: this copy goes on rather than leave the user with nothing.
+    return takeLock() ? MainOutcome::Continue : MainOutcome::End;
+}
+
+StartupWindow Startup::Inicia(Database& database, const QList<ComponentVersion>& components,
+                              const RegionalSettings& regional)
+{
+    const QString warnings = versionWarnings(components).trimmed();
+    if (!warnings.isEmpty())
+        inform(warnings, MessageIcon::Information, versionWarningTitle());
+    QString error;
+    if (!m_context.folder.ensureExists(&error)) {
+        fail(error);
+        return StartupWindow::None;
+    }
+    const StartupWindow opened = openDatabase(database);
+    if (opened != StartupWindow::Principal)
+        return opened;
+    if (const auto problem = regionalProblem(regional)) {
+        fail(*problem);
+        return StartupWindow::None;
+    }
+    // The schema upgrades, AgregaCampo among them, ran when the database was opened.
+    return StartupWindow::Principal;
+}
+
+StartupWindow Startup::openDatabase(Database& database)
+{
+    const DataFolder& folder = m_context.folder;
+    const QString path = folder.databasePath();
+    QString error;
+    if (!QFileInfo::exists(path)) {
+        if (folder.hadDatabase()) {
+            inform(startupmsg::databaseMissing());
+            return StartupWindow::Backup;
+        }
+        // The very first start: the program brings its own database with the reference data.
+        const OpenResult created = database.create(path);
+        if (!created.ok()) {
+            // Nothing half-made may stay behind to be taken for a damaged database next time.
+            database.close();
+            backupfiles::removeWithCompanions(path);
+            fail(startupmsg::databaseNotCreated(path, created.reason));
+            return StartupWindow::None;
+        }
+        folder.markDatabaseCreated(&error);
+        return StartupWindow::Principal;
+    }
+    const OpenResult result = database.open(path);
+    if (!result.ok()) {
+        warn(startupmsg::databaseUnusable(result.reason));
+        return StartupWindow::Backup;
+    }
+    folder.markDatabaseCreated(&error);
+    return StartupWindow::Principal;
+}
+
+}

@@ -1,0 +1,58 @@
+#include "cli/cli.h"
+#include "data/backupfiles.h"
+#include "data/database.h"
+
+#include <QFileInfo>
+
+namespace ventrix::cli {
+namespace {
+
+int unusable(Context& c, const QString& path, const QString& reason)
+{
+    c.err << "La base de datos " << path << " no se puede usar:\n" << reason << '\n'
+          << "Recupérela desde un Backup con: ventrix-cli restore ARCHIVO.zip --yes\n";
+    return ExitRefused;
+}
+
+int init(Context& c, const QStringList& args)
+{
+    if (!args.isEmpty()) {
+        c.err << "La orden init no lleva argumentos.\nUso: ventrix-cli [--data-dir CARPETA] init\n";
+        return ExitUsage;
+    }
+    QString error;
+    if (!c.folder.ensureExists(&error)) {
+        c.err << error << '\n';
+        return ExitRefused;
+    }
+    const QString path = c.folder.databasePath();
+    Database database;
+    if (!QFileInfo::exists(path)) {
+        const OpenResult created = database.create(path);
+        if (!created.ok()) {
+            database.close();
+            backupfiles::removeWithCompanions(path);
+            c.err << "No se pudo crear la base de datos " << path << '\n' << created.reason << '\n';
+            return ExitRefused;
+        }
+        c.folder.markDatabaseCreated(&error);
+        c.out << "Base de datos creada: " << path << '\n';
+        return ExitOk;
+    }
+    const OpenResult result = database.open(path);
+    if (!result.ok())
+        return unusable(c, path, result.reason);
+    c.folder.markDatabaseCreated(&error);
+    c.out << "Base de datos al día (versión " << database.schemaVersion() << "): " << path << '\n';
+    return ExitOk;
+}
+
+}
+
+Command initCommand()
+{
+    return {QStringLiteral("init"), QStringLiteral("init                      crea la base de datos o la pone al día"),
+            init};
+}
+
+}

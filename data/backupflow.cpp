@@ -1,0 +1,154 @@
+#include "data/backupflow.h"
+
+#include "common/messages.h"
+#include "common/removablevolumes.h"
+#include "data/backupmessages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace ventrix {
+namespace {
+
+QString withReason(const QString& message, const QString& reason)
+{
+    return reason.isEmpty() ? message : message + u'\n' + reason;
+}
+
+template <typename Step>
+bool guarded(Step step)
+{
+    try {
+        return step();
+    } catch (const std::exception&) {
+        fail(backupmsg::unexpectedError());
+        return false;
+    }
+}
+
+}
+
+BackupFlow::BackupFlow(BackupStore& store, BackupVolumes volumes, Hooks hooks)
+    : m_store(store), m_volumes(std::move(volumes)), m_hooks(std::move(hooks))
+{
+}
+
+void BackupFlow::setStatus(const QString& text) const
+{
+    if (m_hooks.status)
+        m_hooks.status(text);
+}
+
+void BackupFlow::resetProgress() const
+{
+    if (m_hooks.progress)
+        m_hooks.progress(0, 0);
+}
+
+std::optional<QString> BackupFlow::backupFolder()
+{
+    const QString volume = m_volumes.first();
+    if (!volume.isEmpty()) {
+        setStatus(backupmsg::backingUpOn(volumeDisplayPath(volume)));
+        return volume;
+    }
+    inform(backupmsg::noDiskette());
+    const auto folder = m_hooks.chooseFolder ? m_hooks.chooseFolder() : std::nullopt;
+    if (folder)
+        setStatus(backupmsg::backingUpIn(*folder));
+    return folder;
+}
+
+bool BackupFlow::CopiarDiskette()
+{
+    return guarded([this] {
+        if (!m_store.databaseOpen()) {
+            warn(withReason(backupmsg::backupFailed(), backupmsg::databaseNotOpen()));
+            return false;
+        }
+        const auto folder = backupFolder();
+        if (!folder)
+            return false;
+        resetProgress();
+        QString error;
+        const bool ok = m_store.backupTo(QDir(*folder).filePath(backupmsg::archiveName()), m_hooks.progress, &error);
+        setStatus({});
+        if (ok)
+            inform(backupmsg::backupDone());
+        else
+            warn(withReason(backupmsg::backupFailed(), error));
+        return ok;
+    });
+}
+
+std::optional<QString> BackupFlow::archiveToRestore()
+{
+    const QStringList volumes = m_volumes.volumes();
+    for (const QString& volume : volumes) {
+        const QString archive = QDir(volume).filePath(backupmsg::archiveName());
+        if (QFileInfo::exists(archive))
+            return archive;
+    }
+    if (volumes.isEmpty())
+        inform(backupmsg::noDiskette());
+    else
+        warn(backupmsg::noFirstDisk());
+    return m_hooks.chooseArchive ? m_hooks.chooseArchive() : std::nullopt;
+}
+
+bool BackupFlow::RecupDeDiskette()
+{
+    return guarded([this] {
+        const auto archive = archiveToRestore();
+        if (!archive)
+            return false;
+        resetProgress();
+        QString error;
+        PreparedRestore prepared = m_store.prepareRestore(*archive, m_hooks.progress, &error);
+        if (!prepared.isValid()) {
+            resetProgress();
+            warn(withReason(backupmsg::damagedArchive(), error));
+            return false;
+        }
+        const QString name = m_store.databaseFileName();
+        if (QFileInfo::exists(m_store.folder().databasePath())
+            && !askYesNo(backupmsg::overwriteQuestion(name), MessageIcon::Question, false, 0,
+                         backupmsg::confirmationTitle())) {
+            warn(backupmsg::restoreCancelled(), backupmsg::warningTitle());
+            inform(backupmsg::notRestored(name));
+            resetProgress();
+            return false;
+        }
+        if (!m_store.applyRestore(std::move(prepared), &error)) {
+            warn(withReason(backupmsg::notRestored(name), error));
+            warn(backupmsg::restoreIncomplete());
+            return false;
+        }
+        if (m_hooks.progress)
+            m_hooks.progress(100, 100);
+        inform(backupmsg::restoreDone());
+        return true;
+    });
+}
+
+bool BackupFlow::Cmd_DiscoRigido()
+{
+    return guarded([this] {
+        if (!askYesNo(backupmsg::hardDiskQuestion(), MessageIcon::Question, false)) {
+            inform(backupmsg::operationCancelled());
+            return false;
+        }
+        resetProgress();
+        QString error;
+        if (!m_store.copyToHardDisk(m_hooks.progress, &error)) {
+            fail(backupmsg::copyFailed(error));
+            return false;
+        }
+        inform(backupmsg::fileCopied());
+        return true;
+    });
+}
+
+}

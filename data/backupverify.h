@@ -1,0 +1,17 @@
+#pragma once
+
+#include "data/database.h"
+
+#include <QString>
+
+namespace ventrix {
+
+// Tells whether a file taken from or written for a backup is one of the program's databases
+// that can be put in place as it is: a sound header, passing SQLite's full integrity check, and
+// of a schema version this program knows. Reads only; never upgrades nor repairs the file.
+OpenResult verifyBackupDatabase(const QString& path);
+
+// Runs SQLite's integrity check on an open connection; empty when it reports "ok".
+QString integrityProblem(QSqlDatabase db);
+
+}

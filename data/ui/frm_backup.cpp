@@ -1,0 +1,148 @@
+#include "data/ui/frm_backup.h"
+
+#include "common/helpids.h"
+#include "data/backupmessages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ventrix {
+namespace {
+
+QPushButton* button(const QString& name, const QString& text, const QString& tip)
+{
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setMinimumHeight(34);
+    return b;
+}
+
+QProgressBar* bar(const QString& name)
+{
+    auto* p = new QProgressBar;
+    p->setObjectName(name);
+    p->setRange(0, 100);
+    p->setValue(0);
+    return p;
+}
+
+}
+
+Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent)
+    : QDialog(parent), m_store(store), m_volumes(std::move(volumes))
+{
+    setObjectName(QStringLiteral("Frm_Backup"));
+    setWindowTitle(backupmsg::windowTitle());
+    setProperty("helpContext", helpid::Backup);
+    m_chooseFolder = [this] { return chooseFolder(); };
+    m_chooseArchive = [this] { return chooseArchive(); };
+    build();
+}
+
+void Frm_Backup::build()
+{
+    m_copy = button(QStringLiteral("CopiarDiskette"), QStringLiteral("&Copiar en diskette"),
+                    QStringLiteral("Resguardar los datos en disquette"));
+    m_restore = button(QStringLiteral("RecupDeDiskette"), QStringLiteral("&Recuperar de diskette"),
+                       QStringLiteral("Recuperar datos de disquette destruyendo la información residente en la PC"));
+    m_hardDisk = button(QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("&Copiar en Disco Rígido"),
+                        QStringLiteral("Copia el archivo Impuest.db en el disco rígido..."));
+    m_exit = button(QStringLiteral("Command1"), QStringLiteral("&Salir"), {});
+    m_whole = bar(QStringLiteral("Mayor"));
+    m_file = bar(QStringLiteral("Menor"));
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("Lab_Estado"));
+    m_status->setWordWrap(true);
+
+    auto* files = new QLabel(QStringLiteral("Base de datos: ") + QDir::toNativeSeparators(m_store.folder().databasePath())
+                             + QStringLiteral("\nArchivo de Backup: ") + backupmsg::archiveName());
+    files->setObjectName(QStringLiteral("OrigenInclude"));
+    files->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* progress = new QGroupBox(QStringLiteral("Progreso"));
+    auto* form = new QFormLayout(progress);
+    form->addRow(QStringLiteral("Total:"), m_whole);
+    form->addRow(QStringLiteral("Archivo:"), m_file);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(files);
+    layout->addWidget(m_copy);
+    layout->addWidget(m_restore);
+    layout->addWidget(m_hardDisk);
+    layout->addWidget(progress);
+    layout->addWidget(m_status);
+    layout->addWidget(m_exit);
+    setMinimumWidth(460);
+
+    connect(m_copy, &QPushButton::clicked, this, [this] { run(&BackupFlow::CopiarDiskette); });
+    connect(m_restore, &QPushButton::clicked, this, [this] { run(&BackupFlow::RecupDeDiskette); });
+    connect(m_hardDisk, &QPushButton::clicked, this, [this] { run(&BackupFlow::Cmd_DiscoRigido); });
+    connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Frm_Backup::setChoosers(std::function<std::optional<QString>()> folder,
+                             std::function<std::optional<QString>()> archive)
+{
+    m_chooseFolder = std::move(folder);
+    m_chooseArchive = std::move(archive);
+}
+
+void Frm_Backup::run(bool (BackupFlow::*step)())
+{
+    BackupFlow::Hooks hooks{m_chooseFolder, m_chooseArchive, [this](const QString& t) { setStatus(t); },
+                            [this](int whole, int file) { showProgress(whole, file); }};
+    BackupFlow flow(m_store, m_volumes, std::move(hooks));
+    for (QPushButton* b : {m_copy, m_restore, m_hardDisk, m_exit})
+        b->setEnabled(false);
+    const bool changed = (flow.*step)();
+    if (changed && step == &BackupFlow::RecupDeDiskette)
+        m_restored = true;
+    for (QPushButton* b : {m_copy, m_restore, m_hardDisk, m_exit})
+        b->setEnabled(true);
+    setStatus({});
+}
+
+void Frm_Backup::showProgress(int whole, int file)
+{
+    if (whole >= 0)
+        m_whole->setValue(whole);
+    if (file >= 0)
+        m_file->setValue(file);
+    // Long copies keep the window painted.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Frm_Backup::setStatus(const QString& text)
+{
+    m_status->setText(text);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::optional<QString> Frm_Backup::chooseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Carpeta donde guardar el Backup"), QDir::homePath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<QString> Frm_Backup::chooseArchive()
+{
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Archivo de Backup a recuperar"),
+                                                      QDir::homePath(),
+                                                      QStringLiteral("Backup (Impuest.zip *.zip)"));
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/backupflow.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace ventrix {
+
+// "Respaldo y Recuperación de datos": backup of the database to a removable volume, restore
+// from it, and a copy into the "Archivos" folder.
+class Frm_Backup : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent = nullptr);
+
+    // Replaces the file dialogs (tests answer them).
+    void setChoosers(std::function<std::optional<QString>()> folder,
+                     std::function<std::optional<QString>()> archive);
+
+    // True once a restore replaced the database while this window was open.
+    bool restored() const { return m_restored; }
+
+private:
+    void build();
+    void run(bool (BackupFlow::*step)());
+    void showProgress(int whole, int file);
+    void setStatus(const QString& text);
+    std::optional<QString> chooseFolder();
+    std::optional<QString> chooseArchive();
+
+    BackupStore& m_store;
+    BackupVolumes m_volumes;
+    std::function<std::optional<QString>()> m_chooseFolder;
+    std::function<std::optional<QString>()> m_chooseArchive;
+    QPushButton* m_copy = nullptr;
+    QPushButton* m_restore = nullptr;
+    QPushButton* m_hardDisk = nullptr;
+    QPushButton* m_exit = nullptr;
+    QProgressBar* m_whole = nullptr;
+    QProgressBar* m_file = nullptr;
+    QLabel* m_status = nullptr;
+    bool m_restored = false;
+};
+
+}
