@@ -1,4 +1,6 @@
+#include "app/ui/programwindows.h"
 #include "app/ui/startupflow.h"
+#include "common/printui/frm_printscreen.h"
 #include "common/appinfo.h"
 #include "common/help.h"
 #include "common/ui/dialogmessageservice.h"
@@ -20,11 +22,10 @@ int main(int argc, char** argv)
     QStringList rest = arguments;
     const ventrix::DataFolder folder = ventrix::DataFolder::resolve(rest);
 
+    ventrix::registerModuleWindows();
     ventrix::StartupHooks hooks;
-    // Main window: point this at the register window's factory when it lands, e.g.
-    //   hooks.createMainWindow = [](ventrix::Database& db, const ventrix::DataFolder& f) { ... };
-    // Print-screen watcher (Frm_PrintScreen): set its install function here, e.g.
-    //   hooks.installPrintScreenWatcher = [] { ventrix::installPrintScreenWatcher(); };
+    hooks.createMainWindow = ventrix::createProgramMainWindow;
+    hooks.installPrintScreenWatcher = [&app] { ventrix::print::installPrintScreenWatcher(app); };
 
     ventrix::StartupFlow flow({QApplication::applicationFilePath(), arguments, folder}, hooks);
     const bool running = flow.start([](const QString& program, const QStringList& args) {

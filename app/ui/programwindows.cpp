@@ -1,0 +1,64 @@
+#include "app/ui/programwindows.h"
+
+#include "app/ui/frm_principal.h"
+#include "app/ui/moduleregistry.h"
+#include "app/modulegates.h"
+#include "data/backupstore.h"
+#include "data/backupvolumes.h"
+#include "data/database.h"
+#include "data/datafolder.h"
+#include "data/ui/frm_backup.h"
+#include "rates/ui/frm_indices.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+
+namespace ventrix {
+namespace {
+
+// A restore replaces the database file under the connection, so no window may still hold a
+// handle on it: the main window goes away while the backup window is open and comes back over
+// the (possibly new) database afterwards.
+void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolder folder)
+{
+    const bool quitOnClose = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    delete mainWindow.data();
+    {
+        BackupStore store(folder, &database);
+        Frm_Backup dialog(store, BackupVolumes());
+        dialog.exec();
+    }
+    QWidget* fresh = createProgramMainWindow(database, folder);
+    fresh->show();
+    QApplication::setQuitOnLastWindowClosed(quitOnClose);
+}
+
+}
+
+void registerModuleWindows()
+{
+    ModuleRegistry::instance().add(modulekey::Tasas, [](const ModuleLaunch& launch, QWidget* parent) {
+        return new Frm_Indices(launch.db, parent);
+    });
+}
+
+QWidget* createProgramMainWindow(Database& database, const DataFolder& folder)
+{
+    auto* window = new Frm_Principal(database.connection());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Archivo"));
+    QAction* backup = menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos..."));
+    QObject::connect(backup, &QAction::triggered, window, [window, &database, folder] {
+        QPointer<QWidget> self(window);
+        QTimer::singleShot(0, qApp, [self, &database, folder] { runBackupWindow(self, database, folder); });
+    });
+    menu->addSeparator();
+    QObject::connect(menu->addAction(QStringLiteral("&Salir")), &QAction::triggered, window, &QWidget::close);
+    return window;
+}
+
+}
