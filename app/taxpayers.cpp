@@ -1,6 +1,7 @@
 #include "app/taxpayers.h"
 
 #include "app/textfold.h"
+#include "common/fieldchecks.h"
 
 #include <QHash>
 #include <QSet>
@@ -26,18 +27,6 @@ quint64 registerGeneration()
     return g_generation.load();
 }
 
-}
-
-QString searchPattern(const QString& text)
-{
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u'%' || c == u'_')
-            escaped.append(u'\\');
-        escaped.append(c == u' ' ? u'%' : c);
-    }
-    return u'%' + escaped + u'%';
 }
 
 TaxpayerRegister::TaxpayerRegister(QSqlDatabase db) : m_db(std::move(db))
@@ -75,7 +64,7 @@ std::optional<QList<qint64>> TaxpayerRegister::matchingKeys(const QString& searc
                                      "OR CMD_NumRef LIKE ? ESCAPE '\\'")
                     : QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
                                      "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\'"));
-    const QString pattern = foldIdentification(searchPattern(searchText.trimmed()));
+    const QString pattern = foldIdentification(likePattern(searchText, LikeMatch::Contains, true));
     q.addBindValue(pattern);
     q.addBindValue(pattern);
     if (!q.exec()) {

@@ -92,8 +92,4 @@ private:
     mutable quint64 m_orderGeneration = 0;
 };
 
-// "%" + text + "%" for LIKE with "\" as escape character: "%", "_" and "\" typed by the user are
-// literal, and every blank matches any run of characters.
-QString searchPattern(const QString& text);
-
 }
