@@ -2,6 +2,8 @@
 
 #include "app/textfold.h"
 
+#include <QtEndian>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -13,10 +15,18 @@ namespace {
 
 struct OrderEntry
 {
+    quint64 prefix;       // the key's first bytes, big-endian, zero-padded: most comparisons end here
     qint64 id;
     qsizetype keyStart;   // in the buffer of keys; -1 for a NULL identification
     int keyLength;
 };
+
+quint64 prefixOf(const char* key, int length)
+{
+    unsigned char bytes[8] = {};
+    std::memcpy(bytes, key, static_cast<size_t>(std::min(length, 8)));
+    return qFromBigEndian<quint64>(bytes);
+}
 
 // NULL first, then the keys byte by byte as SQLite compares text, then the key of the row.
 struct Before
@@ -27,6 +37,8 @@ struct Before
     {
         if ((a.keyStart < 0) != (b.keyStart < 0))
             return a.keyStart < 0;
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
         const int common = std::min(a.keyLength, b.keyLength);
         const int c = common > 0 ? std::memcmp(keys + a.keyStart, keys + b.keyStart, common) : 0;
         if (c != 0)
@@ -60,12 +72,13 @@ std::optional<QList<qint64>> readRegisterOrder(QSqlDatabase db, QString* error)
     QByteArray keys;
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        OrderEntry entry{sqlite3_column_int64(statement, 0), -1, 0};
+        OrderEntry entry{0, sqlite3_column_int64(statement, 0), -1, 0};
         if (sqlite3_column_type(statement, 1) != SQLITE_NULL) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 1));
             entry.keyStart = keys.size();
             appendSortKey(keys, text, sqlite3_column_bytes(statement, 1));
             entry.keyLength = static_cast<int>(keys.size() - entry.keyStart);
+            entry.prefix = prefixOf(keys.constData() + entry.keyStart, entry.keyLength);
         }
         entries.push_back(entry);
     }
