@@ -1,5 +1,6 @@
 #include "app/taxpayers.h"
 
+#include "app/registerorder.h"
 #include "app/textfold.h"
 #include "common/fieldchecks.h"
 
@@ -10,7 +11,6 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 
 namespace ventrix {
 namespace {
@@ -18,13 +18,6 @@ namespace {
 QString text(const QSqlQuery& q, int column)
 {
     return q.value(column).toString();
-}
-
-std::atomic<quint64> g_generation{0};
-
-quint64 registerGeneration()
-{
-    return g_generation.load();
 }
 
 }
@@ -79,29 +72,22 @@ std::optional<QList<qint64>> TaxpayerRegister::matchingKeys(const QString& searc
 
 std::optional<QList<qint64>> TaxpayerRegister::orderedKeys() const
 {
-    QSqlQuery shape(m_db);
-    shape.setForwardOnly(true);
-    if (!shape.exec(QStringLiteral("SELECT COUNT(*), MAX(CMD_ID), TOTAL(LENGTH(CMD_Contribuyente)) FROM CMD"))
-        || !shape.next()) {
-        m_lastError = shape.lastError().text();
+    // Rows this connection wrote show in total_changes(), commits of any other connection or
+    // process in data_version: while both stand still the register is as it was.
+    QSqlQuery stamp(m_db);
+    stamp.setForwardOnly(true);
+    if (!stamp.exec(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version")) || !stamp.next()) {
+        m_lastError = stamp.lastError().text();
         return std::nullopt;
     }
-    const QString now = shape.value(0).toString() + u'/' + shape.value(1).toString() + u'/' + shape.value(2).toString();
-    if (now == m_orderShape && m_orderGeneration == registerGeneration())
+    const QString now = stamp.value(0).toString() + u'/' + stamp.value(1).toString();
+    if (now == m_orderStamp)
         return m_order;
-
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT CMD_ID FROM CMD ORDER BY vx_sortkey(CMD_Contribuyente), CMD_ID"))) {
-        m_lastError = q.lastError().text();
+    auto keys = readRegisterOrder(m_db, &m_lastError);
+    if (!keys)
         return std::nullopt;
-    }
-    QList<qint64> keys;
-    while (q.next())
-        keys.append(q.value(0).toLongLong());
-    m_order = keys;
-    m_orderShape = now;
-    m_orderGeneration = registerGeneration();
+    m_order = *keys;
+    m_orderStamp = now;
     return keys;
 }
 
@@ -200,13 +186,7 @@ SaveOutcome TaxpayerRegister::save(Taxpayer& t)
     }
     if (t.id == 0)
         t.id = q.lastInsertId().toLongLong();
-    registerChanged();
     return SaveOutcome::Saved;
-}
-
-void TaxpayerRegister::registerChanged()
-{
-    ++g_generation;
 }
 
 bool TaxpayerRegister::remove(qint64 id)
@@ -214,10 +194,8 @@ bool TaxpayerRegister::remove(qint64 id)
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"));
     q.addBindValue(id);
-    if (q.exec()) {
-        registerChanged();
+    if (q.exec())
         return true;
-    }
     m_lastError = q.lastError().text();
     return false;
 }

@@ -80,16 +80,13 @@ public:
 private:
     std::optional<QList<qint64>> orderedKeys() const;
     std::optional<QList<qint64>> matchingKeys(const QString& trimmed) const;
-    void registerChanged();
 
     QSqlDatabase m_db;
     mutable QString m_lastError;
-    // The whole register in display order, kept while neither this process's writes nor the
-    // shape of the table (count, last key, total length of the names) change: a keystroke then
-    // only runs the filter, not the sort.
+    // The whole register in display order, kept while nothing is written to the database: a
+    // keystroke then only runs the filter, not the sort.
     mutable QList<qint64> m_order;
-    mutable QString m_orderShape;
-    mutable quint64 m_orderGeneration = 0;
+    mutable QString m_orderStamp;
 };
 
 }

@@ -48,6 +48,12 @@ int foldLatin1(const unsigned char* in, int size, FoldKind kind, char* o)
     return n;
 }
 
+QByteArray foldSlowly(const unsigned char* data, int size, FoldKind kind)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), size);
+    return (kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
+}
+
 template <FoldKind Kind>
 void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
 {
@@ -66,8 +72,7 @@ void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
             return;
         }
     }
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), size);
-    const QByteArray folded = (Kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
+    const QByteArray folded = foldSlowly(data, size, Kind);
     sqlite3_result_text(context, folded.constData(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
 }
 
@@ -103,12 +108,31 @@ QString sortKey(const QString& text)
     return key;
 }
 
-bool registerTextFunctions(QSqlDatabase db)
+void appendSortKey(QByteArray& out, const char* text, int size)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(text);
+    char buffer[256];
+    if (size <= static_cast<int>(sizeof buffer)) {
+        const int n = foldLatin1(data, size, FoldKind::SortKey, buffer);
+        if (n >= 0) {
+            out.append(buffer, n);
+            return;
+        }
+    }
+    out.append(foldSlowly(data, size, FoldKind::SortKey));
+}
+
+sqlite3* sqliteHandle(QSqlDatabase db)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto* sqlite = *static_cast<sqlite3* const*>(handle.data());
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+bool registerTextFunctions(QSqlDatabase db)
+{
+    sqlite3* sqlite = sqliteHandle(db);
     if (!sqlite)
         return false;
     return addFunction(sqlite, "vx_upper", sqlFold<FoldKind::Upper>)

@@ -239,25 +239,27 @@ void Frm_Principal::CargarGrilla()
     refreshGrid(true);
 }
 
-void Frm_Principal::refreshGrid(bool clearWhenEmpty)
+bool Frm_Principal::refreshGrid(bool clearWhenEmpty)
 {
     if (!m_model->reload(m_buscar->text())) {
         fail(registermsg::ErrorBase);
-        return;
+        return false;
     }
     if (m_model->rowCount() == 0) {
         m_miMsg->showNotice(registermsg::NoHayRegistros);
-        if (clearWhenEmpty) {
-            m_buscar->clear();
-            m_buscar->setFocus();
-            setCmdId(0);
-        }
-        return;
+        if (!clearWhenEmpty)
+            return false;
+        m_buscar->clear();
+        m_buscar->setFocus();
+        setCmdId(0);
+        return true;
     }
-    if (m_cmdId == 0)
-        setCmdId(m_model->keyAt(0));
-    else
+    if (m_cmdId != 0) {
         selectKeyInGrid(m_cmdId);
+        return false;
+    }
+    setCmdId(m_model->keyAt(0));
+    return true;
 }
 
 void Frm_Principal::selectKeyInGrid(qint64 id)
@@ -379,8 +381,10 @@ void Frm_Principal::Form_Activate()
 {
     if (m_busy)
         return;
-    if (m_cmdId == 0)
-        CargarGrilla();
+    // With nobody selected the search selects a taxpayer, reading its state and setting the
+    // buttons on the way: no need to do it twice.
+    if (m_cmdId == 0 && refreshGrid(true))
+        return;
     Estado_CP01();
     updateButtons();
 }

@@ -64,7 +64,8 @@ private:
     void connectButtons();
     void Form_Activate();
     void updateButtons();
-    void refreshGrid(bool clearWhenEmpty);
+    // Returns whether it selected a taxpayer anew (setCmdId ran).
+    bool refreshGrid(bool clearWhenEmpty);
     void selectKeyInGrid(qint64 id);
     void onCurrentRowChanged(int row);
     void editTaxpayer(qint64 id, bool passwordVerified);

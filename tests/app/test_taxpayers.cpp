@@ -7,6 +7,7 @@
 #include "registerfixture.h"
 #include "scriptedmessages.h"
 
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <gtest/gtest.h>
@@ -98,6 +99,62 @@ TEST(TaxpayerSearch, OrderFollowsRenamesAndNewRows)
     EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel")}));
     addTaxpayer(t.db(), QStringLiteral("Beto"));
     EXPECT_EQ(names(grid, QStringLiteral("e")), (QStringList{QStringLiteral("Abel"), QStringLiteral("Beto")}));
+}
+
+TEST(TaxpayerSearch, OrderIsTheDatabasesOwnOrderBySortKey)
+{
+    TestDatabase t;
+    const QStringList identifications{
+        QStringLiteral("Zoë"), QStringLiteral("alvarez"), QStringLiteral("Álvarez"), QStringLiteral("ALVAREZ"),
+        QStringLiteral("Ñandú"), QStringLiteral("Nuñez"), QStringLiteral("Straße"), QStringLiteral("Ōtani"),
+        QStringLiteral("Ωmega"), QString(), QStringLiteral("Alvarez Z"), QStringLiteral("Alvare"),
+        QStringLiteral("~tilde"), QStringLiteral("ÿ"), QString(300, u'é') + u'b', QString(300, u'é') + u'a'};
+    for (const QString& name : identifications)
+        addTaxpayer(t.db(), name);
+    QSqlQuery(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente) VALUES (NULL), (NULL)"), t.db());
+    TaxpayerRegister reg(t.db());
+
+    // Ties (same letters in other case or accents, missing identifications) go by key; a
+    // missing one first, a shorter key before a longer one that starts with it.
+    QList<qint64> expected;
+    QSqlQuery q(QStringLiteral("SELECT CMD_ID FROM CMD ORDER BY vx_sortkey(CMD_Contribuyente), CMD_ID"), t.db());
+    while (q.next())
+        expected.append(q.value(0).toLongLong());
+    ASSERT_EQ(expected.size(), identifications.size() + 2);
+    EXPECT_EQ(reg.search({}), expected);
+}
+
+TEST(TaxpayerSearch, OrderFollowsChangesFromOtherConnections)
+{
+    TestDatabase t;
+    const qint64 zeta = addTaxpayer(t.db(), QStringLiteral("Zeta"));
+    const qint64 mora = addTaxpayer(t.db(), QStringLiteral("Mora"));
+    TaxpayerRegister grid(t.db());
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Mora"), QStringLiteral("Zeta")}));
+
+    // Another copy of the program renames to a name of the same length, then deletes a row.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(t.path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery rename(other);
+        rename.prepare(QStringLiteral("UPDATE CMD SET CMD_Contribuyente = 'Abel' WHERE CMD_ID = ?"));
+        rename.addBindValue(zeta);
+        ASSERT_TRUE(rename.exec());
+        EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Abel"), QStringLiteral("Mora")}));
+        QSqlQuery remove(other);
+        remove.prepare(QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"));
+        remove.addBindValue(mora);
+        ASSERT_TRUE(remove.exec());
+        EXPECT_EQ(names(grid, QStringLiteral("a")), QStringList{QStringLiteral("Abel")});
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+    // A statement of this same connection that no register ran.
+    QSqlQuery(QStringLiteral("UPDATE CMD SET CMD_Contribuyente = 'Yago'"), t.db());
+    addTaxpayer(t.db(), QStringLiteral("Bea"));
+    EXPECT_EQ(names(grid, {}), (QStringList{QStringLiteral("Bea"), QStringLiteral("Yago")}));
 }
 
 TEST(TaxpayerRecord, IdentificationIsRequiredAndUniqueWhateverTheCase)
