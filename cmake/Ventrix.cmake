@@ -20,11 +20,28 @@ function(ventrix_target_defaults target)
                              QT_USE_QSTRINGBUILDER)
 endfunction()
 
+# Ninja reruns moc only when a file it parsed before changes, so a header added to a folder since
+# the last build would never be parsed and its meta-object code would be missing at link time.
+# When the folder's file list changes, drop the moc step's timestamp so it runs again.
+function(ventrix_rerun_moc_on_new_files target files)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_files.txt)
+  string(JOIN "\n" now ${files})
+  set(before "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} before)
+  endif()
+  if(NOT before STREQUAL now)
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    file(WRITE ${list_file} "${now}")
+  endif()
+endfunction()
+
 # ventrix_library(name DIR dir LIBS ...): a static library of every .cpp directly in DIR.
 function(ventrix_library name)
   cmake_parse_arguments(ARG "" "DIR" "LIBS;EXTRA" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h ${ARG_DIR}/*.qrc)
   add_library(${name} STATIC ${sources} ${ARG_EXTRA})
+  ventrix_rerun_moc_on_new_files(${name} "${sources}")
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   ventrix_target_defaults(${name})
