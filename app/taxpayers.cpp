@@ -122,17 +122,24 @@ std::optional<QList<TaxpayerGridRow>> TaxpayerRegister::gridRows(const QList<qin
     return rows;
 }
 
+bool TaxpayerRegister::exec(QSqlQuery& q, const QString& sql, const QVariantList& values) const
+{
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (q.exec())
+        return true;
+    m_lastError = q.lastError().text();
+    return false;
+}
+
 std::optional<Taxpayer> TaxpayerRegister::read(qint64 id) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord, "
-                             "CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"));
-    q.addBindValue(id);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    if (!q.next())
+    if (!exec(q, QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord, "
+                                "CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"),
+              {id})
+        || !q.next())
         return std::nullopt;
     return Taxpayer{q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3),
                     text(q, 4), text(q, 5).trimmed(), text(q, 6), text(q, 7)};
@@ -192,12 +199,7 @@ SaveOutcome TaxpayerRegister::save(Taxpayer& t)
 bool TaxpayerRegister::remove(qint64 id)
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"));
-    q.addBindValue(id);
-    if (q.exec())
-        return true;
-    m_lastError = q.lastError().text();
-    return false;
+    return exec(q, QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"), {id});
 }
 
 QString TaxpayerRegister::storedPassword(qint64 id) const
@@ -213,27 +215,17 @@ QString TaxpayerRegister::storedPassword(qint64 id) const
 bool TaxpayerRegister::setPasswordHash(qint64 id, const QString& hash)
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE CMD SET CMD_PassWord = ? WHERE CMD_ID = ?"));
-    q.addBindValue(hash);
-    q.addBindValue(id);
-    if (q.exec())
-        return true;
-    m_lastError = q.lastError().text();
-    return false;
+    return exec(q, QStringLiteral("UPDATE CMD SET CMD_PassWord = ? WHERE CMD_ID = ?"), {hash, id});
 }
 
 std::optional<int> TaxpayerRegister::estadoCp01(qint64 id) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT IFNULL((SELECT IFNULL(P.CP01_FormCP01, 2) FROM Form_Cp01 P "
-                             "WHERE P.CMD_ID = C.CMD_ID ORDER BY P.CP01_FechaPres DESC, P.CP01_ID DESC LIMIT 1), 2) "
-                             "FROM CMD C WHERE C.CMD_ID = ?"));
-    q.addBindValue(id);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    if (!q.next())
+    if (!exec(q, QStringLiteral("SELECT IFNULL((SELECT IFNULL(P.CP01_FormCP01, 2) FROM Form_Cp01 P "
+                                "WHERE P.CMD_ID = C.CMD_ID ORDER BY P.CP01_FechaPres DESC, P.CP01_ID DESC LIMIT 1), 2) "
+                                "FROM CMD C WHERE C.CMD_ID = ?"),
+              {id})
+        || !q.next())
         return std::nullopt;
     return q.value(0).toInt();
 }
@@ -241,15 +233,10 @@ std::optional<int> TaxpayerRegister::estadoCp01(qint64 id) const
 std::optional<NewestCp01> TaxpayerRegister::newestCp01(qint64 id, bool* ok) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CP01_ID, CP01_CUIT, CP01_IngBrut, CP01_FormCP01 FROM Form_Cp01 WHERE CMD_ID = ? "
-                             "ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"));
-    q.addBindValue(id);
-    *ok = q.exec();
-    if (!*ok) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    if (!q.next())
+    *ok = exec(q, QStringLiteral("SELECT CP01_ID, CP01_CUIT, CP01_IngBrut, CP01_FormCP01 FROM Form_Cp01 "
+                                 "WHERE CMD_ID = ? ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"),
+               {id});
+    if (!*ok || !q.next())
         return std::nullopt;
     NewestCp01 cp01{q.value(0).toLongLong(), text(q, 1).trimmed(), text(q, 2).trimmed(), std::nullopt};
     if (!q.value(3).isNull())

@@ -78,6 +78,8 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    // Prepares, binds and runs the statement; a failure is kept for lastError().
+    bool exec(QSqlQuery& q, const QString& sql, const QVariantList& values) const;
     std::optional<QList<qint64>> orderedKeys() const;
     std::optional<QList<qint64>> matchingKeys(const QString& trimmed) const;
 
