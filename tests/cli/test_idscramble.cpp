@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "clirun.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,24 +11,10 @@ using namespace ventrix;
 
 namespace {
 
-struct Outcome
+test::CliOutcome run(const QStringList& args)
 {
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome run(const QStringList& args)
-{
-    QString out;
-    QString err;
-    QTextStream o(&out);
-    QTextStream e(&err);
     QTemporaryDir data;
-    const int code = cli::run(QStringList{QStringLiteral("--data-dir"), data.path()} + args, o, e);
-    o.flush();
-    e.flush();
-    return {code, out, err};
+    return test::runCli(data.path(), args);
 }
 
 QByteArray readAll(const QString& path)
@@ -55,7 +42,7 @@ QStringList args(std::initializer_list<const char16_t*> words)
 
 TEST(CheckId, ExitCodesAndMessages)
 {
-    Outcome r = run(args({u"check-id", u"cuit", u"20123456786"}));
+    test::CliOutcome r = run(args({u"check-id", u"cuit", u"20123456786"}));
     EXPECT_EQ(r.code, cli::ExitOk);
     EXPECT_EQ(r.out, QStringLiteral("CUIT válido: 20-12345678/6\n"));
 
@@ -75,7 +62,7 @@ TEST(CheckId, UsageErrors)
     for (const QStringList& bad : {args({u"check-id"}), args({u"check-id", u"cuit"}),
                                    args({u"check-id", u"dni", u"20123456786"}), args({u"check-id", u"cuit", u" "}),
                                    args({u"check-id", u"cuit", u"1", u"2"})}) {
-        const Outcome r = run(bad);
+        const test::CliOutcome r = run(bad);
         EXPECT_EQ(r.code, cli::ExitUsage) << bad.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
@@ -88,7 +75,7 @@ TEST(Scramble, DeliveryFileRoundTrip)
     const QString scrambled = dir.filePath(QStringLiteral("CP01_0001.txt"));
     const QString back = dir.filePath(QStringLiteral("vuelta.txt"));
     writeAll(plain, QByteArray("L\xednea 1\n\x80 2\n"));   // Windows-1252 text
-    Outcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("0001"), plain,
+    test::CliOutcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("0001"), plain,
                             scrambled});
     ASSERT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_EQ(readAll(scrambled), QByteArray::fromHex("ae4fd1c7c382940d0ae282950d0a"));
@@ -124,13 +111,13 @@ TEST(Scramble, UsageErrorsAndFailures)
           QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
                       QStringLiteral("--fast"), in, out},
           QStringList{QStringLiteral("unscramble"), QStringLiteral("--key")}}) {
-        const Outcome r = run(bad);
+        const test::CliOutcome r = run(bad);
         EXPECT_EQ(r.code, cli::ExitUsage) << bad.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
 
-    Outcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
+    test::CliOutcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
                             dir.filePath(QStringLiteral("missing.txt")), out});
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("No se pudo leer el archivo"))) << r.err.toStdString();

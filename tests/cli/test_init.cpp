@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "clirun.h"
 #include "data/backupverify.h"
 #include "data/database.h"
 
@@ -13,13 +14,6 @@ using namespace ventrix;
 
 namespace {
 
-struct Outcome
-{
-    int code;
-    QString out;
-    QString err;
-};
-
 class CliTest : public ::testing::Test
 {
 protected:
@@ -27,19 +21,7 @@ protected:
     QString data() const { return dir.filePath(QStringLiteral("datos")); }
     QString databasePath() const { return QDir(data()).filePath(QStringLiteral("Impuest.db")); }
 
-    Outcome run(QStringList args)
-    {
-        QString out;
-        QString err;
-        QTextStream o(&out);
-        QTextStream e(&err);
-        args.prepend(data());
-        args.prepend(QStringLiteral("--data-dir"));
-        const int code = cli::run(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    test::CliOutcome run(const QStringList& args) { return test::runCli(data(), args); }
     QByteArray bytes(const QString& path) const
     {
         QFile f(path);
@@ -51,7 +33,7 @@ protected:
 
 TEST_F(CliTest, InitCreatesThenUpgradesAndRefusesABadDatabase)
 {
-    Outcome r = run({QStringLiteral("init")});
+    test::CliOutcome r = run({QStringLiteral("init")});
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos creada")));
     EXPECT_TRUE(QDir(QDir(data()).filePath(QStringLiteral("Archivos"))).exists());
@@ -78,7 +60,7 @@ TEST_F(CliTest, BackupAndRestoreWithTheScreensChecks)
 {
     ASSERT_EQ(run({QStringLiteral("init")}).code, cli::ExitOk);
     const QString zip = dir.filePath(QStringLiteral("copia.zip"));
-    Outcome r = run({QStringLiteral("backup"), zip});
+    test::CliOutcome r = run({QStringLiteral("backup"), zip});
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Backup finalizado con éxito...\n"));
 
@@ -114,7 +96,7 @@ TEST_F(CliTest, RestoreRefusesDamagedArchivesAndUsageErrors)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("PK\x03\x04 cortado");
     }
-    Outcome r = run({QStringLiteral("restore"), fake, QStringLiteral("--yes")});
+    test::CliOutcome r = run({QStringLiteral("restore"), fake, QStringLiteral("--yes")});
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("Archivo dañado...\n")));
     EXPECT_EQ(bytes(databasePath()), before);

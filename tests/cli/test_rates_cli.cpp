@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "clirun.h"
 #include "common/clock.h"
 #include "rates/indicestable.h"
 #include "testdatabase.h"
@@ -32,13 +33,10 @@ protected:
 
     int run(const QStringList& args)
     {
-        m_out.clear();
-        m_err.clear();
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        return cli::run(
-            QStringList { QStringLiteral("--data-dir"), m_dir.path(), QStringLiteral("rates") } + args, out,
-            err);
+        const test::CliOutcome outcome = test::runCli(m_dir.path(), QStringList { QStringLiteral("rates") } + args);
+        m_out = outcome.out;
+        m_err = outcome.err;
+        return outcome.code;
     }
     QStringList lines() const { return m_out.split(u'\n', Qt::SkipEmptyParts); }
 
