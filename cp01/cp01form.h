@@ -54,6 +54,9 @@ public:
     // the date when the print may follow.
     std::optional<QDate> prepararImpresion();
 
+    // "Recuperar las actividades cargadas de la base de datos": the grid as stored; a failure
+    // is shown and leaves the grid empty.
+    void recuperarActividades(int premises);
     bool agregarActividad(int premises);
     bool borrarActividad(int premises, int row); // row -1: none selected
     void marcarExenta(int premises, int row, bool exento);

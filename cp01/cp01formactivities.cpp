@@ -5,6 +5,21 @@
 
 namespace ventrix::cp01 {
 
+void Cp01Form::recuperarActividades(int premises)
+{
+    ActivityTable& table = activities(premises);
+    table.clear();
+    const qint64 key = premises == 4 ? m_opened.comId : m_record.id();
+    if (key == 0)
+        return;
+    auto stored = premises == 4 ? m_store.Cargar_Tabla4(key) : m_store.Cargar_Tabla(premises, key);
+    if (!stored) {
+        fail(stored.error());
+        return;
+    }
+    table = *stored;
+}
+
 bool Cp01Form::agregarActividad(int premises)
 {
     if (m_saving)

@@ -117,6 +117,23 @@ Status Cp01Store::rewriteActivities(
     return {};
 }
 
+Status Cp01Store::Guardar_Tabla(int premises, qint64 cp01Id, const ActivityTable& activities)
+{
+    Transaction tx(m_db.connection());
+    if (auto s = rewriteActivities(activityTable(premises), QStringLiteral("CP01_ID"), cp01Id, activities);
+        !s)
+        return s;
+    return tx.commit() ? Status() : Status(Error { msg::errorGuardarActividades() });
+}
+
+Status Cp01Store::Guardar_Tabla4(qint64 comId, const ActivityTable& activities)
+{
+    Transaction tx(m_db.connection());
+    if (auto s = rewriteActivities(PremisesActivities, col::ComId, comId, activities); !s)
+        return s;
+    return tx.commit() ? Status() : Status(Error { msg::errorGuardarActividades() });
+}
+
 Result<Cp01Record> Cp01Store::load(qint64 cp01Id)
 {
     Cp01Record record;

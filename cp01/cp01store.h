@@ -44,6 +44,9 @@ public:
     // or in the record.
     Status GuardarCP01(Cp01Record& record, qint64 cmdId, qint64 derivedFrom);
     Status InsertComercios(qint64 fromCp01, qint64 toCp01);
+    // Rewrites the activities of one premises of a stored procedure, or of an opened premises.
+    Status Guardar_Tabla(int premises, qint64 cp01Id, const ActivityTable& activities);
+    Status Guardar_Tabla4(qint64 comId, const ActivityTable& activities);
 
     // nullopt when the taxpayer has no procedure.
     Result<std::optional<CurrentProcedure>> currentProcedure(qint64 cmdId);

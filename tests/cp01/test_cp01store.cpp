@@ -194,3 +194,24 @@ TEST(Cp01Store, DeletingAllProceduresRemovesWhatHangsFromThem)
     EXPECT_EQ(countOf(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Cp01_Act2")), 0);
     EXPECT_FALSE(*f.store.hasInscription(f.cmdId));
 }
+
+TEST(Cp01Store, OnePremisesTableIsRewrittenWholeOrNotAtAll)
+{
+    Cp01Fixture f;
+    Cp01Record r = f.newRecord(QStringLiteral("1 - Inscripción"), Day);
+    r.premisesActivities(2).row(0) = activity(QStringLiteral("624101"), Day);
+    ASSERT_TRUE(f.store.GuardarCP01(r, f.cmdId, 0));
+    ActivityTable next;
+    next.row(0) = activity(QStringLiteral("624102"), Day);
+    next.row(1) = activity(QStringLiteral("624103"), Day);
+    QSqlQuery(
+        QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Form_Cp01_Act2 WHEN NEW.Act_Codigo = '624103' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END"),
+        f.t.db());
+    EXPECT_EQ(f.store.Guardar_Tabla(2, r.id(), next).error(),
+        QStringLiteral("Error al actualizar las actividades..."));
+    EXPECT_EQ(*f.store.Cargar_Tabla(2, r.id()), r.premisesActivities(2));
+    next.remove(1);
+    ASSERT_TRUE(f.store.Guardar_Tabla(2, r.id(), next));
+    EXPECT_EQ(*f.store.Cargar_Tabla(2, r.id()), next);
+}
