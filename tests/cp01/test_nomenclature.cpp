@@ -4,7 +4,6 @@
 
 #include "cp01fixture.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -143,18 +142,6 @@ TEST(Nomenclature, RateOverrideAndCompanionFillTheTenSlots)
             QStringLiteral("2"), QStringLiteral("117,00") }));
     EXPECT_EQ(ActivitySelection {}.slotTexts(), QStringList(10, QString()));
     EXPECT_FALSE(n.Cargar_Alicuota_Minimos(employees(123), 1));
-}
-
-TEST(Nomenclature, NameSearchKeepsUpWithTyping)
-{
-    Cp01Fixture f;
-    Nomenclature n(f.access);
-    const QString typed = QStringLiteral("venta al por menor de art");
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 1; i <= typed.size(); ++i)
-        ASSERT_TRUE(n.search(typed.left(i)));
-    EXPECT_LT(timer.elapsed() / typed.size(), 10);
 }
 
 TEST(ActivityEditorRoad, ManufacturerSellingToFinalConsumersAddsTheSaleWithItsCompanion)
