@@ -1,5 +1,6 @@
 #include "data/backupfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
@@ -10,9 +11,18 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ventrix::backupfiles {
+namespace {
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+}
 
 QString temporarySibling(const QString& path)
 {
@@ -34,6 +44,15 @@ bool syncFile(const QString& path, QString* error)
 
 bool replaceFile(const QString& from, const QString& to, QString* error)
 {
+    // The new file is never more open than the one it replaces.
+    struct stat existing
+    {
+    };
+    if (::stat(QFile::encodeName(to).constData(), &existing) == 0
+        && ::chmod(QFile::encodeName(from).constData(), existing.st_mode & 0600) != 0) {
+        *error = systemError();
+        return false;
+    }
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), ec);
     if (!ec)
@@ -51,7 +70,7 @@ bool copyFileAtomically(const QString& from, const QString& to, QString* error)
         QFile::remove(temporary);
         return false;
     }
-    if (!syncFile(temporary, error) || !replaceFile(temporary, to, error)) {
+    if (!makePrivate(temporary, error) || !syncFile(temporary, error) || !replaceFile(temporary, to, error)) {
         QFile::remove(temporary);
         return false;
     }
@@ -61,8 +80,48 @@ bool copyFileAtomically(const QString& from, const QString& to, QString* error)
 void removeWithCompanions(const QString& path)
 {
     QFile::remove(path);
-    for (const char* suffix : {"-wal", "-shm", "-journal"})
+    for (const char* suffix : { "-wal", "-shm", "-journal" })
         QFile::remove(path + QLatin1String(suffix));
+}
+
+bool createPrivate(const QString& path, QString* error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        *error = systemError();
+        return false;
+    }
+    // The umask can only narrow 0600 further; set it exactly.
+    const bool ok = ::fchmod(fd, 0600) == 0;
+    if (!ok)
+        *error = systemError();
+    ::close(fd);
+    return ok;
+}
+
+bool makePrivate(const QString& path, QString* error)
+{
+    struct stat st
+    {
+    };
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &st) != 0 || ::chmod(name.constData(), st.st_mode & 0600) != 0) {
+        *error = systemError();
+        return false;
+    }
+    return true;
+}
+
+QStringList staleSiblings(const QString& path)
+{
+    const QFileInfo target(path);
+    QStringList out;
+    const QDir folder = target.absoluteDir();
+    const QStringList names = folder.entryList(
+        { target.fileName() + QStringLiteral(".tmp-*") }, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        out.append(folder.filePath(name));
+    return out;
 }
 
 }
