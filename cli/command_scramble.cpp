@@ -110,7 +110,11 @@ bool isText(const QByteArray& bytes)
 bool writeFile(const QString& path, const QByteArray& bytes, QTextStream& err)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    // Readable by the user only, whatever the umask; a narrower mode of a replaced file is kept.
+    constexpr auto OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!f.open(QIODevice::WriteOnly)
+        || !f.setPermissions(QFile::exists(path) ? QFile::permissions(path) & OwnerOnly : OwnerOnly)
+        || f.write(bytes) != bytes.size() || !f.commit()) {
         err << "No se pudo escribir el archivo " << path << ": " << f.errorString() << '\n';
         return false;
     }
