@@ -96,6 +96,15 @@ StartupWindow Startup::openDatabase(Database& database)
         return StartupWindow::Principal;
     }
     const OpenResult result = database.open(path);
+    if (result.failure == OpenFailure::ReadOnly) {
+        fail(startupmsg::databaseReadOnly(result.reason));
+        return StartupWindow::None;
+    }
+    if (result.failure == OpenFailure::Other
+        && result.reason.contains(QStringLiteral("locked"), Qt::CaseInsensitive)) {
+        fail(startupmsg::databaseBusy(result.reason));
+        return StartupWindow::None;
+    }
     if (!result.ok()) {
         warn(startupmsg::databaseUnusable(result.reason));
         return StartupWindow::Backup;

@@ -17,9 +17,15 @@
 namespace ventrix::backupfiles {
 namespace {
 
-QString systemError()
+// The program's words for a failed file step, with the system's words as a detail line.
+QString fileError(const char* what, const QString& path, const QString& detail)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromUtf8(what) + u' ' + path + QStringLiteral(".\nDetalle: ") + detail;
+}
+
+QString systemError(const char* what, const QString& path)
+{
+    return fileError(what, path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 }
@@ -33,7 +39,7 @@ bool syncFile(const QString& path, QString* error)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fsync(fd) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
+        *error = systemError("No se pudo guardar en el disco el archivo", path);
         if (fd >= 0)
             ::close(fd);
         return false;
@@ -50,14 +56,14 @@ bool replaceFile(const QString& from, const QString& to, QString* error)
     };
     if (::stat(QFile::encodeName(to).constData(), &existing) == 0
         && ::chmod(QFile::encodeName(from).constData(), existing.st_mode & 0600) != 0) {
-        *error = systemError();
+        *error = systemError("No se pudieron ajustar los permisos del archivo", from);
         return false;
     }
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), ec);
     if (!ec)
         return true;
-    *error = QString::fromLocal8Bit(ec.message().c_str());
+    *error = fileError("No se pudo reemplazar el archivo", to, QString::fromLocal8Bit(ec.message().c_str()));
     return false;
 }
 
@@ -66,7 +72,7 @@ bool copyFileAtomically(const QString& from, const QString& to, QString* error)
     const QString temporary = temporarySibling(to);
     QFile source(from);
     if (!source.copy(temporary)) {
-        *error = source.errorString();
+        *error = fileError("No se pudo copiar el archivo", from, source.errorString());
         QFile::remove(temporary);
         return false;
     }
@@ -88,13 +94,13 @@ bool createPrivate(const QString& path, QString* error)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = systemError();
+        *error = systemError("No se pudo crear el archivo", path);
         return false;
     }
     // The umask can only narrow 0600 further; set it exactly.
     const bool ok = ::fchmod(fd, 0600) == 0;
     if (!ok)
-        *error = systemError();
+        *error = systemError("No se pudieron ajustar los permisos del archivo", path);
     ::close(fd);
     return ok;
 }
@@ -106,7 +112,7 @@ bool makePrivate(const QString& path, QString* error)
     };
     const QByteArray name = QFile::encodeName(path);
     if (::stat(name.constData(), &st) != 0 || ::chmod(name.constData(), st.st_mode & 0600) != 0) {
-        *error = systemError();
+        *error = systemError("No se pudieron ajustar los permisos del archivo", path);
         return false;
     }
     return true;
