@@ -1,29 +1,35 @@
 #include "app/startup.h"
 
-#include "app/instancelock.h"
 #include "app/newestexecutable.h"
 #include "app/startupmessages.h"
 #include "common/messages.h"
 #include "data/backupfiles.h"
 #include "data/database.h"
+#include "data/datafolderlock.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace ventrix {
 
-Startup::Startup(StartupContext context, InstanceLock& lock) : m_context(std::move(context)), m_lock(lock) {}
+Startup::Startup(StartupContext context, DataFolderLock& lock)
+    : m_context(std::move(context))
+    , m_lock(lock)
+{
+}
 
 bool Startup::takeLock()
 {
     QDir().mkpath(m_context.folder.path());
     switch (m_lock.acquire()) {
-    case InstanceLock::Result::Acquired:
+    case DataFolderLock::Result::Acquired:
+        // Pieces an interrupted restore, backup or copy left behind.
+        m_context.folder.removeLeftovers();
         return true;
-    case InstanceLock::Result::HeldByAnother:
+    case DataFolderLock::Result::HeldByAnother:
         warn(startupmsg::secondInstance());
         return false;
-    case InstanceLock::Result::Unwritable:
+    case DataFolderLock::Result::Unwritable:
         fail(startupmsg::folderUnwritable(m_context.folder.path()));
         return false;
     }
@@ -45,8 +51,8 @@ MainOutcome Startup::Main(const Launcher& launch)
     return takeLock() ? MainOutcome::Continue : MainOutcome::End;
 }
 
-StartupWindow Startup::Inicia(Database& database, const QList<ComponentVersion>& components,
-                              const RegionalSettings& regional)
+StartupWindow Startup::Inicia(
+    Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional)
 {
     const QString warnings = versionWarnings(components).trimmed();
     if (!warnings.isEmpty())
@@ -90,6 +96,15 @@ StartupWindow Startup::openDatabase(Database& database)
         return StartupWindow::Principal;
     }
     const OpenResult result = database.open(path);
+    if (result.failure == OpenFailure::ReadOnly) {
+        fail(startupmsg::databaseReadOnly(result.reason));
+        return StartupWindow::None;
+    }
+    if (result.failure == OpenFailure::Other
+        && result.reason.contains(QStringLiteral("locked"), Qt::CaseInsensitive)) {
+        fail(startupmsg::databaseBusy(result.reason));
+        return StartupWindow::None;
+    }
     if (!result.ok()) {
         warn(startupmsg::databaseUnusable(result.reason));
         return StartupWindow::Backup;

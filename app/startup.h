@@ -11,13 +11,13 @@
 namespace ventrix {
 
 class Database;
-class InstanceLock;
+class DataFolderLock;
 
 // What the program was started with.
 struct StartupContext
 {
-    QString executable;      // the running program's file
-    QStringList arguments;   // as given (without the program's name): passed on to a newer copy
+    QString executable; // the running program's file
+    QStringList arguments; // as given (without the program's name): passed on to a newer copy
     DataFolder folder;
 };
 
@@ -33,22 +33,22 @@ public:
     // Starts a program detached with arguments; false when it could not be started.
     using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
 
-    Startup(StartupContext context, InstanceLock& lock);
+    Startup(StartupContext context, DataFolderLock& lock);
 
     // The entry steps: a second copy is refused, a newer copy of the program is started instead.
     MainOutcome Main(const Launcher& launch);
 
     // The checks of the splash window: component versions, the "Archivos" folder, the database
     // (created on the very first start, opened, checked and upgraded), the regional formats.
-    StartupWindow Inicia(Database& database, const QList<ComponentVersion>& components,
-                         const RegionalSettings& regional);
+    StartupWindow Inicia(
+        Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional);
 
 private:
     bool takeLock();
     StartupWindow openDatabase(Database& database);
 
     StartupContext m_context;
-    InstanceLock& m_lock;
+    DataFolderLock& m_lock;
 };
 
 }

@@ -2,6 +2,7 @@
 
 #include "cli/command_checkid.h"
 #include "cli/command_scramble.h"
+#include "common/version.h"
 
 namespace ventrix::cli {
 
@@ -11,14 +12,33 @@ Command restoreCommand();
 
 namespace {
 
+void printUsage(QTextStream& stream)
+{
+    stream << "Uso: ventrix-cli [--data-dir CARPETA] <orden> [argumentos]\n";
+    for (const Command& c : commands())
+        stream << "  " << c.usage << '\n';
+    stream << "  --help, -h                muestra esta ayuda\n"
+              "  --version                 muestra la versión del programa\n";
+}
+
 int usage(QTextStream& err, const QString& problem = {})
 {
     if (!problem.isEmpty())
         err << problem << '\n';
-    err << "Uso: ventrix-cli [--data-dir CARPETA] <orden> [argumentos]\n";
-    for (const Command& c : commands())
-        err << "  " << c.usage << '\n';
+    printUsage(err);
     return ExitUsage;
+}
+
+// "--data-dir" with no folder after it, or an empty one.
+bool emptyDataDir(const QStringList& args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == u"--data-dir" && (i + 1 == args.size() || args.at(i + 1).isEmpty()))
+            return true;
+        if (args.at(i) == u"--data-dir=")
+            return true;
+    }
+    return false;
 }
 
 }
@@ -40,13 +60,23 @@ QList<Command> commands()
 
 int run(QStringList args, QTextStream& out, QTextStream& err)
 {
+    if (emptyDataDir(args))
+        return usage(err, QStringLiteral("Falta la carpeta de datos después de --data-dir."));
     const DataFolder folder = DataFolder::resolve(args);
     if (args.isEmpty())
         return usage(err);
     const QString name = args.takeFirst();
+    if (name == u"--help" || name == u"-h" || name == u"help") {
+        printUsage(out);
+        return ExitOk;
+    }
+    if (name == u"--version") {
+        out << "ventrix-cli " << VersionText << '\n';
+        return ExitOk;
+    }
     for (const Command& c : commands()) {
         if (c.name == name) {
-            Context context{folder, out, err};
+            Context context { folder, out, err };
             return c.run(context, args);
         }
     }

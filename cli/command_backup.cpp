@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 
 namespace ventrix::cli {
 namespace {
@@ -43,11 +42,12 @@ int backup(Context& c, const QStringList& args)
     if (!parsed || parsed->positional.size() != 1)
         return usageOf(c, QStringLiteral("backup ARCHIVO.zip"));
     const QString path = c.folder.databasePath();
+    // Reading only: a backup works on a read-only database and never upgrades it.
     Database database;
-    const OpenResult opened = database.open(path);
+    const OpenResult opened = database.openReadOnly(path);
     if (!opened.ok()) {
-        c.err << backupmsg::backupFailed() << '\n' << "La base de datos " << path << " no se puede usar: "
-              << (opened.reason.isEmpty() ? QStringLiteral("no existe") : opened.reason) << '\n';
+        c.err << backupmsg::backupFailed() << '\n';
+        explainUnusable(c, path, opened);
         return ExitRefused;
     }
     BackupStore store(c.folder, &database);
@@ -66,34 +66,38 @@ int restore(Context& c, const QStringList& args)
     if (!parsed || parsed->positional.size() != 1)
         return usageOf(c, QStringLiteral("restore ARCHIVO.zip [--yes]"));
     const QString archive = QDir::current().absoluteFilePath(parsed->positional.first());
-    if (!QFileInfo::exists(archive)) {
-        c.err << "No existe el archivo " << archive << '\n';
+    if (!QFileInfo(archive).isFile()) {
+        c.err << "No existe el archivo " << QDir::toNativeSeparators(archive) << '\n';
         return ExitRefused;
     }
-    QDir().mkpath(c.folder.path());
-    // The desktop program must not be working on the database being replaced.
-    QLockFile lock(c.folder.lockPath());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        c.err << "El programa está abierto sobre la carpeta " << c.folder.path()
-              << "; ciérrelo antes de recuperar un Backup.\n";
+    // No other program may be working on the database being replaced.
+    const auto lock = lockDataFolder(c);
+    if (!lock)
         return ExitRefused;
-    }
     BackupStore store(c.folder, nullptr);
     QString error;
-    PreparedRestore prepared = store.prepareRestore(archive, {}, &error);
+    BackupStore::RestoreProblem problem = BackupStore::RestoreProblem::None;
+    PreparedRestore prepared = store.prepareRestore(archive, {}, &error, &problem);
+    const QString name = store.databaseFileName();
     if (!prepared.isValid()) {
-        c.err << backupmsg::damagedArchive() << '\n' << error << '\n';
+        if (problem == BackupStore::RestoreProblem::Device)
+            c.err << backupmsg::notRestored(name) << '\n'
+                  << error << '\n'
+                  << backupmsg::restoreIncomplete() << '\n';
+        else
+            c.err << backupmsg::damagedArchive() << '\n' << error << '\n';
         return ExitRefused;
     }
-    const QString name = store.databaseFileName();
     if (QFileInfo::exists(c.folder.databasePath()) && !parsed->yes) {
-        c.err << backupmsg::overwriteQuestion(name) << '\n'
-              << "No se reemplazó nada. Para confirmar, repita la orden con --yes.\n";
+        c.err << "El Backup es válido. Recuperarlo reemplaza la base de datos "
+              << QDir::toNativeSeparators(c.folder.databasePath())
+              << "; no se reemplazó nada. Para confirmar, repita la orden con --yes.\n";
         return ExitRefused;
     }
     if (!store.applyRestore(std::move(prepared), &error)) {
-        c.err << backupmsg::notRestored(name) << '\n' << error << '\n' << backupmsg::restoreIncomplete() << '\n';
+        c.err << backupmsg::notRestored(name) << '\n'
+              << error << '\n'
+              << backupmsg::restoreIncomplete() << '\n';
         return ExitRefused;
     }
     c.out << backupmsg::restoreDone() << '\n';
@@ -104,15 +108,15 @@ int restore(Context& c, const QStringList& args)
 
 Command backupCommand()
 {
-    return {QStringLiteral("backup"),
-            QStringLiteral("backup ARCHIVO.zip        copia la base de datos en un archivo comprimido"), backup};
+    return { QStringLiteral("backup"),
+        QStringLiteral("backup ARCHIVO.zip        copia la base de datos en un archivo comprimido"), backup };
 }
 
 Command restoreCommand()
 {
-    return {QStringLiteral("restore"),
-            QStringLiteral("restore ARCHIVO.zip [--yes]  recupera la base de datos desde un archivo comprimido"),
-            restore};
+    return { QStringLiteral("restore"),
+        QStringLiteral("restore ARCHIVO.zip [--yes]  recupera la base de datos desde un archivo comprimido"),
+        restore };
 }
 
 }

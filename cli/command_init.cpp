@@ -7,24 +7,16 @@
 namespace ventrix::cli {
 namespace {
 
-int unusable(Context& c, const QString& path, const QString& reason)
-{
-    c.err << "La base de datos " << path << " no se puede usar:\n" << reason << '\n'
-          << "Recupérela desde un Backup con: ventrix-cli restore ARCHIVO.zip --yes\n";
-    return ExitRefused;
-}
-
 int init(Context& c, const QStringList& args)
 {
     if (!args.isEmpty()) {
         c.err << "La orden init no lleva argumentos.\nUso: ventrix-cli [--data-dir CARPETA] init\n";
         return ExitUsage;
     }
-    QString error;
-    if (!c.folder.ensureExists(&error)) {
-        c.err << error << '\n';
+    const auto lock = lockDataFolder(c);
+    if (!lock)
         return ExitRefused;
-    }
+    QString error;
     const QString path = c.folder.databasePath();
     Database database;
     if (!QFileInfo::exists(path)) {
@@ -40,8 +32,10 @@ int init(Context& c, const QStringList& args)
         return ExitOk;
     }
     const OpenResult result = database.open(path);
-    if (!result.ok())
-        return unusable(c, path, result.reason);
+    if (!result.ok()) {
+        explainUnusable(c, path, result);
+        return ExitRefused;
+    }
     c.folder.markDatabaseCreated(&error);
     c.out << "Base de datos al día (versión " << database.schemaVersion() << "): " << path << '\n';
     return ExitOk;
@@ -51,8 +45,8 @@ int init(Context& c, const QStringList& args)
 
 Command initCommand()
 {
-    return {QStringLiteral("init"), QStringLiteral("init                      crea la base de datos o la pone al día"),
-            init};
+    return { QStringLiteral("init"),
+        QStringLiteral("init                      crea la base de datos o la pone al día"), init };
 }
 
 }

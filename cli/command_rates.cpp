@@ -33,8 +33,13 @@ public:
         stream << message.text << '\n';
         if (message.buttons != MessageButtons::YesNo)
             return message.defaultAnswer;
-        stream << (m_yes ? "-> Sí" : "-> No") << '\n';
-        return m_yes ? Answer::Yes : Answer::No;
+        if (!m_yes) {
+            m_context.err
+                << "No se cambió nada. Para calcular nuevamente ese mes, repita la orden con --recompute.\n";
+            return Answer::No;
+        }
+        stream << "-> Sí (--recompute)\n";
+        return Answer::Yes;
     }
     std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
 
@@ -60,21 +65,15 @@ private:
     MessageService* m_previous;
 };
 
-// Opens the data folder's database, creating it with the delivered history when missing.
+// Opens the data folder's database for writing, creating it with the delivered history when missing.
 bool openDatabase(Context& context, Database& database)
 {
     const QString path = context.folder.databasePath();
     OpenResult result = database.open(path);
-    if (result.failure == OpenFailure::Missing) {
-        QString error;
-        if (!context.folder.ensureExists(&error)) {
-            context.err << error << '\n';
-            return false;
-        }
+    if (result.failure == OpenFailure::Missing)
         result = database.create(path);
-    }
     if (!result.ok())
-        context.err << rates::msg::databaseError() << '\n' << result.reason << '\n';
+        explainUnusable(context, path, result);
     return result.ok();
 }
 
@@ -105,9 +104,13 @@ int list(Context& context, QStringList args)
         context.err << "Uso: ventrix-cli " << ListUsage << '\n';
         return ExitUsage;
     }
+    // Reading only: never creates nor upgrades the database.
     Database database;
-    if (!openDatabase(context, database))
+    const OpenResult opened = database.openReadOnly(context.folder.databasePath());
+    if (!opened.ok()) {
+        explainUnusable(context, context.folder.databasePath(), opened);
         return ExitRefused;
+    }
     QList<IndexDay> days;
     if (!IndicesTable(database.connection()).since(from, &days)) {
         context.err << rates::msg::databaseError() << '\n';
@@ -125,9 +128,15 @@ std::optional<rates::MonthEntry> readEntry(
 {
     const auto month = rates::monthValue(period.first);
     const auto year = rates::yearValue(period.second);
+    if (!month || !year) {
+        context.err << "Período inválido: " << period.first << '/' << period.second << '\n';
+        return std::nullopt;
+    }
     const auto rate = rates::rateValue(rateText);
-    if (!month || !year || !rate) {
-        context.err << rates::msg::incompleteFields() << '\n';
+    if (!rate) {
+        context.err << (rates::rateAboveMaximum(rateText) ? rates::msg::rateOutOfRange()
+                                                          : rates::msg::incompleteFields())
+                    << '\n';
         return std::nullopt;
     }
     return rates::MonthEntry { *month, *year, *rate };
@@ -144,23 +153,24 @@ int add(Context& context, QStringList args)
     const auto entry = readEntry(context, *period, args.at(1));
     if (!entry)
         return ExitRefused;
+    const auto lock = lockDataFolder(context);
+    if (!lock)
+        return ExitRefused;
     Database database;
     if (!openDatabase(context, database))
         return ExitRefused;
     PrintedMessages printed(context, recompute);
     MessageScope scope(&printed);
     const QDate today = Clock::today();
-    auto outcome = rates::ActualizaIdx(database.connection(), *entry, today);
-    // On the command line "add" means the month ends up entered with this rate: once the old
-    // month is gone, it follows the history and is entered at once.
-    if (outcome == rates::UpdateOutcome::Recomputed)
-        outcome = rates::ActualizaIdx(database.connection(), *entry, today);
-    if (outcome == rates::UpdateOutcome::Appended)
+    const auto outcome = rates::ActualizaIdx(database.connection(), *entry, today);
+    const bool entered
+        = outcome == rates::UpdateOutcome::Appended || outcome == rates::UpdateOutcome::Recomputed;
+    if (entered)
         context.out << rates::msg::monthAppended(entry->firstDay()) << '\n';
     std::optional<rates::MonthProposal> proposal;
     if (rates::CargaTasa(IndicesTable(database.connection()), &proposal))
         rates::remindPendingMonth(proposal, today);
-    return outcome == rates::UpdateOutcome::Appended ? ExitOk : ExitRefused;
+    return entered ? ExitOk : ExitRefused;
 }
 
 }

@@ -34,13 +34,18 @@ bool DeliveryFile::append(const QString& line)
         }
         existing = current.readAll();
     }
-    return save(existing + scrambleLines({toCp1252(line)}, toCp1252(m_key)));
+    return save(existing + scrambleLines({ toCp1252(line) }, toCp1252(m_key)));
 }
 
 bool DeliveryFile::save(const QByteArray& bytes)
 {
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // The taxpayer's data are the user's alone, whatever the umask; a narrower mode of the file
+    // being replaced is kept.
+    constexpr auto OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!file.open(QIODevice::WriteOnly)
+        || !file.setPermissions(QFile::exists(m_path) ? QFile::permissions(m_path) & OwnerOnly : OwnerOnly)
+        || file.write(bytes) != bytes.size() || !file.commit()) {
         m_error = file.errorString();
         return false;
     }

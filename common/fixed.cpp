@@ -48,8 +48,9 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
         negative = text.front() == u'-';
         text = text.mid(1);
     }
-    qint64 whole = 0;
-    qint64 fraction = 0;
+    // Accumulated in units, wider than the result, so that a number too large for the type is
+    // refused instead of wrapping around.
+    __int128 units = 0;
     int places = 0;
     bool inFraction = false;
     bool anyDigit = false;
@@ -60,12 +61,12 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
             if (inFraction) {
                 if (++places > scale)
                     return std::nullopt;
-                fraction = fraction * 10 + digit;
+                units += static_cast<__int128>(digit) * pow10(scale - places);
             } else {
-                if (whole > (INT64_MAX / 10 - 10) / pow10(scale))
-                    return std::nullopt;
-                whole = whole * 10 + digit;
+                units = units * 10 + static_cast<__int128>(digit) * pow10(scale);
             }
+            if (units > INT64_MAX)
+                return std::nullopt;
         } else if (c == decimalPoint && !inFraction) {
             inFraction = true;
         } else if (!grouping.isNull() && c == grouping && !inFraction) {
@@ -76,8 +77,8 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
     }
     if (!anyDigit)
         return std::nullopt;
-    const qint64 units = whole * pow10(scale) + fraction * pow10(scale - places);
-    return negative ? -units : units;
+    const qint64 value = static_cast<qint64>(units);
+    return negative ? -value : value;
 }
 
 }

@@ -24,5 +24,13 @@ bool copyFileAtomically(const QString& from, const QString& to, QString* error);
 // Removes a file and the -wal/-shm/-journal companions SQLite may have left beside it.
 void removeWithCompanions(const QString& path);
 
+// Creates an empty file that only its owner can read and write, whatever the umask; fails
+// when the file already exists.
+bool createPrivate(const QString& path, QString* error);
+// Restricts an existing file to its owner (read and write at most).
+bool makePrivate(const QString& path, QString* error);
+// The siblings "<name>.tmp-..." an interrupted earlier run left beside path.
+QStringList staleSiblings(const QString& path);
+
 }
 }

@@ -17,8 +17,7 @@ QString withReason(const QString& message, const QString& reason)
     return reason.isEmpty() ? message : message + u'\n' + reason;
 }
 
-template <typename Step>
-bool guarded(Step step)
+template <typename Step> bool guarded(Step step)
 {
     try {
         return step();
@@ -31,7 +30,9 @@ bool guarded(Step step)
 }
 
 BackupFlow::BackupFlow(BackupStore& store, BackupVolumes volumes, Hooks hooks)
-    : m_store(store), m_volumes(std::move(volumes)), m_hooks(std::move(hooks))
+    : m_store(store)
+    , m_volumes(std::move(volumes))
+    , m_hooks(std::move(hooks))
 {
 }
 
@@ -73,7 +74,8 @@ bool BackupFlow::CopiarDiskette()
             return false;
         resetProgress();
         QString error;
-        const bool ok = m_store.backupTo(QDir(*folder).filePath(backupmsg::archiveName()), m_hooks.progress, &error);
+        const bool ok
+            = m_store.backupTo(QDir(*folder).filePath(backupmsg::archiveName()), m_hooks.progress, &error);
         setStatus({});
         if (ok)
             inform(backupmsg::backupDone());
@@ -106,16 +108,21 @@ bool BackupFlow::RecupDeDiskette()
             return false;
         resetProgress();
         QString error;
-        PreparedRestore prepared = m_store.prepareRestore(*archive, m_hooks.progress, &error);
+        BackupStore::RestoreProblem problem = BackupStore::RestoreProblem::None;
+        PreparedRestore prepared = m_store.prepareRestore(*archive, m_hooks.progress, &error, &problem);
+        const QString name = m_store.databaseFileName();
         if (!prepared.isValid()) {
             resetProgress();
-            warn(withReason(backupmsg::damagedArchive(), error));
+            // A full or read-only disk is not a damaged archive.
+            if (problem == BackupStore::RestoreProblem::Device)
+                warn(withReason(backupmsg::restoreIncomplete(), error));
+            else
+                warn(withReason(backupmsg::damagedArchive(), error));
             return false;
         }
-        const QString name = m_store.databaseFileName();
         if (QFileInfo::exists(m_store.folder().databasePath())
             && !askYesNo(backupmsg::overwriteQuestion(name), MessageIcon::Question, false, 0,
-                         backupmsg::confirmationTitle())) {
+                backupmsg::confirmationTitle())) {
             warn(backupmsg::restoreCancelled(), backupmsg::warningTitle());
             inform(backupmsg::notRestored(name));
             resetProgress();

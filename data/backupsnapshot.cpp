@@ -53,9 +53,12 @@ bool copyPages(sqlite3* from, sqlite3* to, const BackupProgress& progress, QStri
 
 bool writeCopy(sqlite3* from, const QString& path, const BackupProgress& progress, QString* error)
 {
+    // Made private before the engine writes a byte of the taxpayers' data into it.
+    if (!backupfiles::createPrivate(path, error))
+        return false;
     sqlite3* to = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &to,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(
+        QFile::encodeName(path).constData(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     bool ok = rc == SQLITE_OK;
     if (!ok)
         *error = sqliteError(to, rc);
@@ -70,8 +73,8 @@ bool writeCopy(sqlite3* from, const QString& path, const BackupProgress& progres
 
 }
 
-bool snapshotDatabase(QSqlDatabase source, const QString& target, const BackupProgress& progress,
-                      QString* error)
+bool snapshotDatabase(
+    QSqlDatabase source, const QString& target, const BackupProgress& progress, QString* error)
 {
     sqlite3* from = sqliteHandle(source);
     if (!from) {

@@ -3,12 +3,17 @@
 #include "data/backuparchive.h"
 #include "data/backupsnapshot.h"
 #include "data/backupverify.h"
+#include "data/crashpoint.h"
 #include "data/database.h"
+#include "data/exclusivedatabase.h"
+
+#include "common/clock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+
+#include <optional>
 
 namespace ventrix {
 namespace {
@@ -41,7 +46,8 @@ PreparedRestore& PreparedRestore::operator=(PreparedRestore&& other) noexcept
 }
 
 BackupStore::BackupStore(DataFolder folder, Database* database)
-    : m_folder(std::move(folder)), m_database(database)
+    : m_folder(std::move(folder))
+    , m_database(database)
 {
 }
 
@@ -66,17 +72,24 @@ bool BackupStore::backupTo(const QString& zipPath, const BackupProgress& progres
         *error = QStringLiteral("La base de datos no está abierta.");
         return false;
     }
-    QTemporaryDir work;
-    if (!work.isValid()) {
-        *error = work.errorString();
+    if (m_folder.isWorkingFile(zipPath)) {
+        *error = QStringLiteral(
+                     "El Backup no puede guardarse sobre los archivos de trabajo de la base de datos: ")
+            + QDir::toNativeSeparators(zipPath);
         return false;
     }
-    const QString snapshot = work.filePath(databaseFileName());
+    // Pieces of an earlier backup to the same place that was interrupted.
+    for (const QString& stale : backupfiles::staleSiblings(zipPath))
+        backupfiles::removeWithCompanions(stale);
+    // Staged beside the target: the same device, which must hold the archive anyway, and
+    // nothing of the taxpayers' data left in a shared temporary folder.
+    const QString snapshot = backupfiles::temporarySibling(zipPath);
     const QString temporaryZip = backupfiles::temporarySibling(zipPath);
     const bool ok = snapshotDatabase(m_database->connection(), snapshot, stage(progress, 0, 40), error)
         && backuparchive::write(temporaryZip, snapshot, databaseFileName(), stage(progress, 40, 90), error)
         && backuparchive::verify(temporaryZip, error)
         && backupfiles::replaceFile(temporaryZip, zipPath, error);
+    backupfiles::removeWithCompanions(snapshot);
     if (!ok)
         QFile::remove(temporaryZip);
     else if (progress)
@@ -94,21 +107,29 @@ bool BackupStore::copyToHardDisk(const BackupProgress& progress, QString* error)
         *error = QStringLiteral("No se pudo crear la carpeta ") + m_folder.archivosPath();
         return false;
     }
-    const bool ok = snapshotDatabase(m_database->connection(), hardDiskCopyPath(), stage(progress, 0, 100), error);
+    const bool ok
+        = snapshotDatabase(m_database->connection(), hardDiskCopyPath(), stage(progress, 0, 100), error);
     if (ok && progress)
         progress(100, 100);
     return ok;
 }
 
-PreparedRestore BackupStore::prepareRestore(const QString& zipPath, const BackupProgress& progress,
-                                            QString* error) const
+PreparedRestore BackupStore::prepareRestore(
+    const QString& zipPath, const BackupProgress& progress, QString* error, RestoreProblem* problem) const
 {
+    RestoreProblem unused = RestoreProblem::None;
+    RestoreProblem& kind = problem ? *problem : unused;
+    kind = RestoreProblem::None;
     PreparedRestore prepared(backupfiles::temporarySibling(m_folder.databasePath()));
-    if (!backuparchive::extractOnly(zipPath, prepared.path(), stage(progress, 0, 70), error))
+    bool deviceFailed = false;
+    if (!backuparchive::extractOnly(zipPath, prepared.path(), stage(progress, 0, 70), error, &deviceFailed)) {
+        kind = deviceFailed ? RestoreProblem::Device : RestoreProblem::Archive;
         return {};
+    }
     const OpenResult check = verifyBackupDatabase(prepared.path());
     if (!check.ok()) {
         *error = check.reason;
+        kind = RestoreProblem::Archive;
         return {};
     }
     if (progress)
@@ -116,19 +137,58 @@ PreparedRestore BackupStore::prepareRestore(const QString& zipPath, const Backup
     return prepared;
 }
 
-bool BackupStore::keepPrevious(QString* error) const
+bool BackupStore::keepPrevious(bool whole, QString* error) const
 {
     const QString current = m_folder.databasePath();
-    const QString previous = m_folder.previousDatabasePath();
-    if (!QFileInfo::exists(current))
-        return true;
+    QDateTime when = Clock::now();
+    while (QFileInfo::exists(m_folder.previousDatabasePath(when)))
+        when = when.addMSecs(1);
+    const QString previous = m_folder.previousDatabasePath(when);
     if (!backupfiles::copyFileAtomically(current, previous, error))
         return false;
-    // Changes not yet folded into the file live in its write-ahead log; they belong with it.
+    // A file that could not be held whole (a damaged one) keeps its log beside its copy.
     const QString log = current + QStringLiteral("-wal");
-    QFile::remove(previous + QStringLiteral("-wal"));
-    if (QFileInfo(log).size() > 0 && !backupfiles::copyFileAtomically(log, previous + QStringLiteral("-wal"), error))
+    if (!whole && QFileInfo(log).size() > 0
+        && !backupfiles::copyFileAtomically(log, previous + QStringLiteral("-wal"), error))
         return false;
+    return true;
+}
+
+void BackupStore::prunePrevious() const
+{
+    const QStringList kept = m_folder.previousDatabases();
+    for (qsizetype i = DataFolder::KeptPreviousDatabases; i < kept.size(); ++i)
+        backupfiles::removeWithCompanions(kept.at(i));
+}
+
+bool BackupStore::replaceDatabase(PreparedRestore& restore, QString* error) const
+{
+    const QString current = m_folder.databasePath();
+    std::optional<ExclusiveDatabase> held;
+    if (QFileInfo::exists(current)) {
+        held.emplace(current);
+        if (held->state() == ExclusiveDatabase::State::InUse) {
+            *error = QStringLiteral(
+                         "La base de datos está en uso por otro programa; ciérrelo antes de recuperar "
+                         "un Backup.\nDetalle: ")
+                + held->reason();
+            return false;
+        }
+        if (!keepPrevious(held->state() == ExclusiveDatabase::State::Held, error))
+            return false;
+    }
+    crashpoint::reach("restore:previous-kept");
+    // A log left beside the old file would be replayed into the restored one; what it held is
+    // in the file (when held whole) or in the copy just kept.
+    QFile::remove(current + QStringLiteral("-wal"));
+    QFile::remove(current + QStringLiteral("-shm"));
+    crashpoint::reach("restore:log-removed");
+    if (!backupfiles::syncFile(restore.path(), error)
+        || !backupfiles::replaceFile(restore.path(), current, error))
+        return false;
+    restore.take();
+    crashpoint::reach("restore:replaced");
+    prunePrevious();
     return true;
 }
 
@@ -136,17 +196,9 @@ bool BackupStore::applyRestore(PreparedRestore restore, QString* error) const
 {
     const bool wasOpen = databaseOpen();
     if (wasOpen)
-        m_database->close();   // folds the log into the file and lets go of it
+        m_database->close(); // folds the log into the file and lets go of it
     const QString current = m_folder.databasePath();
-    bool ok = keepPrevious(error);
-    if (ok) {
-        // A log left beside the old file would be replayed into the restored one.
-        QFile::remove(current + QStringLiteral("-wal"));
-        QFile::remove(current + QStringLiteral("-shm"));
-        ok = backupfiles::syncFile(restore.path(), error) && backupfiles::replaceFile(restore.path(), current, error);
-        if (ok)
-            restore.take();
-    }
+    const bool ok = replaceDatabase(restore, error);
     if (ok) {
         QString markerError;
         m_folder.markDatabaseCreated(&markerError);

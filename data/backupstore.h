@@ -15,9 +15,15 @@ class PreparedRestore
 {
 public:
     PreparedRestore() = default;
-    explicit PreparedRestore(QString path) : m_path(std::move(path)) {}
+    explicit PreparedRestore(QString path)
+        : m_path(std::move(path))
+    {
+    }
     ~PreparedRestore();
-    PreparedRestore(PreparedRestore&& other) noexcept : m_path(std::exchange(other.m_path, {})) {}
+    PreparedRestore(PreparedRestore&& other) noexcept
+        : m_path(std::exchange(other.m_path, {}))
+    {
+    }
     PreparedRestore& operator=(PreparedRestore&& other) noexcept;
     PreparedRestore(const PreparedRestore&) = delete;
     PreparedRestore& operator=(const PreparedRestore&) = delete;
@@ -43,19 +49,29 @@ public:
     // "Archivos/Impuest.db".
     QString hardDiskCopyPath() const;
 
-    // Writes a consistent snapshot of the open database into the zip at zipPath.
+    // Writes a consistent snapshot of the open database into the zip at zipPath (never one of
+    // the data folder's working files), staged beside it and readable by the user only.
     bool backupTo(const QString& zipPath, const BackupProgress& progress, QString* error) const;
     // Writes the snapshot to the "Archivos" folder.
     bool copyToHardDisk(const BackupProgress& progress, QString* error) const;
 
-    // Reads the archive's database beside the program's one and checks it; nothing is replaced.
-    PreparedRestore prepareRestore(const QString& zipPath, const BackupProgress& progress, QString* error) const;
-    // Puts a prepared restore in place of the database, keeping the previous file as
-    // "Impuest.db.anterior", and reopens the connection when it was open.
+    // Why a restore could not be prepared: the archive (or the database in it) is not sound,
+    // or the device could not take the extracted file (full, not writable).
+    enum class RestoreProblem { None, Archive, Device };
+    // Reads the archive's database beside the program's one and checks it (a sound file of the
+    // program's own schema and values); nothing is replaced.
+    PreparedRestore prepareRestore(const QString& zipPath, const BackupProgress& progress, QString* error,
+        RestoreProblem* problem = nullptr) const;
+    // Puts a prepared restore in place of the database and reopens the connection when it was
+    // open. The previous database is first made whole (its log folded in) and kept as a dated
+    // copy "Impuest.db.anterior-..." (the last few are kept); refused while another process
+    // holds the database.
     bool applyRestore(PreparedRestore restore, QString* error) const;
 
 private:
-    bool keepPrevious(QString* error) const;
+    bool replaceDatabase(PreparedRestore& restore, QString* error) const;
+    bool keepPrevious(bool whole, QString* error) const;
+    void prunePrevious() const;
 
     DataFolder m_folder;
     Database* m_database;

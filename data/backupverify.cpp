@@ -1,7 +1,9 @@
 #include "data/backupverify.h"
 
 #include "data/databasefilecheck.h"
+#include "data/schemaguard.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,7 +14,7 @@ namespace {
 
 OpenResult failure(OpenFailure kind, const QString& reason)
 {
-    return {kind, reason};
+    return { kind, reason };
 }
 
 // A short-lived connection of its own, so the check never touches the program's connection.
@@ -22,8 +24,15 @@ public:
     explicit CheckConnection(const QString& path)
         : m_name(QStringLiteral("check-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
     {
+        // A read-only reader of a file in write-ahead-log mode makes the side files; those it
+        // made are removed again.
+        for (const char* suffix : { "-wal", "-shm" }) {
+            if (!QFileInfo::exists(path + QLatin1String(suffix)))
+                m_created.append(path + QLatin1String(suffix));
+        }
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         m_opened = db.open();
         if (!m_opened)
             m_error = db.lastError().text();
@@ -35,6 +44,8 @@ public:
             db.close();
         }
         QSqlDatabase::removeDatabase(m_name);
+        for (const QString& side : m_created)
+            QFile::remove(side);
     }
     CheckConnection(const CheckConnection&) = delete;
     CheckConnection& operator=(const CheckConnection&) = delete;
@@ -45,6 +56,7 @@ public:
 
 private:
     QString m_name;
+    QStringList m_created;
     QString m_error;
     bool m_opened = false;
 };
@@ -68,7 +80,7 @@ QString integrityProblem(QSqlDatabase db)
     QStringList problems;
     while (q.next())
         problems << q.value(0).toString();
-    if (problems == QStringList{QStringLiteral("ok")})
+    if (problems == QStringList { QStringLiteral("ok") })
         return {};
     if (problems.isEmpty())
         return QStringLiteral("La verificación de integridad no dio resultado.");
@@ -79,7 +91,7 @@ OpenResult verifyBackupDatabase(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return failure(OpenFailure::Missing, QStringLiteral("No existe el archivo ") + path);
-    const OpenResult header = checkDatabaseFile(path);
+    const OpenResult header = checkStandaloneDatabaseFile(path);
     if (!header.ok())
         return header;
     CheckConnection check(path);
@@ -96,13 +108,17 @@ OpenResult verifyBackupDatabase(const QString& path)
     if (!problem.isEmpty())
         return failure(classifyEngineError(problem) == OpenFailure::NotADatabase ? OpenFailure::NotADatabase
                                                                                  : OpenFailure::Corrupt,
-                       problem);
+            problem);
     if (schema > Database::latestSchemaVersion())
         return failure(OpenFailure::FutureVersion,
-                       QStringLiteral("La base de datos fue creada por una versión más nueva del programa."));
+            QStringLiteral("La base de datos fue creada por una versión más nueva del programa."));
     if (schema < 1)
         return failure(OpenFailure::NotADatabase,
-                       QStringLiteral("El archivo no es una base de datos de este programa."));
+            QStringLiteral("El archivo no es una base de datos de este programa."));
+    if (const Status shape = schemaguard::checkShape(check.db(), schema); !shape)
+        return failure(OpenFailure::NotADatabase, shape.error());
+    if (const Status values = schemaguard::checkValues(check.db()); !values)
+        return failure(OpenFailure::Corrupt, values.error());
     return {};
 }
 

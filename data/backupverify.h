@@ -7,8 +7,10 @@
 namespace ventrix {
 
 // Tells whether a file taken from or written for a backup is one of the program's databases
-// that can be put in place as it is: a sound header, passing SQLite's full integrity check, and
-// of a schema version this program knows. Reads only; never upgrades nor repairs the file.
+// that can be put in place as it is: a whole file with nothing after its last page, passing
+// SQLite's full integrity check, of a schema version this program knows, holding exactly the
+// tables, columns and indexes the program creates for it (no trigger, no view) and values of the
+// right kinds. Reads only; never upgrades nor repairs the file.
 OpenResult verifyBackupDatabase(const QString& path);
 
 // Runs SQLite's integrity check on an open connection; empty when it reports "ok".

@@ -1,9 +1,11 @@
 #include "data/database.h"
 
+#include "data/backupfiles.h"
 #include "data/databasefilecheck.h"
 #include "data/dataresources.h"
 #include "data/migrations.h"
 #include "data/referencedata.h"
+#include "data/schemaguard.h"
 #include "data/transaction.h"
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 namespace ventrix {
 namespace {
@@ -43,6 +46,23 @@ OpenFailure classify(const QString& reason)
         || reason.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
         return OpenFailure::ReadOnly;
     return OpenFailure::Other;
+}
+
+// A reader that cannot change the file. A folder nobody may write to cannot hold the log's
+// index file: with no log pending, the file is then read as it stands.
+void setReadOnly(QSqlDatabase& db, const QString& path)
+{
+    const QFileInfo file(path);
+    const bool logPending = QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+    if (logPending || QFileInfo(file.absolutePath()).isWritable()) {
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        return;
+    }
+    db.setDatabaseName(QStringLiteral("file:")
+        + QString::fromUtf8(QUrl::toPercentEncoding(file.absoluteFilePath(), "/"))
+        + QStringLiteral("?immutable=1"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
 }
 
 }
@@ -124,6 +144,10 @@ OpenResult Database::create(const QString& path)
     // creation never leaves a database without its tables or reference data.
     const QString building = path + QStringLiteral(".nuevo");
     removeDatabaseFiles(building);
+    QString privateError;
+    // The engine creates its side files with the mode of the database: the user's alone.
+    if (!backupfiles::createPrivate(building, &privateError))
+        return { OpenFailure::Other, privateError };
     OpenResult result = connect(building);
     if (!result.ok()) {
         removeDatabaseFiles(building);
@@ -177,8 +201,7 @@ OpenResult Database::inspect(const QString& path) const
     OpenResult result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        setReadOnly(db, path);
         result = inspectConnection(db);
         db.close();
     }
@@ -211,7 +234,32 @@ OpenResult Database::inspectConnection(QSqlDatabase db) const
     if (version <= 0)
         return { OpenFailure::NotADatabase,
             QStringLiteral("El archivo no contiene una base de datos del programa.") };
+    if (const Status shape = schemaguard::checkShape(db, version); !shape)
+        return { OpenFailure::NotADatabase, shape.error() };
     return {};
+}
+
+OpenResult Database::openReadOnly(const QString& path)
+{
+    close();
+    if (!QFileInfo::exists(path))
+        return { OpenFailure::Missing, {} };
+    OpenResult result = checkDatabaseFile(path);
+    if (!result.ok())
+        return result;
+    result = inspect(path);
+    if (!result.ok())
+        return result;
+    m_path = path;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    setReadOnly(db, path);
+    QString error;
+    if (db.open() && pragma(db, QStringLiteral("PRAGMA schema_version"), &error))
+        return {};
+    if (error.isEmpty())
+        error = db.lastError().text();
+    close();
+    return { classify(error), error };
 }
 
 OpenResult Database::checkWritable(const QString& path)

@@ -37,6 +37,9 @@ public:
     // refused (empty, truncated, not a database, failing its integrity check, of a newer
     // schema, or read-only) is left exactly as it was.
     OpenResult open(const QString& path);
+    // Opens an existing file for reading only, after the same checks as open(); never upgrades
+    // the schema nor writes anything, so it works on a read-only file or folder.
+    OpenResult openReadOnly(const QString& path);
     void close();
 
     QSqlDatabase connection() const;

@@ -51,4 +51,35 @@ OpenResult checkDatabaseFile(const QString& path)
     return {};
 }
 
+Result<qint64> declaredDatabaseSize(const QByteArray& header)
+{
+    if (header.size() < HeaderSize || !header.startsWith(QByteArray(Magic, sizeof Magic)))
+        return Error { QStringLiteral("El archivo no es una base de datos.") };
+    const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
+    const quint32 pageSize = pageSizeOf(bytes);
+    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
+    const quint32 pages = qFromBigEndian<quint32>(bytes + 28);
+    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
+    if (!validPageSize(pageSize) || pages == 0 || validFor != changeCounter)
+        return Error { QStringLiteral("La cabecera de la base de datos está dañada.") };
+    return qint64(pages) * pageSize;
+}
+
+OpenResult checkStandaloneDatabaseFile(const QString& path)
+{
+    if (QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+        return { OpenFailure::Corrupt,
+            QStringLiteral("La base de datos tiene cambios pendientes en su registro.") };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { OpenFailure::Other, QStringLiteral("No se puede leer el archivo: ") + file.errorString() };
+    const Result<qint64> size = declaredDatabaseSize(file.read(HeaderSize));
+    if (!size)
+        return { OpenFailure::NotADatabase, size.error() };
+    if (*size != file.size())
+        return { OpenFailure::Corrupt,
+            QStringLiteral("El archivo de la base de datos tiene datos sobrantes o le faltan páginas.") };
+    return {};
+}
+
 }

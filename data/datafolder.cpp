@@ -1,5 +1,6 @@
 #include "data/datafolder.h"
 
+#include "data/backupfiles.h"
 #include "data/database.h"
 
 #include <QDir>
@@ -7,6 +8,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace ventrix {
 
@@ -55,9 +60,59 @@ QString DataFolder::lockPath() const
     return QDir(m_path).filePath(QStringLiteral("ventrix.lock"));
 }
 
-QString DataFolder::previousDatabasePath() const
+QString DataFolder::previousDatabasePath(const QDateTime& when) const
 {
-    return databasePath() + QStringLiteral(".anterior");
+    return databasePath() + QStringLiteral(".anterior-")
+        + when.toString(QStringLiteral("yyyyMMdd-HHmmss.zzz"));
+}
+
+QStringList DataFolder::previousDatabases() const
+{
+    const QDir folder(m_path);
+    QStringList names = folder.entryList(
+        { QString::fromUtf16(DatabaseFileName) + QStringLiteral(".anterior-*") }, QDir::Files, QDir::Name);
+    names.removeIf([](const QString& name) { return name.contains(QStringLiteral(".tmp-")); });
+    std::reverse(names.begin(), names.end());
+    QStringList paths;
+    for (const QString& name : names)
+        paths.append(folder.filePath(name));
+    return paths;
+}
+
+bool DataFolder::isWorkingFile(const QString& path) const
+{
+    const QFileInfo target(path);
+    const QString folder = QFileInfo(m_path).canonicalFilePath();
+    if (!folder.isEmpty() && QFileInfo(target.absolutePath()).canonicalFilePath() == folder
+        && (target.fileName().startsWith(QString::fromUtf16(DatabaseFileName))
+            || target.fileName() == u"ventrix.lock" || target.fileName() == u".base-creada"))
+        return true;
+    // The same file under another name (a link) is the database all the same.
+    struct stat wanted
+    {
+    };
+    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &wanted) != 0)
+        return false;
+    for (const char* suffix : { "", "-wal", "-shm" }) {
+        struct stat working
+        {
+        };
+        const QByteArray name = QFile::encodeName(databasePath() + QLatin1String(suffix));
+        if (::stat(name.constData(), &working) == 0 && working.st_dev == wanted.st_dev
+            && working.st_ino == wanted.st_ino)
+            return true;
+    }
+    return false;
+}
+
+void DataFolder::removeLeftovers() const
+{
+    const QString pattern = QString::fromUtf16(DatabaseFileName) + QStringLiteral("*.tmp-*");
+    for (const QString& path : { m_path, archivosPath() }) {
+        const QDir folder(path);
+        for (const QString& name : folder.entryList({ pattern }, QDir::Files | QDir::Hidden))
+            backupfiles::removeWithCompanions(folder.filePath(name));
+    }
 }
 
 QString DataFolder::createdMarkerPath() const
@@ -75,8 +130,7 @@ bool DataFolder::markDatabaseCreated(QString* error) const
     if (hadDatabase())
         return true;
     QSaveFile marker(createdMarkerPath());
-    if (marker.open(QIODevice::WriteOnly)
-        && marker.write("Ventrix\n") > 0 && marker.commit())
+    if (marker.open(QIODevice::WriteOnly) && marker.write("Ventrix\n") > 0 && marker.commit())
         return true;
     *error = marker.errorString();
     return false;

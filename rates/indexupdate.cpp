@@ -1,6 +1,7 @@
 #include "rates/indexupdate.h"
 
 #include "common/messages.h"
+#include "rates/ratefields.h"
 #include "rates/ratesmessages.h"
 
 namespace ventrix::rates {
@@ -20,7 +21,7 @@ UpdateOutcome appendMonth(IndicesTable& table, QDate firstDay, Rate tasa, Index4
     return UpdateOutcome::Appended;
 }
 
-UpdateOutcome offerRecompute(IndicesTable& table, QDate firstDay)
+UpdateOutcome offerRecompute(IndicesTable& table, QDate firstDay, Rate tasa)
 {
     std::optional<IndexDay> oldest;
     if (!table.oldest(&oldest)) {
@@ -34,7 +35,14 @@ UpdateOutcome offerRecompute(IndicesTable& table, QDate firstDay)
     }
     if (!askYesNo(msg::recomputeQuestion(firstDay), MessageIcon::Question, false))
         return UpdateOutcome::Kept;
-    if (!table.removeFrom(firstDay)) {
+    std::optional<IndexDay> before;
+    if (!table.day(firstDay.addDays(-1), &before) || !before) {
+        fail(msg::databaseError());
+        return UpdateOutcome::Failed;
+    }
+    // The month goes in again with the typed rate in the same transaction that removes it and
+    // every later day, so the table is never left cut short; the later months are entered again.
+    if (!table.replaceFrom(firstDay, monthIndices(firstDay, tasa, before->indice))) {
         fail(msg::databaseError());
         return UpdateOutcome::Failed;
     }
@@ -75,6 +83,10 @@ UpdateOutcome ActualizaIdx(QSqlDatabase db, const MonthEntry& entry, QDate today
         warn(msg::incompleteFields());
         return UpdateOutcome::Refused;
     }
+    if (entry.tasa > MaxMonthlyRate) {
+        warn(msg::rateOutOfRange());
+        return UpdateOutcome::Refused;
+    }
     if (!isPublished(firstDay, today)) {
         warn(msg::notPublished());
         return UpdateOutcome::NotPublished;
@@ -96,7 +108,7 @@ UpdateOutcome ActualizaIdx(QSqlDatabase db, const MonthEntry& entry, QDate today
         warn(msg::missingMonth(following));
         return UpdateOutcome::MissingMonth;
     }
-    return offerRecompute(table, firstDay);
+    return offerRecompute(table, firstDay, entry.tasa);
 }
 
 std::optional<QDate> remindPendingMonth(const std::optional<MonthProposal>& proposal, QDate today)

@@ -24,7 +24,7 @@ enum class UpdateOutcome {
     Appended, // the month was added after the newest day
     NotPublished, // two or more months after the current one: nothing written
     MissingMonth, // an earlier month is still missing: nothing written
-    Recomputed, // the month and every later day were deleted, to be entered again
+    Recomputed, // the month was entered again with this rate; every later day was deleted
     Kept, // the month was already there and the user kept it
     Refused, // the entry cannot be used: nothing written
     Failed, // the table could not be read or written: nothing changed

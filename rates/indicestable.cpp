@@ -1,5 +1,6 @@
 #include "rates/indicestable.h"
 
+#include "data/crashpoint.h"
 #include "data/transaction.h"
 
 #include <QSqlError>
@@ -97,13 +98,8 @@ int IndicesTable::count() const
     return q.value(0).toInt();
 }
 
-bool IndicesTable::append(const QList<IndexDay>& days)
+bool IndicesTable::insertAll(const QList<IndexDay>& days)
 {
-    Transaction tx(m_db);
-    if (!tx.isActive()) {
-        m_error = tx.lastError();
-        return false;
-    }
     QSqlQuery q(m_db);
     if (!q.prepare(QStringLiteral("INSERT INTO Indices (Fecha, Indice, Tasa) VALUES (?, ?, ?)"))) {
         m_error = q.lastError().text();
@@ -118,6 +114,32 @@ bool IndicesTable::append(const QList<IndexDay>& days)
             return false;
         }
     }
+    return true;
+}
+
+bool IndicesTable::append(const QList<IndexDay>& days)
+{
+    return replaceFrom(QDate(), days);
+}
+
+bool IndicesTable::replaceFrom(QDate from, const QList<IndexDay>& days)
+{
+    Transaction tx(m_db);
+    if (!tx.isActive()) {
+        m_error = tx.lastError();
+        return false;
+    }
+    if (from.isValid()) {
+        QSqlQuery q(m_db);
+        if (!run(q, QStringLiteral("DELETE FROM Indices WHERE Fecha >= ?"), { isoDate(from) })) {
+            m_error = q.lastError().text();
+            return false;
+        }
+        crashpoint::reach("indices:removed");
+    }
+    if (!insertAll(days))
+        return false;
+    crashpoint::reach("indices:inserted");
     if (!tx.commit()) {
         m_error = tx.lastError();
         return false;

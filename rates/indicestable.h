@@ -37,12 +37,16 @@ public:
     bool append(const QList<IndexDay>& days);
     // Deletes `from` and every later day.
     bool removeFrom(QDate from);
+    // Deletes `from` and every later day and appends the days in their place, in one
+    // transaction: the table is never left cut short.
+    bool replaceFrom(QDate from, const QList<IndexDay>& days);
 
     QString lastError() const { return m_error; }
 
 private:
     bool readOne(const QString& sql, const QVariantList& values, std::optional<IndexDay>* out) const;
     bool readMany(const QString& sql, const QVariantList& values, QList<IndexDay>* out) const;
+    bool insertAll(const QList<IndexDay>& days);
 
     QSqlDatabase m_db;
     mutable QString m_error;

@@ -1,5 +1,7 @@
 #include "rates/ratefields.h"
 
+#include <algorithm>
+
 namespace ventrix::rates {
 namespace {
 
@@ -78,7 +80,23 @@ std::optional<Rate> rateValue(const QString& text)
     // A negative rate would make the cumulative index fall; the authority never publishes one.
     if (!typed || typed->isNegative())
         return std::nullopt;
-    return typed->rescaled<Rate::scale>();
+    const Rate rate = typed->rescaled<Rate::scale>();
+    if (rate > MaxMonthlyRate)
+        return std::nullopt;
+    return rate;
+}
+
+bool rateAboveMaximum(const QString& text)
+{
+    const auto typed = typedRate(text);
+    // Beyond what the type holds is above the maximum all the same.
+    if (!typed) {
+        const QString digits = text.trimmed();
+        return !digits.isEmpty() && !digits.startsWith(u'-')
+            && std::all_of(digits.begin(), digits.end(),
+                [](QChar c) { return (c.isDigit() && c.unicode() < 128) || c == u'.' || c == u','; });
+    }
+    return typed->rescaled<Rate::scale>() > MaxMonthlyRate;
 }
 
 }

@@ -91,6 +91,11 @@ inline QString incompleteFields()
     return QStringLiteral("Ingrese la tasa, el mes y el año del período a actualizar...");
 }
 
+inline QString rateOutOfRange()
+{
+    return QStringLiteral("La tasa mensual debe estar entre 0,00 y 100,00 %...");
+}
+
 inline QString monthAppended(QDate firstDay)
 {
     return QStringLiteral("Índices de ") + monthDeYear(firstDay) + QStringLiteral(" actualizados.");

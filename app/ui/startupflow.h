@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/instancelock.h"
 #include "app/startup.h"
 #include "data/backupstore.h"
 #include "data/database.h"
+#include "data/datafolderlock.h"
 
 #include <QObject>
 #include <QPointer>
@@ -59,7 +59,7 @@ private:
 
     StartupContext m_context;
     StartupHooks m_hooks;
-    InstanceLock m_lock;
+    DataFolderLock m_lock;
     Startup m_startup;
     Database m_database;
     BackupStore m_store;

@@ -1,6 +1,24 @@
 #include "cli/cli.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
+
+namespace {
+
+// The system hands arguments over as bytes; a name that is not valid UTF-8 would be turned into
+// another name (replacement characters) and could name a different file, so it is refused.
+int invalidArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8.decode(QByteArray(argv[i]));
+        if (utf8.hasError())
+            return i;
+    }
+    return 0;
+}
+
+}
 
 int main(int argc, char** argv)
 {
@@ -8,6 +26,13 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const int bad = invalidArgument(argc, argv)) {
+        err << "El argumento " << bad
+            << " no es texto UTF-8 válido; el programa no puede nombrar ese archivo sin cambiarlo. Renombre "
+               "el "
+               "archivo o la carpeta con caracteres válidos.\n";
+        return ventrix::cli::ExitUsage;
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const int code = ventrix::cli::run(args, out, err);

@@ -1,10 +1,10 @@
 #include "app/componentversions.h"
-#include "app/instancelock.h"
 #include "app/newestexecutable.h"
 #include "app/regionalcheck.h"
 #include "app/startup.h"
 #include "app/startupmessages.h"
 #include "data/database.h"
+#include "data/datafolderlock.h"
 #include "scriptedmessages.h"
 
 #include <QDateTime>
@@ -48,9 +48,9 @@ const QDateTime Base(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
 TEST(RegionalCheck, DateAndNumberFormats)
 {
     EXPECT_TRUE(dateFormatOk(QStringLiteral("05/10/1999")));
-    EXPECT_FALSE(dateFormatOk(QStringLiteral("5/10/1999")));    // 9 characters
-    EXPECT_FALSE(dateFormatOk(QStringLiteral("05/10/99")));     // two-digit year
-    EXPECT_FALSE(dateFormatOk(QStringLiteral("10/05/1999")));   // month first
+    EXPECT_FALSE(dateFormatOk(QStringLiteral("5/10/1999"))); // 9 characters
+    EXPECT_FALSE(dateFormatOk(QStringLiteral("05/10/99"))); // two-digit year
+    EXPECT_FALSE(dateFormatOk(QStringLiteral("10/05/1999"))); // month first
     EXPECT_FALSE(dateFormatOk(QStringLiteral("1999-10-05")));
     EXPECT_TRUE(groupingOk(QStringLiteral("3;0")));
     EXPECT_FALSE(groupingOk(QStringLiteral("3")));
@@ -64,25 +64,31 @@ TEST(RegionalCheck, FirstFailingSettingNamesItsFix)
 {
     RegionalSettings s = programRegionalSettings();
     s.currencyDecimals = QStringLiteral("0");
-    EXPECT_EQ(regionalProblem(s), QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema monetario\n\n"
-                                                 "Seleccione en el Panel de Control en el ítem Configuración Regional\n"
-                                                 "el formato de Moneda -> Número de dígitos decimales = 2"));
+    EXPECT_EQ(regionalProblem(s),
+        QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema monetario\n\n"
+                       "Seleccione en el Panel de Control en el ítem Configuración Regional\n"
+                       "el formato de Moneda -> Número de dígitos decimales = 2"));
     s.numberGrouping = QStringLiteral("3");
-    EXPECT_TRUE(regionalProblem(s)->startsWith(QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema numérico\n\n")));
+    EXPECT_TRUE(regionalProblem(s)->startsWith(
+        QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema numérico\n\n")));
     s.dateOf5October1999 = QStringLiteral("5/10/1999");
-    EXPECT_EQ(regionalProblem(s), QStringLiteral("Deberá cambiar el formato de la fecha de su sistema\n\n"
-                                                 "Seleccione en el Panel de Control en el ítem Configuración Regional\n"
-                                                 "el formato de la fecha dd/mm/aaaa"));
+    EXPECT_EQ(regionalProblem(s),
+        QStringLiteral("Deberá cambiar el formato de la fecha de su sistema\n\n"
+                       "Seleccione en el Panel de Control en el ítem Configuración Regional\n"
+                       "el formato de la fecha dd/mm/aaaa"));
 }
 
 TEST(ComponentVersions, OnlyDifferingVersionsAreReportedNewerOrOlder)
 {
-    const ComponentVersion same{QStringLiteral("Qt"), QStringLiteral("6.4.2"), QStringLiteral("6.4.2"), QStringLiteral("/lib/qt")};
-    const ComponentVersion newer{QStringLiteral("zint"), QStringLiteral("2.12.0"), QStringLiteral("2.11.1"), QStringLiteral("/lib/zint")};
+    const ComponentVersion same { QStringLiteral("Qt"), QStringLiteral("6.4.2"), QStringLiteral("6.4.2"),
+        QStringLiteral("/lib/qt") };
+    const ComponentVersion newer { QStringLiteral("zint"), QStringLiteral("2.12.0"), QStringLiteral("2.11.1"),
+        QStringLiteral("/lib/zint") };
     EXPECT_TRUE(Verifica_Version(same).isEmpty());
-    EXPECT_EQ(Verifica_Version(newer), QStringLiteral("La versión de zint es 2.12.0 y debería ser 2.11.1\n"
-                                                      "El archivo utilizado es /lib/zint\n\n\n"));
-    EXPECT_EQ(versionWarnings({same, newer, newer}), Verifica_Version(newer) + Verifica_Version(newer));
+    EXPECT_EQ(Verifica_Version(newer),
+        QStringLiteral("La versión de zint es 2.12.0 y debería ser 2.11.1\n"
+                       "El archivo utilizado es /lib/zint\n\n\n"));
+    EXPECT_EQ(versionWarnings({ same, newer, newer }), Verifica_Version(newer) + Verifica_Version(newer));
     // The program's own libraries agree with the versions it was built with.
     EXPECT_EQ(versionWarnings(programComponents()), QString());
 }
@@ -94,7 +100,7 @@ TEST(NewestExecutable, NewestCopyIsStartedUnlessItIsTheRunningOne)
     touch(running, Base);
     EXPECT_EQ(newerCopyOf(running), std::nullopt);
 
-    touch(dir.filePath(QStringLiteral("ventrix-cli")), Base.addDays(9));     // the tool is no copy
+    touch(dir.filePath(QStringLiteral("ventrix-cli")), Base.addDays(9)); // the tool is no copy
     touch(dir.filePath(QStringLiteral("ventrix.txt")), Base.addDays(9), false);
     touch(dir.filePath(QStringLiteral("ventrix2")), Base.addDays(2));
     touch(dir.filePath(QStringLiteral("ventrix3")), Base.addDays(1));
@@ -117,16 +123,16 @@ TEST(NewestExecutable, KorvelNeverSearchesAndRenamedProgramGoesOn)
     EXPECT_EQ(newerCopyOf(other.filePath(QStringLiteral("impuestos"))), std::nullopt);
 }
 
-TEST(InstanceLock, SecondCopyRefusedAndStaleLockTakenOver)
+TEST(DataFolderLock, SecondCopyRefusedAndStaleLockTakenOver)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ventrix.lock"));
-    InstanceLock first(path);
-    ASSERT_EQ(first.acquire(), InstanceLock::Result::Acquired);
-    InstanceLock second(path);
-    EXPECT_EQ(second.acquire(), InstanceLock::Result::HeldByAnother);
+    DataFolderLock first(path);
+    ASSERT_EQ(first.acquire(), DataFolderLock::Result::Acquired);
+    DataFolderLock second(path);
+    EXPECT_EQ(second.acquire(), DataFolderLock::Result::HeldByAnother);
     first.release();
-    EXPECT_EQ(second.acquire(), InstanceLock::Result::Acquired);
+    EXPECT_EQ(second.acquire(), DataFolderLock::Result::Acquired);
     second.release();
 
     // A lock left by a process that is gone.
@@ -146,22 +152,22 @@ TEST(InstanceLock, SecondCopyRefusedAndStaleLockTakenOver)
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write(contents);
     stale.close();
-    InstanceLock third(path);
-    EXPECT_EQ(third.acquire(), InstanceLock::Result::Acquired);
+    DataFolderLock third(path);
+    EXPECT_EQ(third.acquire(), DataFolderLock::Result::Acquired);
 }
 
 class StartupTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    DataFolder folder{dir.filePath(QStringLiteral("datos"))};
-    InstanceLock lock{folder.lockPath()};
-    Startup startup{{dir.filePath(QStringLiteral("ventrix")), {QStringLiteral("--x")}, folder}, lock};
+    DataFolder folder { dir.filePath(QStringLiteral("datos")) };
+    DataFolderLock lock { folder.lockPath() };
+    Startup startup { { dir.filePath(QStringLiteral("ventrix")), { QStringLiteral("--x") }, folder }, lock };
     test::ScriptedMessages messages;
     Database database;
 
-    StartupWindow inicia(QList<ComponentVersion> components = {},
-                         RegionalSettings regional = programRegionalSettings())
+    StartupWindow inicia(
+        QList<ComponentVersion> components = {}, RegionalSettings regional = programRegionalSettings())
     {
         return startup.Inicia(database, components, regional);
     }
@@ -188,17 +194,18 @@ TEST_F(StartupTest, FirstStartCreatesTheDatabaseSilentlyThenALossIsReported)
     database.close();
     QFile::remove(folder.databasePath());
     EXPECT_EQ(inicia(), StartupWindow::Backup);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Base de datos no econtrada...\nRecuperar desde el Backup ...")});
+    EXPECT_EQ(messages.texts(),
+        QStringList { QStringLiteral("Base de datos no econtrada...\nRecuperar desde el Backup ...") });
     EXPECT_FALSE(QFile::exists(folder.databasePath()));
 }
 
 TEST_F(StartupTest, SecondStartIsRefused)
 {
     QDir().mkpath(folder.path());
-    InstanceLock running(folder.lockPath());
-    ASSERT_EQ(running.acquire(), InstanceLock::Result::Acquired);
+    DataFolderLock running(folder.lockPath());
+    ASSERT_EQ(running.acquire(), DataFolderLock::Result::Acquired);
     EXPECT_EQ(startup.Main([](const QString&, const QStringList&) { return true; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList{startupmsg::secondInstance()});
+    EXPECT_EQ(messages.texts(), QStringList { startupmsg::secondInstance() });
 }
 
 TEST_F(StartupTest, NewerCopyIsStartedWithTheSameArgumentsAndFindsTheFolderFree)
@@ -216,7 +223,7 @@ TEST_F(StartupTest, NewerCopyIsStartedWithTheSameArgumentsAndFindsTheFolderFree)
     };
     EXPECT_EQ(startup.Main(launch), MainOutcome::End);
     EXPECT_EQ(started, dir.filePath(QStringLiteral("ventrix_nueva")));
-    EXPECT_EQ(passed, QStringList{QStringLiteral("--x")});
+    EXPECT_EQ(passed, QStringList { QStringLiteral("--x") });
     EXPECT_FALSE(lockedWhenStarted);
 
     // A copy that cannot be started leaves this one running.
@@ -231,10 +238,10 @@ TEST_F(StartupTest, UnwritableDataFolderIsReported)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const DataFolder blocked(dir.filePath(QStringLiteral("archivo/datos")));
-    InstanceLock blockedLock(blocked.lockPath());
-    Startup s({dir.filePath(QStringLiteral("ventrix")), {}, blocked}, blockedLock);
+    DataFolderLock blockedLock(blocked.lockPath());
+    Startup s({ dir.filePath(QStringLiteral("ventrix")), {}, blocked }, blockedLock);
     EXPECT_EQ(s.Main([](const QString&, const QStringList&) { return false; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList{startupmsg::folderUnwritable(blocked.path())});
+    EXPECT_EQ(messages.texts(), QStringList { startupmsg::folderUnwritable(blocked.path()) });
     messages.clear();
     EXPECT_EQ(s.Inicia(database, {}, programRegionalSettings()), StartupWindow::None);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("No se pudo crear la carpeta ")));
@@ -258,13 +265,14 @@ TEST_F(StartupTest, UnusableDatabasesOpenTheBackupWindowAndStayUntouched)
     }
     QByteArray corrupt = good;
     corrupt.replace(corrupt.size() - 8192, 4096, QByteArray(4096, '\x5a'));
-    const QList<QPair<QString, QByteArray>> cases{
-        {QStringLiteral("vacía"), {}},
-        {QStringLiteral("truncada"), good.left(good.size() / 3)},
-        {QStringLiteral("cabecera cortada"), good.left(50)},
-        {QStringLiteral("no es SQLite"), QByteArray("Esto es una carta, no una base de datos.").repeated(200)},
-        {QStringLiteral("corrupta"), corrupt},
-        {QStringLiteral("versión futura"), future},
+    const QList<QPair<QString, QByteArray>> cases {
+        { QStringLiteral("vacía"), {} },
+        { QStringLiteral("truncada"), good.left(good.size() / 3) },
+        { QStringLiteral("cabecera cortada"), good.left(50) },
+        { QStringLiteral("no es SQLite"),
+            QByteArray("Esto es una carta, no una base de datos.").repeated(200) },
+        { QStringLiteral("corrupta"), corrupt },
+        { QStringLiteral("versión futura"), future },
     };
     for (const auto& [label, bytes] : cases) {
         SCOPED_TRACE(label.toStdString());
@@ -283,10 +291,12 @@ TEST_F(StartupTest, UnusableDatabasesOpenTheBackupWindowAndStayUntouched)
 
 TEST_F(StartupTest, VersionWarningContinuesButRegionalFailureEnds)
 {
-    const ComponentVersion old{QStringLiteral("SQLite"), QStringLiteral("3.1"), QStringLiteral("3.40.1"), QStringLiteral("/x")};
-    EXPECT_EQ(inicia({old}), StartupWindow::Principal);
+    const ComponentVersion old { QStringLiteral("SQLite"), QStringLiteral("3.1"), QStringLiteral("3.40.1"),
+        QStringLiteral("/x") };
+    EXPECT_EQ(inicia({ old }), StartupWindow::Principal);
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown()[0].title, QStringLiteral("Incompatibilidades que pueden generar mal funcionamiento..."));
+    EXPECT_EQ(messages.shown()[0].title,
+        QStringLiteral("Incompatibilidades que pueden generar mal funcionamiento..."));
     EXPECT_EQ(messages.shown()[0].text, Verifica_Version(old).trimmed());
 
     database.close();
@@ -294,7 +304,8 @@ TEST_F(StartupTest, VersionWarningContinuesButRegionalFailureEnds)
     RegionalSettings bad = programRegionalSettings();
     bad.numberDecimals = QStringLiteral("0");
     EXPECT_EQ(inicia({}, bad), StartupWindow::None);
-    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema numérico")));
+    EXPECT_TRUE(messages.last().startsWith(
+        QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema numérico")));
 }
 
 TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
@@ -312,10 +323,10 @@ TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
 TEST_F(StartupTest, FullDiskOnFirstStartLeavesNothingBehind)
 {
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
+    rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit tiny = old;
-    tiny.rlim_cur = 16 * 1024;   // writes beyond this fail as on a full disk
+    tiny.rlim_cur = 16 * 1024; // writes beyond this fail as on a full disk
     setrlimit(RLIMIT_FSIZE, &tiny);
     const StartupWindow window = inicia();
     setrlimit(RLIMIT_FSIZE, &old);

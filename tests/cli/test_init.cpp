@@ -33,34 +33,35 @@ protected:
 
 TEST_F(CliTest, InitCreatesThenUpgradesAndRefusesABadDatabase)
 {
-    test::CliOutcome r = run({QStringLiteral("init")});
+    test::CliOutcome r = run({ QStringLiteral("init") });
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos creada")));
     EXPECT_TRUE(QDir(QDir(data()).filePath(QStringLiteral("Archivos"))).exists());
-    r = run({QStringLiteral("init")});
+    r = run({ QStringLiteral("init") });
     EXPECT_EQ(r.code, cli::ExitOk);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos al día")));
 
-    const QByteArray junk("no soy una base de datos ni lo fui nunca, pero tengo largo suficiente para parecerlo");
+    const QByteArray junk(
+        "no soy una base de datos ni lo fui nunca, pero tengo largo suficiente para parecerlo");
     {
         QFile f(databasePath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(junk);
     }
-    r = run({QStringLiteral("init")});
+    r = run({ QStringLiteral("init") });
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.contains(QStringLiteral("no se puede usar")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("ventrix-cli restore")));
     EXPECT_EQ(bytes(databasePath()), junk);
 
-    EXPECT_EQ(run({QStringLiteral("init"), QStringLiteral("extra")}).code, cli::ExitUsage);
+    EXPECT_EQ(run({ QStringLiteral("init"), QStringLiteral("extra") }).code, cli::ExitUsage);
 }
 
 TEST_F(CliTest, BackupAndRestoreWithTheScreensChecks)
 {
-    ASSERT_EQ(run({QStringLiteral("init")}).code, cli::ExitOk);
+    ASSERT_EQ(run({ QStringLiteral("init") }).code, cli::ExitOk);
     const QString zip = dir.filePath(QStringLiteral("copia.zip"));
-    test::CliOutcome r = run({QStringLiteral("backup"), zip});
+    test::CliOutcome r = run({ QStringLiteral("backup"), zip });
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Backup finalizado con éxito...\n"));
 
@@ -70,15 +71,23 @@ TEST_F(CliTest, BackupAndRestoreWithTheScreensChecks)
         QSqlQuery(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente) VALUES ('NUEVO')"), db.connection());
     }
     const QByteArray changed = bytes(databasePath());
-    r = run({QStringLiteral("restore"), zip});
+    r = run({ QStringLiteral("restore"), zip });
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.contains(QStringLiteral("--yes")));
     EXPECT_EQ(bytes(databasePath()), changed);
 
-    r = run({QStringLiteral("restore"), QStringLiteral("--yes"), zip});
+    r = run({ QStringLiteral("restore"), QStringLiteral("--yes"), zip });
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Descompresión finalizada...\n"));
-    EXPECT_EQ(bytes(QDir(data()).filePath(QStringLiteral("Impuest.db.anterior"))), changed);
+    const QStringList kept = DataFolder(data()).previousDatabases();
+    ASSERT_EQ(kept.size(), 1);
+    {
+        Database previous(QStringLiteral("anterior"));
+        ASSERT_TRUE(previous.openReadOnly(kept.front()).ok());
+        QSqlQuery p(QStringLiteral("SELECT CMD_Contribuyente FROM CMD"), previous.connection());
+        ASSERT_TRUE(p.next());
+        EXPECT_EQ(p.value(0).toString(), QStringLiteral("NUEVO"));
+    }
     Database db(QStringLiteral("despues"));
     ASSERT_TRUE(db.open(databasePath()).ok());
     QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM CMD"), db.connection());
@@ -88,7 +97,7 @@ TEST_F(CliTest, BackupAndRestoreWithTheScreensChecks)
 
 TEST_F(CliTest, RestoreRefusesDamagedArchivesAndUsageErrors)
 {
-    ASSERT_EQ(run({QStringLiteral("init")}).code, cli::ExitOk);
+    ASSERT_EQ(run({ QStringLiteral("init") }).code, cli::ExitOk);
     const QByteArray before = bytes(databasePath());
     const QString fake = dir.filePath(QStringLiteral("falso.zip"));
     {
@@ -96,13 +105,14 @@ TEST_F(CliTest, RestoreRefusesDamagedArchivesAndUsageErrors)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("PK\x03\x04 cortado");
     }
-    test::CliOutcome r = run({QStringLiteral("restore"), fake, QStringLiteral("--yes")});
+    test::CliOutcome r = run({ QStringLiteral("restore"), fake, QStringLiteral("--yes") });
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("Archivo dañado...\n")));
     EXPECT_EQ(bytes(databasePath()), before);
 
-    EXPECT_EQ(run({QStringLiteral("restore")}).code, cli::ExitUsage);
-    EXPECT_EQ(run({QStringLiteral("restore"), fake, QStringLiteral("--si")}).code, cli::ExitUsage);
-    EXPECT_EQ(run({QStringLiteral("backup")}).code, cli::ExitUsage);
-    EXPECT_EQ(run({QStringLiteral("backup"), QStringLiteral("a.zip"), QStringLiteral("b.zip")}).code, cli::ExitUsage);
+    EXPECT_EQ(run({ QStringLiteral("restore") }).code, cli::ExitUsage);
+    EXPECT_EQ(run({ QStringLiteral("restore"), fake, QStringLiteral("--si") }).code, cli::ExitUsage);
+    EXPECT_EQ(run({ QStringLiteral("backup") }).code, cli::ExitUsage);
+    EXPECT_EQ(run({ QStringLiteral("backup"), QStringLiteral("a.zip"), QStringLiteral("b.zip") }).code,
+        cli::ExitUsage);
 }

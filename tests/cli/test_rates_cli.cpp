@@ -33,7 +33,8 @@ protected:
 
     int run(const QStringList& args)
     {
-        const test::CliOutcome outcome = test::runCli(m_dir.path(), QStringList { QStringLiteral("rates") } + args);
+        const test::CliOutcome outcome
+            = test::runCli(m_dir.path(), QStringList { QStringLiteral("rates") } + args);
         m_out = outcome.out;
         m_err = outcome.err;
         return outcome.code;
@@ -44,7 +45,7 @@ protected:
     FixedClock m_clock { QDate(2026, 12, 10) };
     QString m_out;
     QString m_err;
-    QString m_novemberRate;   // "\t" + the delivered rate of November 2026
+    QString m_novemberRate; // "\t" + the delivered rate of November 2026
 };
 
 QStringList args(std::initializer_list<const char*> list)
@@ -75,7 +76,10 @@ TEST_F(RatesCli, AddsTheNextMonthAndRefusesWhatTheScreenRefuses)
     EXPECT_TRUE(m_err.startsWith(QStringLiteral("Según la fecha de su sistema")));
 
     EXPECT_EQ(run(args({ "add", "13/2026", "3" })), cli::ExitRefused);
+    EXPECT_EQ(m_err, QStringLiteral("Período inválido: 13/2026\n"));
     EXPECT_EQ(run(args({ "add", "1/2027", "tres" })), cli::ExitRefused);
+    EXPECT_EQ(run(args({ "add", "1/2027", "9223372036855" })), cli::ExitRefused);
+    EXPECT_EQ(m_err, QStringLiteral("La tasa mensual debe estar entre 0,00 y 100,00 %...\n"));
 
     ASSERT_EQ(run(args({ "list", "--from", "12/2026" })), cli::ExitOk);
     EXPECT_EQ(lines().size(), 31);
@@ -87,6 +91,7 @@ TEST_F(RatesCli, AnEnteredMonthIsReplacedOnlyWithRecompute)
 {
     EXPECT_EQ(run(args({ "add", "11/26", "2.5" })), cli::ExitRefused);
     EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes Noviembre 2026")));
+    EXPECT_TRUE(m_err.contains(QStringLiteral("repita la orden con --recompute"))) << m_err.toStdString();
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
     EXPECT_TRUE(lines().front().endsWith(m_novemberRate));
 
@@ -109,11 +114,19 @@ TEST_F(RatesCli, WrongCommandLinesAreUsageErrors)
     EXPECT_EQ(run(args({ "list", "extra" })), cli::ExitUsage);
 }
 
-TEST_F(RatesCli, CreatesTheDatabaseWhenTheFolderHasNone)
+TEST_F(RatesCli, ListingNeverCreatesADatabaseAddingDoes)
 {
     QTemporaryDir empty;
+    const QString missing = QDir(empty.path()).filePath(QStringLiteral("no-existe"));
+    const test::CliOutcome listed = test::runCli(missing, args({ "rates", "list" }));
+    EXPECT_EQ(listed.code, cli::ExitRefused);
+    EXPECT_TRUE(listed.err.startsWith(QStringLiteral("No existe la base de datos ")))
+        << listed.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+
     m_dir.swap(empty);
-    ASSERT_EQ(run(args({ "list", "--from", "1/2026" })), cli::ExitOk) << m_err.toStdString();
+    ASSERT_EQ(run(args({ "add", "12/2026", "3" })), cli::ExitOk) << m_err.toStdString();
     EXPECT_TRUE(QFile::exists(QDir(m_dir.path()).filePath(QStringLiteral("Impuest.db"))));
+    ASSERT_EQ(run(args({ "list", "--from", "1/2026" })), cli::ExitOk) << m_err.toStdString();
     EXPECT_GE(lines().size(), 300);
 }

@@ -72,8 +72,8 @@ struct Fixture
 {
     test::TestDatabase db;
     QTemporaryDir roots;
-    DataFolder folder{db.folder()};
-    BackupStore store{folder, &db.database()};
+    DataFolder folder { db.folder() };
+    BackupStore store { folder, &db.database() };
     test::ScriptedMessages messages;
     std::optional<QString> chosenFolder;
     std::optional<QString> chosenArchive;
@@ -94,13 +94,13 @@ struct Fixture
             if (extra)
                 extra(whole, file);
         };
-        return BackupFlow(store, BackupVolumes({volume()}), hooks);
+        return BackupFlow(store, BackupVolumes({ volume() }), hooks);
     }
 };
 
 QStringList leftovers(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.tmp-*")}, QDir::Files);
+    return QDir(folder).entryList({ QStringLiteral("*.tmp-*") }, QDir::Files);
 }
 
 }
@@ -128,7 +128,8 @@ TEST(Backup, RoundTripThroughRemovableVolumeKeepsPreviousDatabase)
     EXPECT_EQ(f.messages.last(), backupmsg::restoreDone());
     // The connection was reopened on the restored file; the previous one is kept beside it.
     EXPECT_EQ(taxpayers(f.db.db()), 1);
-    EXPECT_TRUE(verifyBackupDatabase(f.folder.previousDatabasePath()).ok());
+    ASSERT_EQ(f.folder.previousDatabases().size(), 1);
+    EXPECT_TRUE(verifyBackupDatabase(f.folder.previousDatabases().front()).ok());
     EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
 }
 
@@ -141,12 +142,12 @@ TEST(Backup, DecliningTheOverwriteKeepsTheDatabase)
     f.messages.clear();
     f.messages.answer(Answer::No);
     EXPECT_FALSE(f.flow().RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), (QStringList{backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")),
-                                               backupmsg::restoreCancelled(),
-                                               backupmsg::notRestored(QStringLiteral("Impuest.db"))}));
+    EXPECT_EQ(f.messages.texts(),
+        (QStringList { backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")),
+            backupmsg::restoreCancelled(), backupmsg::notRestored(QStringLiteral("Impuest.db")) }));
     EXPECT_EQ(f.messages.shown()[1].title, backupmsg::warningTitle());
     EXPECT_EQ(taxpayers(f.db.db()), 1);
-    EXPECT_FALSE(QFile::exists(f.folder.previousDatabasePath()));
+    EXPECT_TRUE(f.folder.previousDatabases().isEmpty());
     EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
 }
 
@@ -154,14 +155,14 @@ TEST(Backup, WithoutVolumeAsksForAFolderOrWritesNothing)
 {
     Fixture f;
     EXPECT_FALSE(f.flow().CopiarDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList{backupmsg::noDiskette()});
+    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noDiskette() });
 
     QTemporaryDir chosen;
     f.chosenFolder = chosen.path();
     f.messages.clear();
     EXPECT_TRUE(f.flow().CopiarDiskette());
-    EXPECT_EQ(f.messages.texts(), (QStringList{backupmsg::noDiskette(), backupmsg::backupDone()}));
-    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList{QStringLiteral("Impuest.zip")});
+    EXPECT_EQ(f.messages.texts(), (QStringList { backupmsg::noDiskette(), backupmsg::backupDone() }));
+    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList { QStringLiteral("Impuest.zip") });
 }
 
 TEST(Backup, RestoreLooksForTheArchiveOnEveryVolumeThenAsks)
@@ -169,12 +170,12 @@ TEST(Backup, RestoreLooksForTheArchiveOnEveryVolumeThenAsks)
     Fixture f;
     f.plugVolume();
     EXPECT_FALSE(f.flow().RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList{backupmsg::noFirstDisk()});
+    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noFirstDisk() });
 
     QDir().rmdir(f.volume());
     f.messages.clear();
     EXPECT_FALSE(f.flow().RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList{backupmsg::noDiskette()});
+    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noDiskette() });
 }
 
 TEST(Backup, BadArchivesAreRefusedAndChangeNothing)
@@ -199,22 +200,37 @@ TEST(Backup, BadArchivesAreRefusedAndChangeNothing)
     corrupt.replace(corrupt.size() - 4096, 4096, QByteArray(4096, '\xff'));
     QByteArray zipBytes;
     const QString damaged = work.filePath(QStringLiteral("danado.zip"));
-    makeZip(damaged, {{QStringLiteral("Impuest.db"), readAll(good)}});
+    makeZip(damaged, { { QStringLiteral("Impuest.db"), readAll(good) } });
     zipBytes = readAll(damaged);
     zipBytes[zipBytes.size() / 2] = static_cast<char>(zipBytes[zipBytes.size() / 2] ^ 0x55);
     writeFile(damaged, zipBytes);
 
-    const QList<QPair<QString, std::function<void(const QString&)>>> cases{
-        {QStringLiteral("dañado"), [&](const QString& p) { QFile::copy(damaged, p); }},
-        {QStringLiteral("no es zip"), [&](const QString& p) { writeFile(p, "hola, no soy un zip"); }},
-        {QStringLiteral("vacío"), [&](const QString& p) { makeZip(p, {}); }},
-        {QStringLiteral("otra cosa"), [&](const QString& p) { makeZip(p, {{QStringLiteral("carta.txt"), "Estimado"}}); }},
-        {QStringLiteral("dos archivos"), [&](const QString& p) {
-             makeZip(p, {{QStringLiteral("Impuest.db"), readAll(good)}, {QStringLiteral("b.db"), readAll(good)}});
-         }},
-        {QStringLiteral("base vacía"), [&](const QString& p) { makeZip(p, {{QStringLiteral("Impuest.db"), {}}}); }},
-        {QStringLiteral("base corrupta"), [&](const QString& p) { makeZip(p, {{QStringLiteral("Impuest.db"), corrupt}}); }},
-        {QStringLiteral("versión futura"), [&](const QString& p) { makeZip(p, {{QStringLiteral("Impuest.db"), future}}); }},
+    const QList<QPair<QString, std::function<void(const QString&)>>> cases {
+        { QStringLiteral("dañado"), [&](const QString& p) { QFile::copy(damaged, p); } },
+        { QStringLiteral("no es zip"), [&](const QString& p) { writeFile(p, "hola, no soy un zip"); } },
+        { QStringLiteral("vacío"), [&](const QString& p) { makeZip(p, {}); } },
+        { QStringLiteral("otra cosa"),
+            [&](const QString& p) {
+                makeZip(p, { { QStringLiteral("carta.txt"), "Estimado" } });
+            } },
+        { QStringLiteral("dos archivos"),
+            [&](const QString& p) {
+                makeZip(p,
+                    { { QStringLiteral("Impuest.db"), readAll(good) },
+                        { QStringLiteral("b.db"), readAll(good) } });
+            } },
+        { QStringLiteral("base vacía"),
+            [&](const QString& p) {
+                makeZip(p, { { QStringLiteral("Impuest.db"), {} } });
+            } },
+        { QStringLiteral("base corrupta"),
+            [&](const QString& p) {
+                makeZip(p, { { QStringLiteral("Impuest.db"), corrupt } });
+            } },
+        { QStringLiteral("versión futura"),
+            [&](const QString& p) {
+                makeZip(p, { { QStringLiteral("Impuest.db"), future } });
+            } },
     };
     f.plugVolume();
     for (const auto& [label, make] : cases) {
@@ -225,7 +241,8 @@ TEST(Backup, BadArchivesAreRefusedAndChangeNothing)
         f.messages.answer(Answer::Yes);
         EXPECT_FALSE(f.flow().RecupDeDiskette());
         ASSERT_EQ(f.messages.shown().size(), 1);
-        EXPECT_TRUE(f.messages.last().startsWith(backupmsg::damagedArchive())) << f.messages.last().toStdString();
+        EXPECT_TRUE(f.messages.last().startsWith(backupmsg::damagedArchive()))
+            << f.messages.last().toStdString();
         EXPECT_EQ(readAll(f.folder.databasePath()), before);
         EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
     }
@@ -236,7 +253,8 @@ TEST(Backup, HardDiskCopyAsksFirstAndWritesArchivos)
     Fixture f;
     f.messages.answer(Answer::No);
     EXPECT_FALSE(f.flow().Cmd_DiscoRigido());
-    EXPECT_EQ(f.messages.texts(), (QStringList{backupmsg::hardDiskQuestion(), backupmsg::operationCancelled()}));
+    EXPECT_EQ(
+        f.messages.texts(), (QStringList { backupmsg::hardDiskQuestion(), backupmsg::operationCancelled() }));
     EXPECT_FALSE(QFile::exists(f.store.hardDiskCopyPath()));
 
     f.messages.clear();
@@ -261,7 +279,7 @@ TEST(Backup, VolumePulledOutDuringTheCopyIsReported)
     EXPECT_TRUE(pulled);
     EXPECT_TRUE(f.messages.last().startsWith(backupmsg::backupFailed()));
     EXPECT_FALSE(QFile::exists(f.archive()));
-    EXPECT_EQ(taxpayers(f.db.db()), 0);   // the database is untouched and still usable
+    EXPECT_EQ(taxpayers(f.db.db()), 0); // the database is untouched and still usable
 }
 
 TEST(Backup, FullDiskLeavesEarlierCopiesWhole)
@@ -277,7 +295,7 @@ TEST(Backup, FullDiskLeavesEarlierCopiesWhole)
 
     // Writes beyond 64 KiB fail as on a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
+    rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit tiny = old;
     tiny.rlim_cur = 64 * 1024;
@@ -310,13 +328,13 @@ TEST(Backup, RestoreWithoutAnOpenDatabaseNeedsNoQuestionWhenTheFileIsGone)
     backupfiles::removeWithCompanions(f.folder.databasePath());
     BackupStore closed(f.folder, nullptr);
     BackupFlow::Hooks hooks;
-    BackupFlow flow(closed, BackupVolumes({f.volume()}), hooks);
+    BackupFlow flow(closed, BackupVolumes({ f.volume() }), hooks);
     f.messages.clear();
     EXPECT_FALSE(flow.CopiarDiskette());
     EXPECT_EQ(f.messages.last(), backupmsg::backupFailed() + u'\n' + backupmsg::databaseNotOpen());
     f.messages.clear();
     EXPECT_TRUE(flow.RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList{backupmsg::restoreDone()});
+    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::restoreDone() });
     EXPECT_TRUE(verifyBackupDatabase(f.folder.databasePath()).ok());
     EXPECT_TRUE(f.folder.hadDatabase());
 }

@@ -1,9 +1,14 @@
 #include "ratesfixture.h"
 
+#include "data/crashpoint.h"
 #include "rates/indexupdate.h"
 #include "rates/ratesmessages.h"
 
 #include <QSqlQuery>
+
+#include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace ventrix;
 using namespace ventrix::rates;
@@ -77,11 +82,12 @@ TEST_F(IndexUpdate, AMissingMonthIsNamedAndNothingIsWritten)
     EXPECT_EQ(table().count(), before);
 }
 
-TEST_F(IndexUpdate, RecomputingDeletesTheMonthAndEveryLaterDayOnlyOnYes)
+TEST_F(IndexUpdate, RecomputingReplacesTheMonthAndDeletesEveryLaterDayOnlyOnYes)
 {
     historyEndsOn(QDate(2026, 11, 30));
     setToday(QDate(2026, 12, 5));
     const int before = table().count();
+    const Index4 september = dayOf(QDate(2026, 9, 30)).indice;
     const QString question
         = QStringLiteral("Desea calcular nuevamente la tasa del mes Octubre 2026 y todos los posteriores...");
 
@@ -91,14 +97,54 @@ TEST_F(IndexUpdate, RecomputingDeletesTheMonthAndEveryLaterDayOnlyOnYes)
     ASSERT_EQ(m_messages.texts(), QStringList { question });
     EXPECT_EQ(m_messages.shown().front().defaultAnswer, Answer::No);
 
+    // October goes in again with its corrected rate in the same step; November is to be entered again.
     m_messages.answer(Answer::Yes);
     EXPECT_EQ(enter(10, 2026, 290), UpdateOutcome::Recomputed);
-    EXPECT_EQ(table().count(), before - 61);
-    EXPECT_EQ(newest().fecha, QDate(2026, 9, 30));
-
-    // The month now follows the history and goes in with its corrected rate.
-    EXPECT_EQ(enter(10, 2026, 290), UpdateOutcome::Appended);
+    EXPECT_EQ(table().count(), before - 30);
+    EXPECT_EQ(newest().fecha, QDate(2026, 10, 31));
     EXPECT_EQ(newest().tasa, Rate::fromUnits(290));
+    EXPECT_EQ(
+        newest().indice, monthIndices(QDate(2026, 10, 1), Rate::fromUnits(290), september).back().indice);
+}
+
+// The process dies between removing the month and writing it again: the table is as before.
+TEST_F(IndexUpdate, ACrashInTheMiddleOfARecomputeLeavesTheTableWhole)
+{
+    historyEndsOn(QDate(2026, 11, 30));
+    setToday(QDate(2026, 12, 5));
+    const int before = table().count();
+    const QString path = m_database.path();
+    for (const char* step : { "indices:removed", "indices:inserted" }) {
+        SCOPED_TRACE(step);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            crashpoint::install([step](const char* reached) {
+                if (std::strcmp(reached, step) == 0)
+                    _exit(42);
+            });
+            Database own(QStringLiteral("hijo"));
+            if (!own.open(path).ok())
+                _exit(1);
+            m_messages.answer(Answer::Yes);
+            ActualizaIdx(own.connection(), { 10, 2026, Rate::fromUnits(290) }, QDate(2026, 12, 5));
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 42);
+        EXPECT_EQ(table().count(), before);
+        EXPECT_EQ(newest().fecha, QDate(2026, 11, 30));
+    }
+}
+
+TEST_F(IndexUpdate, ARateAboveTheMaximumIsRefused)
+{
+    historyEndsOn(QDate(2026, 11, 30));
+    setToday(QDate(2026, 12, 5));
+    EXPECT_EQ(enter(12, 2026, 10001), UpdateOutcome::Refused);
+    EXPECT_EQ(m_messages.last(), QStringLiteral("La tasa mensual debe estar entre 0,00 y 100,00 %..."));
+    EXPECT_EQ(newest().fecha, QDate(2026, 11, 30));
+    EXPECT_EQ(enter(12, 2026, 10000), UpdateOutcome::Appended);
 }
 
 TEST_F(IndexUpdate, RecomputingFromTheOldestMonthIsRefusedSoTheHistorySurvives)

@@ -1,4 +1,4 @@
-#include "app/instancelock.h"
+#include "data/datafolderlock.h"
 
 #include <QSysInfo>
 
@@ -23,14 +23,17 @@ bool leftByEndedProcess(const QLockFile& lock)
 
 }
 
-InstanceLock::InstanceLock(QString path) : m_path(std::move(path)) {}
+DataFolderLock::DataFolderLock(QString path)
+    : m_path(std::move(path))
+{
+}
 
-InstanceLock::~InstanceLock()
+DataFolderLock::~DataFolderLock()
 {
     release();
 }
 
-InstanceLock::Result InstanceLock::acquire()
+DataFolderLock::Result DataFolderLock::acquire()
 {
     if (isHeld())
         return Result::Acquired;
@@ -47,14 +50,14 @@ InstanceLock::Result InstanceLock::acquire()
     return error == QLockFile::LockFailedError ? Result::HeldByAnother : Result::Unwritable;
 }
 
-void InstanceLock::release()
+void DataFolderLock::release()
 {
     if (m_lock)
         m_lock->unlock();
     m_lock.reset();
 }
 
-bool InstanceLock::isHeld() const
+bool DataFolderLock::isHeld() const
 {
     return m_lock && m_lock->isLocked();
 }
