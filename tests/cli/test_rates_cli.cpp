@@ -33,7 +33,8 @@ protected:
 
     int run(const QStringList& args)
     {
-        const test::CliOutcome outcome = test::runCli(m_dir.path(), QStringList { QStringLiteral("rates") } + args);
+        const test::CliOutcome outcome
+            = test::runCli(m_dir.path(), QStringList { QStringLiteral("rates") } + args);
         m_out = outcome.out;
         m_err = outcome.err;
         return outcome.code;
@@ -44,7 +45,7 @@ protected:
     FixedClock m_clock { QDate(2026, 12, 10) };
     QString m_out;
     QString m_err;
-    QString m_novemberRate;   // "\t" + the delivered rate of November 2026
+    QString m_novemberRate; // "\t" + the delivered rate of November 2026
 };
 
 QStringList args(std::initializer_list<const char*> list)
@@ -69,7 +70,7 @@ TEST_F(RatesCli, ListsOneLinePerDayFromTheGivenMonth)
 TEST_F(RatesCli, AddsTheNextMonthAndRefusesWhatTheScreenRefuses)
 {
     EXPECT_EQ(run(args({ "add", "12/2026", "3,10" })), cli::ExitOk) << m_err.toStdString();
-    EXPECT_EQ(m_out, QStringLiteral("Índices de Diciembre de 2026 actualizados.\n"));
+    EXPECT_EQ(m_out, QStringLiteral("Índices de diciembre de 2026 actualizados.\n"));
 
     EXPECT_EQ(run(args({ "add", "2/2027", "3" })), cli::ExitRefused);
     EXPECT_TRUE(m_err.startsWith(QStringLiteral("Según la fecha de su sistema")));
@@ -86,13 +87,13 @@ TEST_F(RatesCli, AddsTheNextMonthAndRefusesWhatTheScreenRefuses)
 TEST_F(RatesCli, AnEnteredMonthIsReplacedOnlyWithRecompute)
 {
     EXPECT_EQ(run(args({ "add", "11/26", "2.5" })), cli::ExitRefused);
-    EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes Noviembre 2026")));
+    EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes noviembre 2026")));
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
     EXPECT_TRUE(lines().front().endsWith(m_novemberRate));
 
     EXPECT_EQ(run(args({ "add", "11/26", "2.5", "--recompute" })), cli::ExitOk) << m_err.toStdString();
     EXPECT_TRUE(m_out.contains(
-        QStringLiteral("Ud. necesita actualizar el índice correspondinte a Diciembre de 2026")));
+        QStringLiteral("Ud. necesita actualizar el índice correspondinte a diciembre de 2026")));
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
     ASSERT_EQ(lines().size(), 30);
     EXPECT_TRUE(lines().back().startsWith(QStringLiteral("30/11/2026\t")));
