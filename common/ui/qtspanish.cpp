@@ -24,6 +24,13 @@ public:
         Q_UNUSED(n);
         static const QHash<QString, QString> texts {
             { QStringLiteral("QPrintSettingsOutput|Pages"), QStringLiteral("Páginas") },
+            { QStringLiteral("QPrintSettingsOutput|Double Sided Printing"),
+                QStringLiteral("Impresión a doble faz") },
+            { QStringLiteral("QPrintSettingsOutput|Off"), QStringLiteral("No") },
+            { QStringLiteral("QPrintSettingsOutput|Long side binding"),
+                QStringLiteral("Encuadernado por el lado largo") },
+            { QStringLiteral("QPrintSettingsOutput|Short side binding"),
+                QStringLiteral("Encuadernado por el lado corto") },
         };
         return texts.value(QString::fromUtf8(context) + u'|' + QString::fromUtf8(sourceText));
     }
