@@ -111,6 +111,15 @@ void HelpViewer::showOverActiveWindow()
     activateWindow();
 }
 
+void HelpViewer::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // The keyboard goes back to the window the help was opened over.
+    if (QWindow* over = windowHandle() ? windowHandle()->transientParent() : nullptr;
+        over && over->isVisible())
+        over->requestActivate();
+}
+
 void HelpViewer::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {

@@ -28,6 +28,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void showPage(const QString& page);
