@@ -95,8 +95,12 @@ void HelpViewer::showOverActiveWindow()
     // A modal window blocks every window shown before it that is not its child: the help then
     // has to come up modal itself, above it. Over the main window it stays a free window.
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == this)
-        modal = nullptr;
+    if (modal == this) {
+        // Already over a modal window (F1 or a link inside the help): it stays as it is.
+        raise();
+        activateWindow();
+        return;
+    }
     const Qt::WindowModality wanted = modal ? Qt::ApplicationModal : Qt::NonModal;
     if (isVisible() && windowModality() != wanted)
         hide();

@@ -20,8 +20,10 @@ protected:
     {
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
             return QObject::eventFilter(watched, event);
-        QWidget* from
-            = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        // The key reaches the window first, then the focused widget: whichever is seen first answers.
+        QWidget* from = qobject_cast<QWidget*>(watched);
+        if (!from)
+            from = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
         const int id = helpContextOf(from);
         if (id != 0)
             Ayuda_Contexto(id);

@@ -53,7 +53,8 @@ TEST(HelpViewer, F1InAModalWindowOpensTheHelpOnTopAndUsable)
         QApplication::setActiveWindow(d);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
-        expectHelpUsableOver(d, QStringLiteral("contribuyente.html"));
+        QTest::keyClick(viewer(), Qt::Key_F1); // F1 inside the help shows the contents, still on top
+        expectHelpUsableOver(d, QStringLiteral("index.html"));
         d->accept();
     });
     dialog.exec();
