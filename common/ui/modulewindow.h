@@ -23,8 +23,8 @@ public:
 
     FieldBinder& binder() { return m_binder; }
 
-    // Binds the field to the column (its "dataField"), filters its keys, and counts its edits as
-    // changes to save. Returns the field.
+    // Binds the field to the column (its "dataField", and its object name when it has none),
+    // filters its keys, and counts its edits as changes to save. Returns the field.
     template <typename Field>
     Field* bind(Field* field, const QString& column, FieldKeys keys = FieldKeys::Text, bool required = false)
     {
