@@ -36,9 +36,8 @@ QString dateSeparator()
 
 QString monthName(int month)
 {
-    static const std::array<const char16_t*, 12> names{
-        u"Enero", u"Febrero", u"Marzo", u"Abril", u"Mayo", u"Junio",
-        u"Julio", u"Agosto", u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"};
+    static const std::array<const char16_t*, 12> names { u"enero", u"febrero", u"marzo", u"abril", u"mayo",
+        u"junio", u"julio", u"agosto", u"septiembre", u"octubre", u"noviembre", u"diciembre" };
     if (month < 1 || month > 12)
         return {};
     return QString::fromUtf16(names[static_cast<size_t>(month - 1)]);

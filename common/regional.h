@@ -16,14 +16,14 @@ inline constexpr QChar GroupSeparator = u'.';
 inline constexpr QChar DateSeparator = u'/';
 
 // The regional settings the program runs with, as the start-up checks read them.
-QString numberGrouping();     // "3;0"
-QString numberDecimals();     // "2"
-QString currencyGrouping();   // "3;0"
-QString currencyDecimals();   // "2"
-QString decimalSeparator();   // ","
-QString dateSeparator();      // "/"
+QString numberGrouping(); // "3;0"
+QString numberDecimals(); // "2"
+QString currencyGrouping(); // "3;0"
+QString currencyDecimals(); // "2"
+QString decimalSeparator(); // ","
+QString dateSeparator(); // "/"
 
-// Spanish name of the month, capitalised ("Enero" ... "Diciembre").
+// Spanish name of the month as written in running text ("enero" ... "diciembre").
 QString monthName(int month);
 
 // "05/10/1999".

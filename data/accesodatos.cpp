@@ -27,19 +27,6 @@ bool isNewKey(const QVariant& key)
 
 }
 
-QString displayText(const QVariant& value)
-{
-    if (!value.isValid() || value.isNull())
-        return {};
-    if (value.metaType() == QMetaType::fromType<Money>())
-        return value.value<Money>().toDisplay();
-    if (value.metaType() == QMetaType::fromType<Index4>())
-        return value.value<Index4>().toDisplay();
-    if (value.metaType().id() == QMetaType::QDate)
-        return regional::formatDate(value.toDate());
-    return value.toString();
-}
-
 AccesoDatos::AccesoDatos(QSqlDatabase db)
     : m_db(db)
     , m_schema(db)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/fieldvalues.h"
+#include "common/fieldvalues.h"
 #include "data/recordset.h"
 #include "data/schemacatalog.h"
 
@@ -9,13 +9,6 @@
 #include <QVariantList>
 
 namespace ventrix {
-
-// One entry of a list or combo: the text shown and the key it stands for.
-struct ListEntry
-{
-    QString text;
-    QVariant key;
-};
 
 // What saving a screen's fields asks for: the table and its key, the parent column and
 // value, and the values of the fields whose column names begin with the prefix.
@@ -82,8 +75,5 @@ private:
     SchemaCatalog m_schema;
     QString m_lastError;
 };
-
-// A value as screens and lists show it: amounts "1.234,50", dates "05/10/1999".
-QString displayText(const QVariant& value);
 
 }

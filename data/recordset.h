@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/fieldvalues.h"
+#include "common/fieldvalues.h"
 #include "data/schemacatalog.h"
 
 #include <QSqlQuery>

@@ -8,13 +8,13 @@
 // Every text the rates screen and the command-line tool show, as the program words them.
 namespace ventrix::rates::msg {
 
-// "Octubre 2026".
+// "octubre 2026".
 inline QString monthYear(QDate day)
 {
     return regional::monthName(day.month()) + u' ' + QString::number(day.year());
 }
 
-// "Octubre de 2026".
+// "octubre de 2026".
 inline QString monthDeYear(QDate day)
 {
     return regional::monthName(day.month()) + QStringLiteral(" de ") + QString::number(day.year());

@@ -2,18 +2,19 @@
 
 #include "app/passwordhash.h"
 #include "app/registermessages.h"
-#include "common/help.h"
+#include "app/taxpayerfields.h"
+#include "common/commonmessages.h"
 #include "common/helpids.h"
 #include "common/messages.h"
+#include "common/ui/requiredfields.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace ventrix {
@@ -21,27 +22,34 @@ namespace {
 
 // Stands for a stored password the user has not touched; it is never a password itself.
 const QString KeptPassword = QStringLiteral("********");
+const QString Cmd = QStringLiteral("CMD");
 
 }
 
-Frm_Id_Contrib::Frm_Id_Contrib(QSqlDatabase db, qint64 cmdId, PasswordPrompt prompt, bool passwordVerified,
-                               QWidget* parent)
-    : QDialog(parent), m_register(std::move(db)), m_prompt(std::move(prompt)), m_passwordVerified(passwordVerified)
+Frm_Id_Contrib::Frm_Id_Contrib(
+    QSqlDatabase db, qint64 cmdId, PasswordPrompt prompt, bool passwordVerified, QWidget* parent)
+    : ModuleWindow(QStringLiteral("Frm_Id_Contrib"), QStringLiteral("Identificación del Contribuyente"),
+        helpid::IdContrib, parent)
+    , m_register(std::move(db))
+    , m_prompt(std::move(prompt))
+    , m_passwordVerified(passwordVerified)
 {
-    setObjectName(QStringLiteral("Frm_Id_Contrib"));
-    setWindowTitle(QStringLiteral("Identificación del Contribuyente"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_taxpayer.id = cmdId;
 
     m_cmdId = new QLabel(QString::number(cmdId), this);
     m_cmdId->setObjectName(QStringLiteral("Cmd_ID"));
     m_cmdId->hide();
-    m_contribuyente = addField(QStringLiteral("CMD_Contribuyente"), 100);
+    m_contribuyente = addField(QStringLiteral("CMD_Contribuyente"), 100, true);
     m_domicilio = addField(QStringLiteral("CMD_Domicilio"), 100);
     m_te = addField(QStringLiteral("CMD_Te"), 50);
     m_numRef = addField(QStringLiteral("CMD_NumRef"), 50);
-    m_password = addField(QStringLiteral("CMD_PassWord"), 20);
+    // Not bound: the table keeps the password's hash, which the field never shows. Enter in it
+    // accepts the screen.
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("CMD_PassWord"));
+    m_password->setMaxLength(20);
     m_password->setEchoMode(QLineEdit::Password);
+    m_password->installEventFilter(this);
     m_aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
     m_aceptar->setObjectName(QStringLiteral("Cmd_Aceptar"));
     m_aceptar->setDefault(true);
@@ -50,19 +58,19 @@ Frm_Id_Contrib::Frm_Id_Contrib(QSqlDatabase db, qint64 cmdId, PasswordPrompt pro
     buildLayout();
 
     connect(m_contribuyente, &QLineEdit::editingFinished, this, &Frm_Id_Contrib::checkIdentification);
-    connect(m_password, &QLineEdit::textEdited, this, [this] { m_passwordKept = false; });
+    connect(m_password, &QLineEdit::textEdited, this, [this] {
+        m_passwordKept = false;
+        setModified(true);
+    });
     connect(m_aceptar, &QPushButton::clicked, this, &Frm_Id_Contrib::Cmd_Aceptar_Click);
     connect(m_cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [] { Ayuda_Contexto(helpid::IdContrib); });
+    askBeforeLeaving(msg::SalirSinGuardar);
 }
 
-QLineEdit* Frm_Id_Contrib::addField(const QString& objectName, int maxLength)
+QLineEdit* Frm_Id_Contrib::addField(const QString& column, int maxLength, bool required)
 {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(objectName);
+    auto* field = bind(new QLineEdit(this), column, FieldKeys::Text, required);
     field->setMaxLength(maxLength);
-    field->installEventFilter(this);
     return field;
 }
 
@@ -116,10 +124,7 @@ bool Frm_Id_Contrib::prepare()
     }
     m_taxpayer = *taxpayer;
     m_openedName = m_taxpayer.contribuyente;
-    m_contribuyente->setText(m_taxpayer.contribuyente);
-    m_domicilio->setText(m_taxpayer.domicilio);
-    m_te->setText(m_taxpayer.te);
-    m_numRef->setText(m_taxpayer.numRef);
+    loadFields(Cmd, taxpayerFields(m_taxpayer));
     m_passwordKept = !m_taxpayer.passwordHash.isEmpty();
     m_password->setText(m_passwordKept ? KeptPassword : QString());
     return true;
@@ -127,7 +132,9 @@ bool Frm_Id_Contrib::prepare()
 
 void Frm_Id_Contrib::checkIdentification()
 {
-    if (m_checking)
+    // Accepting the screen moves the focus out of the box after the row was saved: the name is
+    // then the saved one, not a duplicate.
+    if (m_checking || m_savedId != 0 || !isVisible())
         return;
     const QString typed = m_contribuyente->text();
     if (typed.trimmed().isEmpty() || typed.toUpper() == m_openedName.toUpper())
@@ -152,7 +159,8 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
     const QString typed = m_password->text().trimmed();
     if (typed.isEmpty())
         return QString();
-    const std::optional<QString> again = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
+    const std::optional<QString> again
+        = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
     if (!again || again->trimmed() != typed) {
         fail(registermsg::ClaveNoCoincide);
         return std::nullopt;
@@ -167,23 +175,20 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
 
 void Frm_Id_Contrib::Cmd_Aceptar_Click()
 {
-    if (m_contribuyente->text().trimmed().isEmpty()) {
+    if (QWidget* missing = RequiredFields::firstMissing(this)) {
         warn(registermsg::FaltaIdentificador);
-        m_contribuyente->setFocus();
+        missing->setFocus();
         return;
     }
     const auto hash = passwordToStore();
     if (!hash)
         return;
-    Taxpayer edited = m_taxpayer;
-    edited.contribuyente = m_contribuyente->text();
-    edited.domicilio = m_domicilio->text();
-    edited.te = m_te->text();
-    edited.numRef = m_numRef->text();
+    Taxpayer edited = withTaxpayerFields(m_taxpayer, readFields(Cmd));
     edited.passwordHash = *hash;
     switch (m_register.save(edited)) {
     case SaveOutcome::Saved:
         m_savedId = edited.id;
+        setModified(false);
         accept();
         return;
     case SaveOutcome::EmptyIdentification:
@@ -201,17 +206,9 @@ void Frm_Id_Contrib::Cmd_Aceptar_Click()
 
 bool Frm_Id_Contrib::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in a field moves on to the next one, as Tab does.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != m_password) {
-            focusNextChild();
-            return true;
-        }
-    }
     if (event->type() == QEvent::FocusIn && watched == m_password && m_passwordKept)
         m_password->selectAll();
-    return QDialog::eventFilter(watched, event);
+    return ModuleWindow::eventFilter(watched, event);
 }
 
 }

@@ -2,8 +2,7 @@
 
 #include "app/passwordcheck.h"
 #include "app/taxpayers.h"
-
-#include <QDialog>
+#include "common/ui/modulewindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +11,7 @@ class QPushButton;
 namespace ventrix {
 
 // The identification screen ("Identificación del Contribuyente") that adds or changes a taxpayer.
-class Frm_Id_Contrib : public QDialog
+class Frm_Id_Contrib : public ModuleWindow
 {
     Q_OBJECT
 
@@ -20,7 +19,7 @@ public:
     // cmdId 0 adds a new taxpayer. When passwordVerified is false and the taxpayer has a
     // password, prepare() asks for it.
     Frm_Id_Contrib(QSqlDatabase db, qint64 cmdId, PasswordPrompt prompt, bool passwordVerified,
-                   QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     // Asks the password when needed and loads the taxpayer; false when the screen must not open.
     bool prepare();
@@ -33,7 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* addField(const QString& objectName, int maxLength);
+    QLineEdit* addField(const QString& column, int maxLength, bool required = false);
     void buildLayout();
     void checkIdentification();
     std::optional<QString> passwordToStore();

@@ -1,18 +1,18 @@
 #include "app/ui/frm_password.h"
 
-#include "common/help.h"
 #include "common/helpids.h"
+#include "common/ui/helpkey.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace ventrix {
 
-Frm_Password::Frm_Password(QWidget* parent) : QDialog(parent)
+Frm_Password::Frm_Password(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("Frm_Password"));
     setWindowTitle(QStringLiteral("Clave de Accesso"));
@@ -39,8 +39,8 @@ Frm_Password::Frm_Password(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [] { Ayuda_Contexto(helpid::Password); });
+    setHelpContext(this, helpid::Password);
+    installHelpKey();
 }
 
 QString Frm_Password::typed() const

@@ -4,14 +4,17 @@
 #include "app/registermessages.h"
 #include "app/ui/frm_idcontrib.h"
 #include "app/ui/frm_password.h"
-#include "app/ui/hoverstatusfilter.h"
-#include "app/ui/moduleregistry.h"
 #include "app/ui/taxpayergridmodel.h"
-#include "app/ui/timedstatusline.h"
 #include "common/appinfo.h"
 #include "common/help.h"
 #include "common/helpids.h"
 #include "common/messages.h"
+#include "common/ui/elidedlabel.h"
+#include "common/ui/fieldkeyfilter.h"
+#include "common/ui/helpkey.h"
+#include "common/ui/hoverstatusfilter.h"
+#include "common/ui/moduleregistry.h"
+#include "common/ui/timedstatusline.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -19,11 +22,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPalette>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,8 +33,11 @@
 namespace ventrix {
 
 Frm_Principal::Frm_Principal(QSqlDatabase db, QWidget* parent, ModuleRegistry* registry)
-    : QMainWindow(parent), m_db(db), m_register(db), m_registry(registry ? registry : &ModuleRegistry::instance()),
-      m_model(new TaxpayerGridModel(db, this))
+    : QMainWindow(parent)
+    , m_db(db)
+    , m_register(db)
+    , m_registry(registry ? registry : &ModuleRegistry::instance())
+    , m_model(new TaxpayerGridModel(db, this))
 {
     setObjectName(QStringLiteral("Frm_Principal"));
     setWindowTitle(mainCaption());
@@ -49,7 +54,10 @@ Frm_Principal::Frm_Principal(QSqlDatabase db, QWidget* parent, ModuleRegistry* r
     statusBar()->setSizeGripEnabled(true);
     connectButtons();
     updateButtons();
-    resize(1040, 660);
+    setHelpContext(this, helpid::Principal);
+    installHelpKey();
+    // Fits a 1024 x 768 screen with the window's frame and the desktop's panel.
+    resize(980, 640);
 }
 
 Frm_Principal::~Frm_Principal() = default;
@@ -60,7 +68,7 @@ QWidget* Frm_Principal::buildGridPanel()
     m_buscar = new QLineEdit(box);
     m_buscar->setObjectName(QStringLiteral("Txt_Buscar"));
     m_buscar->setPlaceholderText(QStringLiteral("Identificación o N° de referencia"));
-    m_buscar->installEventFilter(this);
+    FieldKeyFilter::install(m_buscar, FieldKeys::Text);
     auto* searchLabel = new QLabel(QStringLiteral("Buscar:"), box);
     searchLabel->setBuddy(m_buscar);
 
@@ -81,9 +89,8 @@ QWidget* Frm_Principal::buildGridPanel()
     m_grid->setColumnWidth(TaxpayerGridModel::NumRef, 120);
     m_grid->setColumnWidth(TaxpayerGridModel::Telefono, 110);
 
-    m_seleccionado = new QLabel(box);
+    m_seleccionado = new ElidedLabel(box);
     m_seleccionado->setObjectName(QStringLiteral("Lab_Contribuyente_Selecc"));
-    m_seleccionado->setTextFormat(Qt::PlainText);
     QFont bold = m_seleccionado->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
@@ -95,7 +102,8 @@ QWidget* Frm_Principal::buildGridPanel()
     auto* search = new QHBoxLayout;
     search->addWidget(searchLabel);
     search->addWidget(m_buscar, 1);
-    search->addWidget(addButton(MainButton::BuscarGrilla, QStringLiteral("Cmd_BuscarGrilla"), QStringLiteral("&Buscar"), {}));
+    search->addWidget(addButton(
+        MainButton::BuscarGrilla, QStringLiteral("Cmd_BuscarGrilla"), QStringLiteral("&Buscar"), {}));
     auto* selected = new QHBoxLayout;
     selected->addWidget(new QLabel(QStringLiteral("Contribuyente seleccionado:"), box));
     selected->addWidget(m_seleccionado, 1);
@@ -107,8 +115,8 @@ QWidget* Frm_Principal::buildGridPanel()
     return box;
 }
 
-QPushButton* Frm_Principal::addButton(MainButton id, const QString& objectName, const QString& text,
-                                      const QString& hover)
+QPushButton* Frm_Principal::addButton(
+    MainButton id, const QString& objectName, const QString& text, const QString& hover)
 {
     auto* button = new QPushButton(text, this);
     button->setObjectName(objectName);
@@ -136,21 +144,26 @@ QWidget* Frm_Principal::buildButtonPanel()
         layout->addWidget(box);
     };
     group(QStringLiteral("Contribuyentes"),
-          {addButton(MainButton::Alta, QStringLiteral("Cmd_Alta"), QStringLiteral("Alta"), AyudaAlta),
-           addButton(MainButton::ModifContrib, QStringLiteral("Cmd_ModifContrib"), QStringLiteral("Modificación"), AyudaModif),
-           addButton(MainButton::BajaContrib, QStringLiteral("Cmd_BajaContrib"), QStringLiteral("Borrar"), AyudaBaja)});
+        { addButton(MainButton::Alta, QStringLiteral("Cmd_Alta"), QStringLiteral("Alta"), AyudaAlta),
+            addButton(MainButton::ModifContrib, QStringLiteral("Cmd_ModifContrib"),
+                QStringLiteral("Modificación"), AyudaModif),
+            addButton(MainButton::BajaContrib, QStringLiteral("Cmd_BajaContrib"), QStringLiteral("Borrar"),
+                AyudaBaja) });
     group(QStringLiteral("Formularios"),
-          {addButton(MainButton::Cp01, QStringLiteral("Cmd_Cp01"), QStringLiteral("CP01"), AyudaCp01),
-           addButton(MainButton::Sid3, QStringLiteral("Cmd_Sid3"), QStringLiteral("&CP03 Sid3"), AyudaSid3),
-           addButton(MainButton::Cp02, QStringLiteral("Cmd_Cp02"), QStringLiteral("CP02"), AyudaCp02),
-           addButton(MainButton::Arp, QStringLiteral("Cmd_ARP"), QStringLiteral("&ARP"), AyudaArp),
-           addButton(MainButton::Pfp, QStringLiteral("Cmd_PFP"), QStringLiteral("&PFP"), AyudaPfp),
-           addButton(MainButton::Ib08, QStringLiteral("Cmd_IB08"), QStringLiteral("Formulario IB08"), AyudaGeneral)});
+        { addButton(MainButton::Cp01, QStringLiteral("Cmd_Cp01"), QStringLiteral("CP01"), AyudaCp01),
+            addButton(MainButton::Sid3, QStringLiteral("Cmd_Sid3"), QStringLiteral("&CP03 Sid3"), AyudaSid3),
+            addButton(MainButton::Cp02, QStringLiteral("Cmd_Cp02"), QStringLiteral("CP02"), AyudaCp02),
+            addButton(MainButton::Arp, QStringLiteral("Cmd_ARP"), QStringLiteral("&ARP"), AyudaArp),
+            addButton(MainButton::Pfp, QStringLiteral("Cmd_PFP"), QStringLiteral("&PFP"), AyudaPfp),
+            addButton(MainButton::Ib08, QStringLiteral("Cmd_IB08"), QStringLiteral("Formulario IB08"),
+                AyudaGeneral) });
     group(QStringLiteral("Tablas"),
-          {addButton(MainButton::Indices, QStringLiteral("Cmd_Indices"), QStringLiteral("&Tasas"), AyudaIndices)});
+        { addButton(
+            MainButton::Indices, QStringLiteral("Cmd_Indices"), QStringLiteral("&Tasas"), AyudaIndices) });
     layout->addStretch(1);
-    for (QPushButton* b : {addButton(MainButton::Help, QStringLiteral("Com_Help"), QStringLiteral("&Ayuda"), AyudaGeneral),
-                           addButton(MainButton::Salir, QStringLiteral("Salir"), QStringLiteral("&Salir"), AyudaSalir)}) {
+    for (QPushButton* b :
+        { addButton(MainButton::Help, QStringLiteral("Com_Help"), QStringLiteral("A&yuda"), AyudaGeneral),
+            addButton(MainButton::Salir, QStringLiteral("Salir"), QStringLiteral("&Salir"), AyudaSalir) }) {
         b->setMinimumHeight(30);
         layout->addWidget(b);
     }
@@ -167,8 +180,9 @@ void Frm_Principal::buildTapa()
     m_tapa->setObjectName(QStringLiteral("PicTapa"));
     m_tapa->setAlignment(Qt::AlignCenter);
     m_tapa->setTextFormat(Qt::RichText);
-    m_tapa->setText(QStringLiteral("<div style='font-size:30pt; font-weight:bold'>") + productName().toHtmlEscaped()
-                    + QStringLiteral("</div><div style='font-size:13pt'>Formulario en uso...</div>"));
+    m_tapa->setText(QStringLiteral("<div style='font-size:30pt; font-weight:bold'>")
+        + productName().toHtmlEscaped()
+        + QStringLiteral("</div><div style='font-size:13pt'>Formulario en uso...</div>"));
     QLinearGradient gradient(0, 0, 0, 1);
     gradient.setCoordinateMode(QGradient::ObjectMode);
     gradient.setColorAt(0, QColor(0x1f, 0x4e, 0x79));
@@ -183,7 +197,9 @@ void Frm_Principal::buildTapa()
 
 void Frm_Principal::connectButtons()
 {
-    auto on = [this](MainButton id, auto slot) { connect(m_buttons.value(id), &QPushButton::clicked, this, slot); };
+    auto on = [this](MainButton id, auto slot) {
+        connect(m_buttons.value(id), &QPushButton::clicked, this, slot);
+    };
     on(MainButton::BuscarGrilla, [this] { CargarGrilla(); });
     on(MainButton::Alta, [this] { Cmd_Alta_Click(); });
     on(MainButton::ModifContrib, [this] { Cmd_ModifContrib_Click(); });
@@ -199,7 +215,7 @@ void Frm_Principal::connectButtons()
     on(MainButton::Salir, [this] { close(); });
 
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { onCurrentRowChanged(current.row()); });
+        [this](const QModelIndex& current) { onCurrentRowChanged(current.row()); });
     // Each keystroke narrows the grid at once; leaving the box or Buscar run the full search.
     connect(m_buscar, &QLineEdit::textEdited, this, [this] { refreshGrid(false); });
     connect(m_buscar, &QLineEdit::editingFinished, this, [this] {
@@ -208,15 +224,13 @@ void Frm_Principal::connectButtons()
             CargarGrilla();
         }
     });
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [] { Ayuda_Contexto(helpid::Principal); });
 }
 
 void Frm_Principal::setCmdId(qint64 id)
 {
     m_cmdId = id > 0 ? id : 0;
     const auto taxpayer = m_cmdId ? m_register.read(m_cmdId) : std::nullopt;
-    m_seleccionado->setText(taxpayer ? QStringLiteral("  ") + taxpayer->contribuyente : QString());
+    m_seleccionado->setFullText(taxpayer ? QStringLiteral("  ") + taxpayer->contribuyente : QString());
     Estado_CP01();
     updateButtons();
     selectKeyInGrid(m_cmdId);
@@ -270,7 +284,8 @@ void Frm_Principal::selectKeyInGrid(qint64 id)
         return;
     }
     const QModelIndex index = m_model->index(row, 0);
-    m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_grid->scrollTo(index);
 }
 
@@ -351,7 +366,7 @@ void Frm_Principal::Cmd_BajaContrib_Click()
         return;
     }
     if (!askYesNo(registermsg::preguntaBorrar(taxpayer->contribuyente), MessageIcon::Question, false,
-                  helpid::BorrarContribuyente))
+            helpid::BorrarContribuyente))
         return;
     if (!m_register.remove(m_cmdId)) {
         fail(registermsg::ErrorBorrar);
@@ -366,12 +381,18 @@ void Frm_Principal::openModule(Module module)
 {
     if (m_busy)
         return;
+    // A module not built into this version says so at once, rather than asking for a password
+    // or sending the user to another module that cannot open either.
+    if (!m_registry->contains(moduleKeyOf(module))) {
+        inform(registermsg::ModuloNoDisponible);
+        return;
+    }
     m_picture2->setEnabled(false);
     const GateOutcome outcome = ModuleGates(m_db, passwordPrompt()).run(module, m_cmdId);
-    if (outcome.open && m_registry->contains(outcome.moduleKey)) {
-        runCovered([&] {
-            m_registry->runModal(outcome.moduleKey, {m_db, m_cmdId, outcome.cp01Id}, this);
-        });
+    if (outcome.open && !m_registry->contains(outcome.moduleKey)) {
+        inform(registermsg::ModuloNoDisponible);
+    } else if (outcome.open) {
+        runCovered([&] { m_registry->runModal(outcome.moduleKey, { m_db, m_cmdId, outcome.cp01Id }, this); });
     }
     m_picture2->setEnabled(true);
     Form_Activate();
@@ -421,21 +442,6 @@ void Frm_Principal::closeEvent(QCloseEvent* event)
     }
     Ayuda_Cerrar();
     QMainWindow::closeEvent(event);
-}
-
-bool Frm_Principal::eventFilter(QObject* watched, QEvent* event)
-{
-    // Enter in the search box moves on like Tab, which runs the search.
-    if (watched == m_buscar && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CargarGrilla();
-            m_buscar->setModified(false);
-            focusNextChild();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace ventrix {
 
+class ElidedLabel;
 class HoverStatusFilter;
 class ModuleRegistry;
 class TaxpayerGridModel;
@@ -54,10 +55,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPushButton* addButton(MainButton id, const QString& objectName, const QString& text, const QString& hover);
+    QPushButton* addButton(
+        MainButton id, const QString& objectName, const QString& text, const QString& hover);
     QWidget* buildGridPanel();
     QWidget* buildButtonPanel();
     void buildTapa();
@@ -84,7 +85,7 @@ private:
     TaxpayerGridModel* m_model;
     QTableView* m_grid = nullptr;
     QLineEdit* m_buscar = nullptr;
-    QLabel* m_seleccionado = nullptr;
+    ElidedLabel* m_seleccionado = nullptr;
     QWidget* m_picture2 = nullptr;
     QLabel* m_tapa = nullptr;
     TimedStatusLine* m_miMsg = nullptr;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 static void initHelpResources()
 {
@@ -23,69 +24,39 @@ const QString IndexPage = QStringLiteral("index.html");
 
 const QHash<int, QString>& pages()
 {
-    static const QHash<int, QString> map{
-        {helpid::Principal, QStringLiteral("principal.html")},
-        {helpid::IdContrib, QStringLiteral("contribuyente.html")},
-        {helpid::Password, QStringLiteral("password.html")},
-        {helpid::Indices, QStringLiteral("indices.html")},
-        {helpid::Backup, QStringLiteral("backup.html")},
-        {helpid::Preview, QStringLiteral("vistaprevia.html")},
-        {helpid::PrintScreen, QStringLiteral("printscreen.html")},
-        {helpid::BorrarContribuyente, QStringLiteral("borrar.html")},
-        {helpid::InfoComplementaria, QStringLiteral("infocomplementaria.html")},
-        {helpid::Agentes, QStringLiteral("agentes.html")},
-        {helpid::Pagos, QStringLiteral("pagos.html")},
+    static const QHash<int, QString> map {
+        { helpid::Principal, QStringLiteral("principal.html") },
+        { helpid::IdContrib, QStringLiteral("contribuyente.html") },
+        { helpid::Password, QStringLiteral("password.html") },
+        { helpid::Indices, QStringLiteral("indices.html") },
+        { helpid::Backup, QStringLiteral("backup.html") },
+        { helpid::Preview, QStringLiteral("vistaprevia.html") },
+        { helpid::PrintScreen, QStringLiteral("printscreen.html") },
+        { helpid::BorrarContribuyente, QStringLiteral("borrar.html") },
+        { helpid::InfoComplementaria, QStringLiteral("infocomplementaria.html") },
+        { helpid::Agentes, QStringLiteral("agentes.html") },
+        { helpid::Pagos, QStringLiteral("pagos.html") },
     };
     return map;
 }
 
-int contextOf(const QWidget* widget)
-{
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        const QVariant id = w->property(HelpContextProperty);
-        if (id.isValid())
-            return id.toInt();
-    }
-    return 0;
 }
 
-// F1 anywhere opens the help at the context of the window that has the focus.
-class F1Filter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
-            return QObject::eventFilter(watched, event);
-        QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-        const int id = contextOf(from);
-        if (id != 0)
-            Ayuda_Contexto(id);
-        else
-            Ayuda_Indice();
-        return true;
-    }
-};
-
-}
-
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     initHelpResources();
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(productName() + QStringLiteral(" - Ayuda"));
     m_browser = new QTextBrowser;
     m_browser->setOpenExternalLinks(false);
-    m_browser->setSearchPaths({QStringLiteral(":/help")});
+    m_browser->setSearchPaths({ QStringLiteral(":/help") });
     auto* contents = new QPushButton(QStringLiteral("&Contenido"));
     auto* back = new QPushButton(QStringLiteral("&Atrás"));
     auto* forward = new QPushButton(QStringLiteral("A&delante"));
     auto* closeButton = new QPushButton(QStringLiteral("C&errar"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {contents, back, forward})
+    for (QPushButton* b : { contents, back, forward })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(closeButton);
@@ -116,9 +87,50 @@ QString HelpViewer::currentPage() const
 void HelpViewer::showPage(const QString& page)
 {
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    showOverActiveWindow();
+}
+
+void HelpViewer::showOverActiveWindow()
+{
+    // A modal window blocks every window shown before it that is not its child: the help then
+    // has to come up modal itself, above it. Over the main window it stays a free window.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this) {
+        // Already over a modal window (F1 or a link inside the help): it stays as it is.
+        raise();
+        activateWindow();
+        return;
+    }
+    const Qt::WindowModality wanted = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (isVisible() && windowModality() != wanted)
+        hide();
+    setWindowModality(wanted);
+    if (!isVisible()) {
+        winId();
+        if (QWidget* over = modal ? modal : QApplication::activeWindow(); over && over != this)
+            windowHandle()->setTransientParent(over->window()->windowHandle());
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // The keyboard goes back to the window the help was opened over.
+    if (QWindow* over = windowHandle() ? windowHandle()->transientParent() : nullptr;
+        over && over->isVisible())
+        over->requestActivate();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::showContext(int contextId)
@@ -154,7 +166,7 @@ void Ayuda_Iniciar()
         return;
     service = new ViewerService;
     HelpService::install(service);
-    qApp->installEventFilter(new F1Filter(qApp));
+    installHelpKey();
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
         HelpService::install(nullptr);
         delete service;

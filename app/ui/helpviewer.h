@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/help.h"
+#include "common/ui/helpkey.h"
 
 #include <QWidget>
 
@@ -9,6 +10,8 @@ class QTextBrowser;
 namespace ventrix {
 
 // The help window: the program's own Spanish pages, one per screen, opened at a context id.
+// Opened from a modal window it comes up modal over it, so it can be read, scrolled and closed
+// (Escape closes it) while that window waits.
 class HelpViewer : public QWidget
 {
     Q_OBJECT
@@ -23,15 +26,16 @@ public:
     static QString pageFor(int contextId);
     QString currentPage() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void showPage(const QString& page);
+    void showOverActiveWindow();
 
     QTextBrowser* m_browser = nullptr;
 };
-
-// The dynamic property a window (or any widget) carries with its help context id; F1 opens
-// the help at the nearest one from the focused widget up.
-inline constexpr char HelpContextProperty[] = "helpContext";
 
 // Creates the help window, installs it as the help service and makes F1 open it.
 void Ayuda_Iniciar();

@@ -1,8 +1,8 @@
 #include "app/ui/programwindows.h"
 
-#include "app/ui/frm_principal.h"
-#include "app/ui/moduleregistry.h"
 #include "app/modulegates.h"
+#include "app/ui/frm_principal.h"
+#include "common/ui/moduleregistry.h"
 #include "data/backupstore.h"
 #include "data/backupvolumes.h"
 #include "data/database.h"
@@ -26,13 +26,22 @@ void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolde
 {
     const bool quitOnClose = QApplication::quitOnLastWindowClosed();
     QApplication::setQuitOnLastWindowClosed(false);
+    // The main window comes back where the user had it, at the same size.
+    const QByteArray geometry = mainWindow ? mainWindow->saveGeometry() : QByteArray();
+    const QRect area = mainWindow ? mainWindow->frameGeometry() : QRect();
     delete mainWindow.data();
     {
         BackupStore store(folder, &database);
         Frm_Backup dialog(store, BackupVolumes());
+        if (area.isValid()) {
+            dialog.adjustSize();
+            dialog.move(area.center() - dialog.rect().center());
+        }
         dialog.exec();
     }
     QWidget* fresh = createProgramMainWindow(database, folder);
+    if (!geometry.isEmpty())
+        fresh->restoreGeometry(geometry);
     fresh->show();
     QApplication::setQuitOnLastWindowClosed(quitOnClose);
 }
@@ -41,16 +50,14 @@ void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolde
 
 void registerModuleWindows()
 {
-    ModuleRegistry::instance().add(modulekey::Tasas, [](const ModuleLaunch& launch, QWidget* parent) {
-        return new Frm_Indices(launch.db, parent);
-    });
+    registerRatesWindows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(Database& database, const DataFolder& folder)
 {
     auto* window = new Frm_Principal(database.connection());
     window->setAttribute(Qt::WA_DeleteOnClose);
-    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Archivo"));
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("A&rchivo"));
     QAction* backup = menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos..."));
     QObject::connect(backup, &QAction::triggered, window, [window, &database, folder] {
         QPointer<QWidget> self(window);

@@ -4,26 +4,25 @@
 #include "app/ui/inicia.h"
 #include "common/appinfo.h"
 #include "common/helpids.h"
+#include "common/ui/qtspanish.h"
 #include "data/backupvolumes.h"
 #include "data/ui/frm_backup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 namespace ventrix {
 
 StartupFlow::StartupFlow(StartupContext context, StartupHooks hooks, QObject* parent)
-    : QObject(parent),
-      m_context(std::move(context)),
-      m_hooks(std::move(hooks)),
-      m_lock(m_context.folder.lockPath()),
-      m_startup(m_context, m_lock),
-      m_store(m_context.folder, &m_database)
+    : QObject(parent)
+    , m_context(std::move(context))
+    , m_hooks(std::move(hooks))
+    , m_lock(m_context.folder.lockPath())
+    , m_startup(m_context, m_lock)
+    , m_store(m_context.folder, &m_database)
 {
     if (!m_hooks.createMainWindow)
         m_hooks.createMainWindow = plainMainWindow;
@@ -88,12 +87,12 @@ QWidget* plainMainWindow(Database& database, const DataFolder& folder)
     window->setProperty(HelpContextProperty, helpid::Principal);
     window->resize(900, 600);
     auto* store = new BackupStore(folder, &database);
-    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Archivo"));
-    QObject::connect(menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos")), &QAction::triggered, window,
-                     [window, store] {
-                         Frm_Backup dialog(*store, BackupVolumes(), window);
-                         dialog.exec();
-                     });
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("A&rchivo"));
+    QObject::connect(menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos")),
+        &QAction::triggered, window, [window, store] {
+            Frm_Backup dialog(*store, BackupVolumes(), window);
+            dialog.exec();
+        });
     QObject::connect(menu->addAction(QStringLiteral("&Salir")), &QAction::triggered, window, &QWidget::close);
     QObject::connect(window, &QObject::destroyed, [store] { delete store; });
     return window;
@@ -101,10 +100,7 @@ QWidget* plainMainWindow(Database& database, const DataFolder& folder)
 
 void loadSpanishTranslations(QApplication& app)
 {
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(QLocale::Spanish, QLocale::Argentina), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qt);
+    loadQtSpanish(app);
 }
 
 }

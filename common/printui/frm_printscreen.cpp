@@ -1,5 +1,8 @@
 #include "common/printui/frm_printscreen.h"
 
+#include "common/helpids.h"
+#include "common/ui/helpkey.h"
+
 #include "common/messages.h"
 #include "common/print/imagepageform.h"
 #include "common/print/pageoutput.h"
@@ -35,6 +38,8 @@ Frm_PrintScreen::Frm_PrintScreen(QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_PrintScreen"));
     setWindowTitle(QStringLiteral("Capture and Print Example"));
+    setHelpContext(this, helpid::PrintScreen);
+    installHelpKey();
     setAccessibleName(QStringLiteral("Print Screen Engine"));
     m_view->setObjectName(QStringLiteral("Picture1"));
     m_view->setMinimumSize(320, 200);
@@ -47,12 +52,12 @@ Frm_PrintScreen::Frm_PrintScreen(QWidget* parent)
         const char16_t* caption;
         void (Frm_PrintScreen::*slot)();
     } buttons[] = {
-        {u"Cmd_Screen", u"&Screen", &Frm_PrintScreen::captureScreen},
-        {u"Cmd_Form", u"&Form", &Frm_PrintScreen::captureForm},
-        {u"Cmd_Client", u"&Client", &Frm_PrintScreen::captureClient},
-        {u"Cmd_Active", u"&Active", &Frm_PrintScreen::captureActiveLater},
-        {u"Cmd_Print", u"&Print", nullptr},
-        {u"Cmd_Clear", u"C&lear", &Frm_PrintScreen::clearPicture},
+        { u"Cmd_Screen", u"&Screen", &Frm_PrintScreen::captureScreen },
+        { u"Cmd_Form", u"&Form", &Frm_PrintScreen::captureForm },
+        { u"Cmd_Client", u"&Client", &Frm_PrintScreen::captureClient },
+        { u"Cmd_Active", u"&Active", &Frm_PrintScreen::captureActiveLater },
+        { u"Cmd_Print", u"&Print", nullptr },
+        { u"Cmd_Clear", u"C&lear", &Frm_PrintScreen::clearPicture },
     };
     int column = 0;
     for (const auto& b : buttons) {
@@ -110,8 +115,8 @@ void Frm_PrintScreen::setPicture(const QImage& image)
 {
     m_picture = image;
     m_view->setPixmap(image.isNull() ? QPixmap()
-                                     : QPixmap::fromImage(image).scaled(m_view->size(), Qt::KeepAspectRatio,
-                                                                        Qt::SmoothTransformation));
+                                     : QPixmap::fromImage(image).scaled(
+                                         m_view->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Frm_PrintScreen::captureScreen()

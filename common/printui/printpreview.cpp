@@ -1,5 +1,8 @@
 #include "common/printui/printpreview.h"
 
+#include "common/helpids.h"
+#include "common/ui/helpkey.h"
+
 #include "common/print/pageoutput.h"
 #include "common/print/printableform.h"
 #include "common/printui/dialogoimpresora.h"
@@ -14,18 +17,21 @@
 
 namespace ventrix::print {
 
-PrintPreview::PrintPreview(PrintableForm& form, const QString& cancelCaption, QPrinter* printer, QWidget* parent)
+PrintPreview::PrintPreview(
+    PrintableForm& form, const QString& cancelCaption, QPrinter* printer, QWidget* parent)
     : QDialog(parent)
     , m_form(form)
     , m_printer(printer)
     , m_screenPrinter(std::make_unique<QPrinter>(QPrinter::ScreenResolution))
 {
     setWindowTitle(form.documentName());
+    setHelpContext(this, helpid::Preview);
+    installHelpKey();
     m_screenPrinter->setDocName(form.documentName());
     m_view = new QPrintPreviewWidget(m_screenPrinter.get(), this);
     m_view->setObjectName(QStringLiteral("Preview"));
     connect(m_view, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* p) { PageOutput::paintAll(m_form, *p, outputDpi()); });
+        [this](QPrinter* p) { PageOutput::paintAll(m_form, *p, outputDpi()); });
 
     auto* print = new QPushButton(QStringLiteral("Imprimir"), this);
     print->setObjectName(QStringLiteral("Cmd_PreviewPrint"));
@@ -124,8 +130,8 @@ QString PrintPreview::askPdfPath()
     if (m_askPdfPath)
         return m_askPdfPath();
     const QString proposed = QDir::home().filePath(m_form.documentName() + QStringLiteral(".pdf"));
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Guardar PDF"), proposed,
-                                        QStringLiteral("Documentos PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Guardar PDF"), proposed, QStringLiteral("Documentos PDF (*.pdf)"));
 }
 
 void PrintPreview::savePdf()

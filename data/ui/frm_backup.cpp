@@ -37,11 +37,10 @@ QProgressBar* bar(const QString& name)
 }
 
 Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent)
-    : QDialog(parent), m_store(store), m_volumes(std::move(volumes))
+    : ModuleWindow(QStringLiteral("Frm_Backup"), backupmsg::windowTitle(), helpid::Backup, parent)
+    , m_store(store)
+    , m_volumes(std::move(volumes))
 {
-    setObjectName(QStringLiteral("Frm_Backup"));
-    setWindowTitle(backupmsg::windowTitle());
-    setProperty("helpContext", helpid::Backup);
     m_chooseFolder = [this] { return chooseFolder(); };
     m_chooseArchive = [this] { return chooseArchive(); };
     build();
@@ -50,11 +49,11 @@ Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* paren
 void Frm_Backup::build()
 {
     m_copy = button(QStringLiteral("CopiarDiskette"), QStringLiteral("&Copiar en diskette"),
-                    QStringLiteral("Resguardar los datos en disquette"));
+        QStringLiteral("Resguardar los datos en disquette"));
     m_restore = button(QStringLiteral("RecupDeDiskette"), QStringLiteral("&Recuperar de diskette"),
-                       QStringLiteral("Recuperar datos de disquette destruyendo la información residente en la PC"));
-    m_hardDisk = button(QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("&Copiar en Disco Rígido"),
-                        QStringLiteral("Copia el archivo Impuest.db en el disco rígido..."));
+        QStringLiteral("Recuperar datos de disquette destruyendo la información residente en la PC"));
+    m_hardDisk = button(QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("Copiar en &Disco Rígido"),
+        QStringLiteral("Copia el archivo Impuest.db en el disco rígido..."));
     m_exit = button(QStringLiteral("Command1"), QStringLiteral("&Salir"), {});
     m_whole = bar(QStringLiteral("Mayor"));
     m_file = bar(QStringLiteral("Menor"));
@@ -62,8 +61,9 @@ void Frm_Backup::build()
     m_status->setObjectName(QStringLiteral("Lab_Estado"));
     m_status->setWordWrap(true);
 
-    auto* files = new QLabel(QStringLiteral("Base de datos: ") + QDir::toNativeSeparators(m_store.folder().databasePath())
-                             + QStringLiteral("\nArchivo de Backup: ") + backupmsg::archiveName());
+    auto* files = new QLabel(QStringLiteral("Base de datos: ")
+        + QDir::toNativeSeparators(m_store.folder().databasePath()) + QStringLiteral("\nArchivo de Backup: ")
+        + backupmsg::archiveName());
     files->setObjectName(QStringLiteral("OrigenInclude"));
     files->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -88,8 +88,8 @@ void Frm_Backup::build()
     connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void Frm_Backup::setChoosers(std::function<std::optional<QString>()> folder,
-                             std::function<std::optional<QString>()> archive)
+void Frm_Backup::setChoosers(
+    std::function<std::optional<QString>()> folder, std::function<std::optional<QString>()> archive)
 {
     m_chooseFolder = std::move(folder);
     m_chooseArchive = std::move(archive);
@@ -97,15 +97,17 @@ void Frm_Backup::setChoosers(std::function<std::optional<QString>()> folder,
 
 void Frm_Backup::run(bool (BackupFlow::*step)())
 {
-    BackupFlow::Hooks hooks{m_chooseFolder, m_chooseArchive, [this](const QString& t) { setStatus(t); },
-                            [this](int whole, int file) { showProgress(whole, file); }};
+    BackupFlow::Hooks hooks { m_chooseFolder, m_chooseArchive, [this](const QString& t) { setStatus(t); },
+        [this](int whole, int file) { showProgress(whole, file); } };
     BackupFlow flow(m_store, m_volumes, std::move(hooks));
-    for (QPushButton* b : {m_copy, m_restore, m_hardDisk, m_exit})
+    // Each operation starts from empty bars, not from where the last one ended.
+    showProgress(0, 0);
+    for (QPushButton* b : { m_copy, m_restore, m_hardDisk, m_exit })
         b->setEnabled(false);
     const bool changed = (flow.*step)();
     if (changed && step == &BackupFlow::RecupDeDiskette)
         m_restored = true;
-    for (QPushButton* b : {m_copy, m_restore, m_hardDisk, m_exit})
+    for (QPushButton* b : { m_copy, m_restore, m_hardDisk, m_exit })
         b->setEnabled(true);
     setStatus({});
 }
@@ -138,8 +140,7 @@ std::optional<QString> Frm_Backup::chooseFolder()
 std::optional<QString> Frm_Backup::chooseArchive()
 {
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Archivo de Backup a recuperar"),
-                                                      QDir::homePath(),
-                                                      QStringLiteral("Backup (Impuest.zip *.zip)"));
+        QDir::homePath(), QStringLiteral("Backup (Impuest.zip *.zip)"));
     if (file.isEmpty())
         return std::nullopt;
     return file;

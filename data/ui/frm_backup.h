@@ -1,8 +1,7 @@
 #pragma once
 
+#include "common/ui/modulewindow.h"
 #include "data/backupflow.h"
-
-#include <QDialog>
 
 class QLabel;
 class QProgressBar;
@@ -12,7 +11,7 @@ namespace ventrix {
 
 // "Respaldo y Recuperación de datos": backup of the database to a removable volume, restore
 // from it, and a copy into the "Archivos" folder.
-class Frm_Backup : public QDialog
+class Frm_Backup : public ModuleWindow
 {
     Q_OBJECT
 
@@ -20,8 +19,8 @@ public:
     Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent = nullptr);
 
     // Replaces the file dialogs (tests answer them).
-    void setChoosers(std::function<std::optional<QString>()> folder,
-                     std::function<std::optional<QString>()> archive);
+    void setChoosers(
+        std::function<std::optional<QString>()> folder, std::function<std::optional<QString>()> archive);
 
     // True once a restore replaced the database while this window was open.
     bool restored() const { return m_restored; }

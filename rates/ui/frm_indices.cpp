@@ -4,6 +4,8 @@
 #include "common/help.h"
 #include "common/helpids.h"
 #include "common/messages.h"
+#include "common/modulekeys.h"
+#include "common/ui/moduleregistry.h"
 #include "rates/indicesmodel.h"
 #include "rates/ratefields.h"
 #include "rates/ratesmessages.h"
@@ -12,30 +14,24 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace ventrix {
 
 Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent)
-    : QDialog(parent)
+    : ModuleWindow(QStringLiteral("Frm_Indices"), rates::msg::windowTitle(), helpid::Indices, parent)
     , m_db(std::move(db))
 {
-    setObjectName(QStringLiteral("Frm_Indices"));
-    setWindowTitle(rates::msg::windowTitle());
     buildLayout();
     connect(m_actualiza, &QPushButton::clicked, this, &Frm_Indices::ActualizaIdx);
     connect(m_salir, &QPushButton::clicked, this, &Frm_Indices::reject);
     connect(m_help, &QPushButton::clicked, this, [] { Ayuda_Contexto(helpid::Indices); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { Ayuda_Contexto(helpid::Indices); });
     for (int field : { Rate, Month, Year }) {
-        Tasa(field)->installEventFilter(this);
+        enterMovesOn(Tasa(field), field == Rate ? FieldKeys::Decimal : FieldKeys::Integer);
         connect(Tasa(field), &QLineEdit::editingFinished, this, [this, field] { checkField(field); });
     }
     CargarGrilla();
@@ -182,19 +178,13 @@ void Frm_Indices::done(int result)
         Tasa(Rate)->setFocus();
         return;
     }
-    QDialog::done(result);
+    ModuleWindow::done(result);
 }
 
-bool Frm_Indices::eventFilter(QObject* watched, QEvent* event)
+void registerRatesWindows(ModuleRegistry& registry)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    registry.add(modulekey::Tasas,
+        [](const ModuleLaunch& launch, QWidget* parent) { return new Frm_Indices(launch.db, parent); });
 }
 
 }

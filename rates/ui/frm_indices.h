@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/ui/modulewindow.h"
 #include "rates/indexupdate.h"
 
-#include <QDialog>
 #include <QSqlDatabase>
 
 #include <array>
@@ -14,10 +14,11 @@ class QTableView;
 namespace ventrix {
 
 class IndicesModel;
+class ModuleRegistry;
 
 // The rates screen: the user types the month's published rate and the program appends the
 // month's daily indices; the grid shows the table newest day first.
-class Frm_Indices : public QDialog
+class Frm_Indices : public ModuleWindow
 {
     Q_OBJECT
 
@@ -39,9 +40,6 @@ public:
     // Leaving asks first when a month's rate is due; a Yes keeps the screen open.
     void done(int result) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildLayout();
     void checkField(int field);
@@ -56,5 +54,8 @@ private:
     IndicesModel* m_model = nullptr;
     std::optional<rates::MonthProposal> m_proposal;
 };
+
+// Registers the rates screen under its module key.
+void registerRatesWindows(ModuleRegistry& registry);
 
 }

@@ -70,7 +70,7 @@ TEST_F(RatesCli, ListsOneLinePerDayFromTheGivenMonth)
 TEST_F(RatesCli, AddsTheNextMonthAndRefusesWhatTheScreenRefuses)
 {
     EXPECT_EQ(run(args({ "add", "12/2026", "3,10" })), cli::ExitOk) << m_err.toStdString();
-    EXPECT_EQ(m_out, QStringLiteral("Índices de Diciembre de 2026 actualizados.\n"));
+    EXPECT_EQ(m_out, QStringLiteral("Índices de diciembre de 2026 actualizados.\n"));
 
     EXPECT_EQ(run(args({ "add", "2/2027", "3" })), cli::ExitRefused);
     EXPECT_TRUE(m_err.startsWith(QStringLiteral("Según la fecha de su sistema")));
@@ -90,14 +90,14 @@ TEST_F(RatesCli, AddsTheNextMonthAndRefusesWhatTheScreenRefuses)
 TEST_F(RatesCli, AnEnteredMonthIsReplacedOnlyWithRecompute)
 {
     EXPECT_EQ(run(args({ "add", "11/26", "2.5" })), cli::ExitRefused);
-    EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes Noviembre 2026")));
+    EXPECT_TRUE(m_out.contains(QStringLiteral("Desea calcular nuevamente la tasa del mes noviembre 2026")));
     EXPECT_TRUE(m_err.contains(QStringLiteral("repita la orden con --recompute"))) << m_err.toStdString();
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
     EXPECT_TRUE(lines().front().endsWith(m_novemberRate));
 
     EXPECT_EQ(run(args({ "add", "11/26", "2.5", "--recompute" })), cli::ExitOk) << m_err.toStdString();
     EXPECT_TRUE(m_out.contains(
-        QStringLiteral("Ud. necesita actualizar el índice correspondinte a Diciembre de 2026")));
+        QStringLiteral("Ud. necesita actualizar el índice correspondinte a diciembre de 2026")));
     ASSERT_EQ(run(args({ "list", "--from", "11/2026" })), cli::ExitOk);
     ASSERT_EQ(lines().size(), 30);
     EXPECT_TRUE(lines().back().startsWith(QStringLiteral("30/11/2026\t")));

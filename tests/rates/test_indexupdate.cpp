@@ -78,7 +78,7 @@ TEST_F(IndexUpdate, AMissingMonthIsNamedAndNothingIsWritten)
     EXPECT_EQ(enter(12, 2026, 300), UpdateOutcome::MissingMonth);
 
     EXPECT_EQ(
-        m_messages.texts(), QStringList { QStringLiteral("Falta ingresar la tasa del mes Noviembre 2026") });
+        m_messages.texts(), QStringList { QStringLiteral("Falta ingresar la tasa del mes noviembre 2026") });
     EXPECT_EQ(table().count(), before);
 }
 
@@ -89,7 +89,7 @@ TEST_F(IndexUpdate, RecomputingReplacesTheMonthAndDeletesEveryLaterDayOnlyOnYes)
     const int before = table().count();
     const Index4 september = dayOf(QDate(2026, 9, 30)).indice;
     const QString question
-        = QStringLiteral("Desea calcular nuevamente la tasa del mes Octubre 2026 y todos los posteriores...");
+        = QStringLiteral("Desea calcular nuevamente la tasa del mes octubre 2026 y todos los posteriores...");
 
     m_messages.answer(Answer::No);
     EXPECT_EQ(enter(10, 2026, 290), UpdateOutcome::Kept);
@@ -198,7 +198,7 @@ TEST_F(IndexUpdate, RemindsAndAsksBeforeLeavingOnlyWhileAMonthIsDue)
 {
     historyEndsOn(QDate(2026, 11, 30));
     const QString pending
-        = QStringLiteral("Ud. necesita actualizar el índice correspondinte a Diciembre de 2026\nPara ello "
+        = QStringLiteral("Ud. necesita actualizar el índice correspondinte a diciembre de 2026\nPara ello "
                          "debe ingresar la tasa "
                          "correspondiente al período y luego hacer click en el botón \"Actualizar\"");
     std::optional<MonthProposal> proposal;

@@ -4,12 +4,13 @@
 #include "app/ui/frm_idcontrib.h"
 #include "app/ui/frm_password.h"
 #include "app/ui/frm_principal.h"
-#include "app/ui/moduleregistry.h"
 #include "app/ui/taxpayergridmodel.h"
 #include "common/appinfo.h"
 #include "common/clock.h"
 #include "common/help.h"
 #include "common/helpids.h"
+#include "common/ui/elidedlabel.h"
+#include "common/ui/moduleregistry.h"
 
 #include "../registerfixture.h"
 #include "scriptedmessages.h"
@@ -43,8 +44,7 @@ void onModal(std::function<void(QDialog*)> act, int tries = 300)
     });
 }
 
-template <typename T = QWidget>
-T* child(QWidget* parent, const char* name)
+template <typename T = QWidget> T* child(QWidget* parent, const char* name)
 {
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
@@ -89,7 +89,10 @@ protected:
 
     QPushButton* button(const char* name) { return child<QPushButton>(window.get(), name); }
     QTableView* grid() { return child<QTableView>(window.get(), "TDBGrid1"); }
-    QString selectedLabel() { return child<QLabel>(window.get(), "Lab_Contribuyente_Selecc")->text(); }
+    QString selectedLabel()
+    {
+        return child<ElidedLabel>(window.get(), "Lab_Contribuyente_Selecc")->fullText();
+    }
     QString status() { return child<QLabel>(window.get(), "MiMsg")->text(); }
     QStringList gridNames()
     {
@@ -99,7 +102,7 @@ protected:
         return out;
     }
 
-    FixedClock clock{QDate(2031, 3, 10)};
+    FixedClock clock { QDate(2031, 3, 10) };
     TestDatabase t;
     ScriptedMessages boxes;
     ModuleRegistry registry;
@@ -112,8 +115,9 @@ protected:
 TEST_F(MainWindow, ShowsTheRegisterAndSelectsTheFirstTaxpayer)
 {
     EXPECT_EQ(window->windowTitle(), mainCaption());
-    EXPECT_EQ(gridNames(), (QStringList{QStringLiteral("100% Kiosco"), QStringLiteral("Acme S.A."),
-                                        QStringLiteral("Peña, María")}));
+    EXPECT_EQ(gridNames(),
+        (QStringList {
+            QStringLiteral("100% Kiosco"), QStringLiteral("Acme S.A."), QStringLiteral("Peña, María") }));
     const QAbstractItemModel* model = grid()->model();
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("N° Ref."));
     EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("30-70000001/2"));
@@ -134,10 +138,10 @@ TEST_F(MainWindow, TypingNarrowsTheGridAndAFruitlessSearchClearsTheSelection)
     auto* search = child<QLineEdit>(window.get(), "Txt_Buscar");
     search->setFocus();
     QTest::keyClicks(search, QStringLiteral("%"));
-    EXPECT_EQ(gridNames(), QStringList{QStringLiteral("100% Kiosco")});
+    EXPECT_EQ(gridNames(), QStringList { QStringLiteral("100% Kiosco") });
     search->clear();
     keys(search, QStringLiteral("PEÑA mar"));
-    EXPECT_EQ(gridNames(), QStringList{QStringLiteral("Peña, María")});
+    EXPECT_EQ(gridNames(), QStringList { QStringLiteral("Peña, María") });
 
     search->setText(QStringLiteral("nadie"));
     QTest::mouseClick(button("Cmd_BuscarGrilla"), Qt::LeftButton);
@@ -175,10 +179,11 @@ TEST_F(MainWindow, AddsATaxpayerWithAConfirmedPasswordAndSelectsIt)
 
 TEST_F(MainWindow, RefusesADuplicateIdentificationAndAnUnconfirmedPassword)
 {
-    boxes.answerText(QString());   // the confirmation left empty
+    boxes.answerText(QString()); // the confirmation left empty
+    boxes.answer(Answer::Yes); // leave without saving
     onModal([this](QDialog* d) {
         type(d, "CMD_Contribuyente", QStringLiteral("PEÑA, MARÍA"));
-        child<QLineEdit>(d, "CMD_Domicilio")->setFocus();   // leaving the box checks it
+        child<QLineEdit>(d, "CMD_Domicilio")->setFocus(); // leaving the box checks it
         EXPECT_EQ(boxes.last(), registermsg::YaExisteIdentificador);
         EXPECT_TRUE(child<QLineEdit>(d, "CMD_Contribuyente")->text().isEmpty());
         QTest::mouseClick(child<QPushButton>(d, "Cmd_Aceptar"), Qt::LeftButton);
@@ -190,6 +195,8 @@ TEST_F(MainWindow, RefusesADuplicateIdentificationAndAnUnconfirmedPassword)
         EXPECT_EQ(boxes.last(), registermsg::ClaveNoCoincide);
         EXPECT_TRUE(d->isVisible());
         QTest::mouseClick(child<QPushButton>(d, "Cmd_Cancelar"), Qt::LeftButton);
+        EXPECT_EQ(boxes.last(),
+            QStringLiteral("Los datos ingresados no fueron guardados.\nDesea salir de igual modo..."));
     });
     QTest::mouseClick(button("Cmd_Alta"), Qt::LeftButton);
     EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM CMD")), 3);
@@ -200,14 +207,14 @@ TEST_F(MainWindow, ModifyAsksThePasswordOnceInAnyCaseAndKeepsIt)
     TaxpayerRegister(t.db()).setPasswordHash(pena, passwordhash::hash(QStringLiteral("Clave"), 1000));
     window->setCmdId(pena);
 
-    onModal([](QDialog* d) {   // Frm_Password, wrong password
+    onModal([](QDialog* d) { // Frm_Password, wrong password
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Clave de Accesso"));
         QTest::keyClicks(child<QLineEdit>(d, "TxtPwd"), QStringLiteral("otra"));
         d->grab().save(QStringLiteral("/tmp/register_password.png"));
         QTest::mouseClick(child<QPushButton>(d, "Command1"), Qt::LeftButton);
     });
     QTest::mouseClick(button("Cmd_ModifContrib"), Qt::LeftButton);
-    EXPECT_EQ(boxes.texts(), QStringList{registermsg::ClaveInvalida});
+    EXPECT_EQ(boxes.texts(), QStringList { registermsg::ClaveInvalida });
 
     onModal([](QDialog* d) {
         QTest::keyClicks(child<QLineEdit>(d, "TxtPwd"), QStringLiteral("cLAVE"));
@@ -223,7 +230,7 @@ TEST_F(MainWindow, ModifyAsksThePasswordOnceInAnyCaseAndKeepsIt)
     const auto saved = TaxpayerRegister(t.db()).read(pena);
     EXPECT_EQ(saved->te, QStringLiteral("555-1234"));
     EXPECT_TRUE(passwordhash::verify(QStringLiteral("clave"), saved->passwordHash));
-    EXPECT_EQ(boxes.texts(), QStringList{registermsg::ClaveInvalida});   // nothing more asked
+    EXPECT_EQ(boxes.texts(), QStringList { registermsg::ClaveInvalida }); // nothing more asked
 }
 
 TEST_F(MainWindow, DeleteAsksWithNoAsDefaultAndRemovesEverything)
@@ -241,7 +248,7 @@ TEST_F(MainWindow, DeleteAsksWithNoAsDefaultAndRemovesEverything)
     boxes.answer(Answer::Yes);
     QTest::mouseClick(button("Cmd_BajaContrib"), Qt::LeftButton);
     EXPECT_EQ(status(), QStringLiteral("Acme S.A. datos borrados..."));
-    EXPECT_EQ(gridNames(), (QStringList{QStringLiteral("100% Kiosco"), QStringLiteral("Peña, María")}));
+    EXPECT_EQ(gridNames(), (QStringList { QStringLiteral("100% Kiosco"), QStringLiteral("Peña, María") }));
     EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Cp01")), 0);
     EXPECT_EQ(window->cmdId(), kiosco);
 }
@@ -250,10 +257,10 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
 {
     addCp01(t.db(), acme, QDate(2030, 1, 1), 0);
     window->setCmdId(acme);
-    EXPECT_EQ(grid()->currentIndex().row(), 1);   // the grid follows a selection made from outside
-    for (const char* name : {"Cmd_Cp01", "Cmd_Sid3", "Cmd_Cp02", "Cmd_PFP", "Cmd_IB08"})
+    EXPECT_EQ(grid()->currentIndex().row(), 1); // the grid follows a selection made from outside
+    for (const char* name : { "Cmd_Cp01", "Cmd_Sid3", "Cmd_Cp02", "Cmd_PFP", "Cmd_IB08" })
         EXPECT_FALSE(button(name)->isEnabled()) << name;
-    for (const char* name : {"Cmd_ARP", "Cmd_Alta", "Cmd_ModifContrib", "Cmd_BajaContrib", "Cmd_Indices"})
+    for (const char* name : { "Cmd_ARP", "Cmd_Alta", "Cmd_ModifContrib", "Cmd_BajaContrib", "Cmd_Indices" })
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     window->grab().save(QStringLiteral("/tmp/register_agent_only.png"));
 
@@ -268,18 +275,32 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
         });
         return rates;
     });
+    registry.add(modulekey::Sid3, [](const ModuleLaunch&, QWidget*) { return nullptr; });
     window->setCmdId(pena);
     QTest::mouseClick(button("Cmd_Sid3"), Qt::LeftButton);
-    EXPECT_EQ(boxes.texts(), QStringList{registermsg::TasaSid3 + QStringLiteral("Marzo de 2031...")});
+    EXPECT_EQ(boxes.texts(), QStringList { registermsg::TasaSid3 + QStringLiteral("marzo de 2031...") });
     EXPECT_TRUE(coveredWhileOpen);
     EXPECT_FALSE(child<QLabel>(window.get(), "PicTapa")->isVisible());
+}
 
-    // The CP01 module is not built yet: its gates run and nothing opens.
-    boxes.clear();
-    boxes.answer(Answer::Yes);
-    QTest::mouseClick(button("Cmd_Cp01"), Qt::LeftButton);
-    EXPECT_EQ(boxes.texts(), QStringList{registermsg::AdvertenciaCp01});
-    EXPECT_TRUE(button("Cmd_Cp01")->isEnabled());
+TEST_F(MainWindow, AModuleNotBuiltSaysSoWithoutAskingAnything)
+{
+    TaxpayerRegister(t.db()).setPasswordHash(acme, passwordhash::hash(QStringLiteral("Clave"), 1000));
+    bool passwordAsked = false;
+    window->setPasswordPrompt([&] {
+        passwordAsked = true;
+        return std::optional<QString>();
+    });
+    window->setCmdId(acme);
+    for (const char* name : { "Cmd_Cp01", "Cmd_IB08", "Cmd_ARP", "Cmd_Sid3", "Cmd_Cp02", "Cmd_PFP" }) {
+        boxes.clear();
+        QTest::mouseClick(button(name), Qt::LeftButton);
+        EXPECT_EQ(boxes.texts(),
+            QStringList { QStringLiteral("Este módulo todavía no está disponible en esta versión...") })
+            << name;
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(passwordAsked);
 }
 
 TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
@@ -288,7 +309,7 @@ TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
     {
         void openContext(int id) override { contexts << id; }
         void openIndex() override { ++indexes; }
-        void close() override {}
+        void close() override { }
         QList<int> contexts;
         int indexes = 0;
     } help;
@@ -297,7 +318,7 @@ TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
     QTest::keyClick(window.get(), Qt::Key_F1);
     QTest::mouseClick(button("Com_Help"), Qt::LeftButton);
     HelpService::install(nullptr);
-    EXPECT_EQ(help.contexts, QList<int>{helpid::Principal});
+    EXPECT_EQ(help.contexts, QList<int> { helpid::Principal });
     EXPECT_EQ(help.indexes, 1);
 }
 
@@ -311,4 +332,39 @@ TEST_F(MainWindow, StatusLineTellsWhatTheButtonUnderThePointerDoes)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button("Salir"), &leave);
     EXPECT_TRUE(status().isEmpty());
+}
+
+TEST_F(MainWindow, AcceptingWithAltAFromTheIdentificationBoxSavesWithoutAFalseDuplicate)
+{
+    onModal([](QDialog* d) {
+        type(d, "CMD_Contribuyente", QStringLiteral("Zárate, Luis"));
+        QTest::keyClick(child<QLineEdit>(d, "CMD_Contribuyente"), Qt::Key_A, Qt::AltModifier);
+    });
+    QTest::mouseClick(button("Cmd_Alta"), Qt::LeftButton);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
+    EXPECT_EQ(selectedLabel(), QStringLiteral("  Zárate, Luis"));
+    EXPECT_EQ(count(t.db(), QStringLiteral("SELECT COUNT(*) FROM CMD")), 4);
+}
+
+TEST_F(MainWindow, FitsA1024By768ScreenWhateverTheNameSelected)
+{
+    const QString longName
+        = QString(40, u'W') + QStringLiteral(" Sociedad Anónima Comercial Industrial") + QString(60, u'M');
+    const qint64 id = addTaxpayer(t.db(), longName, QStringLiteral("1"));
+    window->CargarGrilla();
+    window->setCmdId(id);
+    QApplication::processEvents();
+    // Room for the window frame and a desktop panel.
+    EXPECT_LE(window->width(), 1000);
+    EXPECT_LE(window->height(), 700);
+    EXPECT_LE(window->minimumSizeHint().width(), 1000);
+    const QRect inside = window->rect();
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        const QRect placed(b->mapTo(window.get(), QPoint()), b->size());
+        EXPECT_TRUE(!b->isVisible() || inside.contains(placed)) << b->objectName().toStdString();
+    }
+    auto* label = child<ElidedLabel>(window.get(), "Lab_Contribuyente_Selecc");
+    EXPECT_EQ(label->fullText(), QStringLiteral("  ") + longName);
+    EXPECT_TRUE(label->text().endsWith(QStringLiteral("…")));
+    window->grab().save(QStringLiteral("/tmp/register_long_name.png"));
 }

@@ -1,8 +1,8 @@
 #include "testdatabase.h"
 
 #include "common/fixed.h"
+#include "common/ui/fieldbinder.h"
 #include "data/accesodatos.h"
-#include "data/ui/fieldbinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 #include "data/ui/frm_backup.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
+#include "widgetchecks.h"
 
 #include <QDir>
 #include <QLabel>
@@ -21,15 +22,15 @@ TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
     QTemporaryDir roots;
     QDir().mkpath(QDir(roots.path()).filePath(QStringLiteral("PENDRIVE")));
     BackupStore store(DataFolder(db.folder()), &db.database());
-    Frm_Backup window(store, BackupVolumes({QDir(roots.path()).filePath(QStringLiteral("PENDRIVE"))}));
+    Frm_Backup window(store, BackupVolumes({ QDir(roots.path()).filePath(QStringLiteral("PENDRIVE")) }));
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Respaldo y Recuperación de datos"));
 
-    const QList<QPair<QString, QString>> buttons{
-        {QStringLiteral("CopiarDiskette"), QStringLiteral("&Copiar en diskette")},
-        {QStringLiteral("RecupDeDiskette"), QStringLiteral("&Recuperar de diskette")},
-        {QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("&Copiar en Disco Rígido")},
-        {QStringLiteral("Command1"), QStringLiteral("&Salir")},
+    const QList<QPair<QString, QString>> buttons {
+        { QStringLiteral("CopiarDiskette"), QStringLiteral("&Copiar en diskette") },
+        { QStringLiteral("RecupDeDiskette"), QStringLiteral("&Recuperar de diskette") },
+        { QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("Copiar en &Disco Rígido") },
+        { QStringLiteral("Command1"), QStringLiteral("&Salir") },
     };
     for (const auto& [name, text] : buttons) {
         auto* b = window.findChild<QPushButton*>(name);
@@ -54,4 +55,25 @@ TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
     EXPECT_EQ(messages.shown().first().text, backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")));
     EXPECT_FALSE(window.restored());
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+}
+
+TEST(Frm_Backup, ANewOperationStartsFromEmptyBarsAndEachAltKeyIsClaimedOnce)
+{
+    test::TestDatabase db;
+    test::ScriptedMessages messages;
+    QTemporaryDir roots;
+    const QString volume = QDir(roots.path()).filePath(QStringLiteral("PENDRIVE"));
+    QDir().mkpath(volume);
+    BackupStore store(DataFolder(db.folder()), &db.database());
+    Frm_Backup window(store, BackupVolumes({ volume }));
+    window.show();
+    EXPECT_EQ(test::duplicates(test::mnemonics(&window)), QStringList());
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CopiarDiskette")), Qt::LeftButton);
+    auto* whole = window.findChild<QProgressBar*>(QStringLiteral("Mayor"));
+    ASSERT_EQ(whole->value(), 100);
+    messages.answer(Answer::No); // the restore is declined before any progress
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("RecupDeDiskette")), Qt::LeftButton);
+    EXPECT_EQ(whole->value(), 0);
+    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("Menor"))->value(), 0);
 }

@@ -104,9 +104,9 @@ TEST_F(FrmIndicesTest, AGapIsRefusedAndTheDueMonthIsProposed)
     QTest::mouseClick(button(*screen, "ActualizaIdx"), Qt::LeftButton);
 
     ASSERT_EQ(m_messages.shown().size(), 2);
-    EXPECT_EQ(m_messages.texts().front(), QStringLiteral("Falta ingresar la tasa del mes Noviembre 2026"));
+    EXPECT_EQ(m_messages.texts().front(), QStringLiteral("Falta ingresar la tasa del mes noviembre 2026"));
     EXPECT_TRUE(m_messages.last().startsWith(
-        QStringLiteral("Ud. necesita actualizar el índice correspondinte a Noviembre de 2026\n")));
+        QStringLiteral("Ud. necesita actualizar el índice correspondinte a noviembre de 2026\n")));
     EXPECT_EQ(field(*screen, "Tasa_1")->text(), QStringLiteral("11"));
     EXPECT_EQ(cell(*screen, 0, 0), QStringLiteral("31/10/2026"));
 }

@@ -1,10 +1,12 @@
-#include "app/ui/timedstatusline.h"
+#include "common/ui/timedstatusline.h"
 
 #include <QTimer>
 
 namespace ventrix {
 
-TimedStatusLine::TimedStatusLine(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this))
+TimedStatusLine::TimedStatusLine(QWidget* parent)
+    : QLabel(parent)
+    , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &QLabel::clear);

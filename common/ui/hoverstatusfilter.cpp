@@ -1,13 +1,15 @@
-#include "app/ui/hoverstatusfilter.h"
+#include "common/ui/hoverstatusfilter.h"
 
-#include "app/ui/timedstatusline.h"
+#include "common/ui/timedstatusline.h"
 
 #include <QEvent>
 #include <QWidget>
 
 namespace ventrix {
 
-HoverStatusFilter::HoverStatusFilter(TimedStatusLine* line, QObject* parent) : QObject(parent), m_line(line)
+HoverStatusFilter::HoverStatusFilter(TimedStatusLine* line, QObject* parent)
+    : QObject(parent)
+    , m_line(line)
 {
 }
 

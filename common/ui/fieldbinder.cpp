@@ -1,4 +1,4 @@
-#include "data/ui/fieldbinder.h"
+#include "common/ui/fieldbinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

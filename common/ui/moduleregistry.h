@@ -14,12 +14,12 @@ namespace ventrix {
 struct ModuleLaunch
 {
     QSqlDatabase db;
-    qint64 cmdId = 0;    // the selected taxpayer
-    qint64 cp01Id = 0;   // its newest CP01, 0 when the module was opened without one
+    qint64 cmdId = 0; // the selected taxpayer
+    qint64 cp01Id = 0; // its newest CP01, 0 when the module was opened without one
 };
 
-// The module windows the main window can open, by module key (see modulekey); a module that
-// is not registered yet simply does not open.
+// The module windows the main window can open, by module key (common/modulekeys.h). Each module
+// library registers its windows; the main window tells the user when a module is not there yet.
 class ModuleRegistry
 {
 public:

@@ -1,4 +1,4 @@
-#include "app/ui/moduleregistry.h"
+#include "common/ui/moduleregistry.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -13,7 +13,10 @@ namespace {
 class HideWatcher : public QObject
 {
 public:
-    explicit HideWatcher(QEventLoop* loop) : m_loop(loop) {}
+    explicit HideWatcher(QEventLoop* loop)
+        : m_loop(loop)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QVariant>
@@ -10,5 +11,15 @@ namespace ventrix {
 // type (FIXED2 -> Money, FIXED4 -> Index4, DATE -> QDate, INTEGER -> qlonglong, TEXT ->
 // QString; a NULL is an invalid QVariant).
 using FieldValues = QMap<QString, QVariant>;
+
+// One entry of a list or combo: the text shown and the key it stands for.
+struct ListEntry
+{
+    QString text;
+    QVariant key;
+};
+
+// A value as screens and lists show it: amounts "1.234,50", dates "05/10/1999".
+QString displayText(const QVariant& value);
 
 }

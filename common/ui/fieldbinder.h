@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/accesodatos.h"
-#include "data/fieldvalues.h"
+#include "common/fieldvalues.h"
 
 #include <QHash>
 #include <QList>
