@@ -2,7 +2,7 @@
 
 #include "cp01/activity.h"
 #include "cp01/proceduretype.h"
-#include "data/fieldvalues.h"
+#include "common/fieldvalues.h"
 
 #include <QDate>
 
