@@ -62,7 +62,7 @@ Result<QDate> dateEntry(QStringView text)
 QString weekdayName(QDate date)
 {
     static const char16_t* const names[]
-        = { u"Lunes", u"Martes", u"Miércoles", u"Jueves", u"Viernes", u"Sábado", u"Domingo" };
+        = { u"lunes", u"martes", u"miércoles", u"jueves", u"viernes", u"sábado", u"domingo" };
     return date.isValid() ? QString::fromUtf16(names[date.dayOfWeek() - 1]) : QString();
 }
 

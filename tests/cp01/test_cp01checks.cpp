@@ -59,9 +59,9 @@ TEST(DateEntry, PresentationDateOnWorkingDaysWithItsConfirmation)
 {
     EXPECT_EQ(*presentationDateAnswer(QStringLiteral(" 07 12 2026 ")), QDate(2026, 12, 7));
     EXPECT_EQ(presentationDateAnswer(QStringLiteral("06122026")).error(),
-        QStringLiteral("El día 06/12/2026 es Domingo solo se admiten días hábiles de Lunes a Viernes..."));
+        QStringLiteral("El día 06/12/2026 es domingo solo se admiten días hábiles de Lunes a Viernes..."));
     EXPECT_EQ(presentationDateAnswer(QStringLiteral("05/12/2026")).error(),
-        QStringLiteral("El día 05/12/2026 es Sábado solo se admiten días hábiles de Lunes a Viernes..."));
+        QStringLiteral("El día 05/12/2026 es sábado solo se admiten días hábiles de Lunes a Viernes..."));
 
     FixedClock clock(QDate(2026, 12, 7));
     Clock::install(&clock);
@@ -73,14 +73,14 @@ TEST(DateEntry, PresentationDateOnWorkingDaysWithItsConfirmation)
     EXPECT_EQ(boxes.shown().at(0).text,
         QStringLiteral("Ingrese la fecha de presentación del\nformulario CP01 en la A.G.T."));
     EXPECT_EQ(boxes.shown().at(1).text,
-        QStringLiteral("Ud. presentará el formulario el Miércoles, 9 de Diciembre de 2026..."));
+        QStringLiteral("Ud. presentará el formulario el miércoles, 9 de diciembre de 2026..."));
     EXPECT_EQ(boxes.shown().at(1).defaultAnswer, Answer::No);
 
     boxes.clear();
     boxes.answerText(QStringLiteral("06/12/2026"));
     EXPECT_FALSE(PreguntaFechaPresent({}));
     EXPECT_EQ(boxes.last(),
-        QStringLiteral("El día 06/12/2026 es Domingo solo se admiten días hábiles de Lunes a Viernes..."));
+        QStringLiteral("El día 06/12/2026 es domingo solo se admiten días hábiles de Lunes a Viernes..."));
     boxes.answerText(QStringLiteral("09/12/2026"));
     boxes.answer(Answer::No);
     EXPECT_FALSE(PreguntaFechaPresent({}));
