@@ -62,9 +62,8 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
                     return std::nullopt;
                 fraction = fraction * 10 + digit;
             } else {
-                if (whole > (INT64_MAX / 10 - 10) / pow10(scale))
+                if (__builtin_mul_overflow(whole, 10, &whole) || __builtin_add_overflow(whole, digit, &whole))
                     return std::nullopt;
-                whole = whole * 10 + digit;
             }
         } else if (c == decimalPoint && !inFraction) {
             inFraction = true;
@@ -76,7 +75,11 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
     }
     if (!anyDigit)
         return std::nullopt;
-    const qint64 units = whole * pow10(scale) + fraction * pow10(scale - places);
+    // A number whose units do not fit is refused rather than wrapped round to another amount.
+    qint64 units = 0;
+    if (__builtin_mul_overflow(whole, pow10(scale), &units)
+        || __builtin_add_overflow(units, fraction * pow10(scale - places), &units))
+        return std::nullopt;
     return negative ? -units : units;
 }
 
