@@ -6,6 +6,7 @@
 #include "common/messages.h"
 #include "data/backupfiles.h"
 #include "data/database.h"
+#include "rates/deliveredindices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,10 +22,10 @@ bool Startup::takeLock()
     case InstanceLock::Result::Acquired:
         return true;
     case InstanceLock::Result::HeldByAnother:
-        warn(startupmsg::secondInstance());
+        warn(startup::msg::secondInstance());
         return false;
     case InstanceLock::Result::Unwritable:
-        fail(startupmsg::folderUnwritable(m_context.folder.path()));
+        fail(startup::msg::folderUnwritable(m_context.folder.path()));
         return false;
     }
     return false;
@@ -74,16 +75,16 @@ StartupWindow Startup::openDatabase(Database& database)
     QString error;
     if (!QFileInfo::exists(path)) {
         if (folder.hadDatabase()) {
-            inform(startupmsg::databaseMissing());
+            inform(startup::msg::databaseMissing());
             return StartupWindow::Backup;
         }
         // The very first start: the program brings its own database with the reference data.
-        const OpenResult created = database.create(path);
+        const OpenResult created = database.create(path, loadDeliveredIndices);
         if (!created.ok()) {
             // Nothing half-made may stay behind to be taken for a damaged database next time.
             database.close();
             backupfiles::removeWithCompanions(path);
-            fail(startupmsg::databaseNotCreated(path, created.reason));
+            fail(startup::msg::databaseNotCreated(path, created.reason));
             return StartupWindow::None;
         }
         folder.markDatabaseCreated(&error);
@@ -91,7 +92,7 @@ StartupWindow Startup::openDatabase(Database& database)
     }
     const OpenResult result = database.open(path);
     if (!result.ok()) {
-        warn(startupmsg::databaseUnusable(result.reason));
+        warn(startup::msg::databaseUnusable(result.reason));
         return StartupWindow::Backup;
     }
     folder.markDatabaseCreated(&error);

@@ -3,8 +3,8 @@
 #include "app/newestexecutable.h"
 #include "app/regionalcheck.h"
 #include "app/startup.h"
-#include "app/startupmessages.h"
 #include "data/database.h"
+#include "rates/deliveredindices.h"
 #include "scriptedmessages.h"
 
 #include <QDateTime>
@@ -198,7 +198,8 @@ TEST_F(StartupTest, SecondStartIsRefused)
     InstanceLock running(folder.lockPath());
     ASSERT_EQ(running.acquire(), InstanceLock::Result::Acquired);
     EXPECT_EQ(startup.Main([](const QString&, const QStringList&) { return true; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList{startupmsg::secondInstance()});
+    EXPECT_EQ(
+        messages.texts(), QStringList { QStringLiteral("Ya existe una aplicación abierta en ésta PC...") });
 }
 
 TEST_F(StartupTest, NewerCopyIsStartedWithTheSameArgumentsAndFindsTheFolderFree)
@@ -234,7 +235,9 @@ TEST_F(StartupTest, UnwritableDataFolderIsReported)
     InstanceLock blockedLock(blocked.lockPath());
     Startup s({dir.filePath(QStringLiteral("ventrix")), {}, blocked}, blockedLock);
     EXPECT_EQ(s.Main([](const QString&, const QStringList&) { return false; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList{startupmsg::folderUnwritable(blocked.path())});
+    EXPECT_EQ(messages.texts(),
+        QStringList { QStringLiteral("No se puede escribir en la carpeta de datos ") + blocked.path()
+            + QStringLiteral("\nVerifique que exista y que tenga permiso para modificarla.") });
     messages.clear();
     EXPECT_EQ(s.Inicia(database, {}, programRegionalSettings()), StartupWindow::None);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("No se pudo crear la carpeta ")));
@@ -247,7 +250,7 @@ TEST_F(StartupTest, UnusableDatabasesOpenTheBackupWindowAndStayUntouched)
     {
         Database made(QStringLiteral("hecha"));
         const QString path = dir.filePath(QStringLiteral("hecha.db"));
-        ASSERT_TRUE(made.create(path).ok());
+        ASSERT_TRUE(made.create(path, loadDeliveredIndices).ok());
         made.close();
         good = readAll(path);
         Database f(QStringLiteral("futura"));
