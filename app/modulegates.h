@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/passwordcheck.h"
-#include "app/taxpayers.h"
+#include "app/register/passwordcheck.h"
+#include "app/register/taxpayers.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -10,14 +10,14 @@ namespace ventrix {
 
 // The keys under which the module windows are registered.
 namespace modulekey {
-inline const QString Cp01 = QStringLiteral("CP01");        // Frm_CP01Menu
-inline const QString Sid3 = QStringLiteral("Sid3");        // Frm_SID3
-inline const QString Cp02 = QStringLiteral("CP02");        // Frm_CP02
-inline const QString Arp = QStringLiteral("ARP");          // Frm_ARP
-inline const QString Pfp = QStringLiteral("PFP");          // Frm_PFP
-inline const QString Ib08 = QStringLiteral("IB08");        // Frm_IB08
-inline const QString Tasas = QStringLiteral("Tasas");      // Frm_Indices
-inline const QString Claves = QStringLiteral("Claves");    // Frm_Claves, the agent set-up
+inline const QString Cp01 = QStringLiteral("CP01"); // Frm_CP01Menu
+inline const QString Sid3 = QStringLiteral("Sid3"); // Frm_SID3
+inline const QString Cp02 = QStringLiteral("CP02"); // Frm_CP02
+inline const QString Arp = QStringLiteral("ARP"); // Frm_ARP
+inline const QString Pfp = QStringLiteral("PFP"); // Frm_PFP
+inline const QString Ib08 = QStringLiteral("IB08"); // Frm_IB08
+inline const QString Tasas = QStringLiteral("Tasas"); // Frm_Indices
+inline const QString Claves = QStringLiteral("Claves"); // Frm_Claves, the agent set-up
 }
 
 enum class Module { Cp01, Sid3, Cp02, Arp, Pfp, Ib08, Tasas };
@@ -26,11 +26,11 @@ enum class Module { Cp01, Sid3, Cp02, Arp, Pfp, Ib08, Tasas };
 struct GateOutcome
 {
     bool open = false;
-    QString moduleKey;   // the window to open when open is true
-    qint64 cp01Id = 0;   // the taxpayer's newest CP01 handed to the module, 0 when none
+    QString moduleKey; // the window to open when open is true
+    qint64 cp01Id = 0; // the taxpayer's newest CP01 handed to the module, 0 when none
 
     static GateOutcome stop() { return {}; }
-    static GateOutcome openModule(QString key, qint64 cp01 = 0) { return {true, std::move(key), cp01}; }
+    static GateOutcome openModule(QString key, qint64 cp01 = 0) { return { true, std::move(key), cp01 }; }
 };
 
 // The checks each module button runs before its window opens, in the authority's order: access

@@ -1,7 +1,7 @@
 #include "app/ui/frm_idcontrib.h"
 
-#include "app/passwordhash.h"
-#include "app/registermessages.h"
+#include "app/register/passwordhash.h"
+#include "app/register/registermessages.h"
 #include "common/help.h"
 #include "common/helpids.h"
 #include "common/messages.h"
@@ -75,13 +75,13 @@ void Frm_Id_Contrib::buildLayout()
     form->addRow(QStringLiteral("Teléfono:"), m_te);
     form->addRow(QStringLiteral("N° de Ref. Cuit o Ing. Brut.:"), m_numRef);
     form->addRow(QStringLiteral("Password o Clave de Acceso:"), m_password);
-    auto* hint = new QLabel(registermsg::PasswordHint, this);
+    auto* hint = new QLabel(taxpayers::msg::PasswordHint, this);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #5f5f5f;"));
     form->addRow(QString(), hint);
     m_password->setMaximumWidth(220);
 
-    auto* notice = new QLabel(registermsg::AvisoUsoExclusivo, this);
+    auto* notice = new QLabel(taxpayers::msg::AvisoUsoExclusivo, this);
     notice->setObjectName(QStringLiteral("Lab_Aviso"));
     notice->setWordWrap(true);
     notice->setFrameShape(QFrame::StyledPanel);
@@ -110,11 +110,11 @@ bool Frm_Id_Contrib::prepare()
     if (!m_passwordVerified && !VerificaPwd(m_register, m_taxpayer.id, m_prompt))
         return false;
     const auto taxpayer = m_register.read(m_taxpayer.id);
-    if (!taxpayer) {
-        fail(registermsg::ErrorBase);
+    if (!taxpayer || !taxpayer->has_value()) {
+        fail(taxpayers::msg::ErrorBase);
         return false;
     }
-    m_taxpayer = *taxpayer;
+    m_taxpayer = **taxpayer;
     m_openedName = m_taxpayer.contribuyente;
     m_contribuyente->setText(m_taxpayer.contribuyente);
     m_domicilio->setText(m_taxpayer.domicilio);
@@ -135,9 +135,9 @@ void Frm_Id_Contrib::checkIdentification()
     m_checking = true;
     const auto other = m_register.findIdentification(typed, m_taxpayer.id);
     if (!other) {
-        fail(registermsg::ErrorBase);
+        fail(taxpayers::msg::ErrorBase);
     } else if (*other != 0) {
-        warn(registermsg::YaExisteIdentificador);
+        warn(taxpayers::msg::YaExisteIdentificador);
         m_contribuyente->setText(m_openedName);
         m_contribuyente->setFocus();
     }
@@ -152,14 +152,15 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
     const QString typed = m_password->text().trimmed();
     if (typed.isEmpty())
         return QString();
-    const std::optional<QString> again = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
+    const std::optional<QString> again
+        = askText(taxpayers::msg::ConfirmeClaveTitulo, taxpayers::msg::ConfirmeClavePregunta);
     if (!again || again->trimmed() != typed) {
-        fail(registermsg::ClaveNoCoincide);
+        fail(taxpayers::msg::ClaveNoCoincide);
         return std::nullopt;
     }
     const QString hash = passwordhash::hash(typed);
     if (hash.isEmpty()) {
-        fail(registermsg::ErrorGuardar);
+        fail(taxpayers::msg::ErrorGuardar);
         return std::nullopt;
     }
     return hash;
@@ -168,7 +169,7 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
 void Frm_Id_Contrib::Cmd_Aceptar_Click()
 {
     if (m_contribuyente->text().trimmed().isEmpty()) {
-        warn(registermsg::FaltaIdentificador);
+        warn(taxpayers::msg::FaltaIdentificador);
         m_contribuyente->setFocus();
         return;
     }
@@ -187,13 +188,13 @@ void Frm_Id_Contrib::Cmd_Aceptar_Click()
         accept();
         return;
     case SaveOutcome::EmptyIdentification:
-        warn(registermsg::FaltaIdentificador);
+        warn(taxpayers::msg::FaltaIdentificador);
         break;
     case SaveOutcome::DuplicateIdentification:
-        warn(registermsg::YaExisteIdentificador);
+        warn(taxpayers::msg::YaExisteIdentificador);
         break;
     case SaveOutcome::DatabaseError:
-        fail(registermsg::ErrorGuardar);
+        fail(taxpayers::msg::ErrorGuardar);
         break;
     }
     m_contribuyente->setFocus();
