@@ -46,17 +46,18 @@ int backup(Context& c, const QStringList& args)
     Database database;
     const OpenResult opened = database.open(path);
     if (!opened.ok()) {
-        c.err << backupmsg::backupFailed() << '\n' << "La base de datos " << path << " no se puede usar: "
+        c.err << backup::msg::backupFailed() << '\n'
+              << "La base de datos " << path << " no se puede usar: "
               << (opened.reason.isEmpty() ? QStringLiteral("no existe") : opened.reason) << '\n';
         return ExitRefused;
     }
     BackupStore store(c.folder, &database);
     QString error;
     if (!store.backupTo(QDir::current().absoluteFilePath(parsed->positional.first()), {}, &error)) {
-        c.err << backupmsg::backupFailed() << '\n' << error << '\n';
+        c.err << backup::msg::backupFailed() << '\n' << error << '\n';
         return ExitRefused;
     }
-    c.out << backupmsg::backupDone() << '\n';
+    c.out << backup::msg::backupDone() << '\n';
     return ExitOk;
 }
 
@@ -83,20 +84,22 @@ int restore(Context& c, const QStringList& args)
     QString error;
     PreparedRestore prepared = store.prepareRestore(archive, {}, &error);
     if (!prepared.isValid()) {
-        c.err << backupmsg::damagedArchive() << '\n' << error << '\n';
+        c.err << backup::msg::damagedArchive() << '\n' << error << '\n';
         return ExitRefused;
     }
     const QString name = store.databaseFileName();
     if (QFileInfo::exists(c.folder.databasePath()) && !parsed->yes) {
-        c.err << backupmsg::overwriteQuestion(name) << '\n'
+        c.err << backup::msg::overwriteQuestion(name) << '\n'
               << "No se reemplazó nada. Para confirmar, repita la orden con --yes.\n";
         return ExitRefused;
     }
     if (!store.applyRestore(std::move(prepared), &error)) {
-        c.err << backupmsg::notRestored(name) << '\n' << error << '\n' << backupmsg::restoreIncomplete() << '\n';
+        c.err << backup::msg::notRestored(name) << '\n'
+              << error << '\n'
+              << backup::msg::restoreIncomplete() << '\n';
         return ExitRefused;
     }
-    c.out << backupmsg::restoreDone() << '\n';
+    c.out << backup::msg::restoreDone() << '\n';
     return ExitOk;
 }
 

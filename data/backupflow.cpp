@@ -23,7 +23,7 @@ bool guarded(Step step)
     try {
         return step();
     } catch (const std::exception&) {
-        fail(backupmsg::unexpectedError());
+        fail(backup::msg::unexpectedError());
         return false;
     }
 }
@@ -51,13 +51,13 @@ std::optional<QString> BackupFlow::backupFolder()
 {
     const QString volume = m_volumes.first();
     if (!volume.isEmpty()) {
-        setStatus(backupmsg::backingUpOn(volumeDisplayPath(volume)));
+        setStatus(backup::msg::backingUpOn(volumeDisplayPath(volume)));
         return volume;
     }
-    inform(backupmsg::noDiskette());
+    inform(backup::msg::noDiskette());
     const auto folder = m_hooks.chooseFolder ? m_hooks.chooseFolder() : std::nullopt;
     if (folder)
-        setStatus(backupmsg::backingUpIn(*folder));
+        setStatus(backup::msg::backingUpIn(*folder));
     return folder;
 }
 
@@ -65,7 +65,7 @@ bool BackupFlow::CopiarDiskette()
 {
     return guarded([this] {
         if (!m_store.databaseOpen()) {
-            warn(withReason(backupmsg::backupFailed(), backupmsg::databaseNotOpen()));
+            warn(withReason(backup::msg::backupFailed(), backup::msg::databaseNotOpen()));
             return false;
         }
         const auto folder = backupFolder();
@@ -73,12 +73,13 @@ bool BackupFlow::CopiarDiskette()
             return false;
         resetProgress();
         QString error;
-        const bool ok = m_store.backupTo(QDir(*folder).filePath(backupmsg::archiveName()), m_hooks.progress, &error);
+        const bool ok
+            = m_store.backupTo(QDir(*folder).filePath(backup::msg::archiveName()), m_hooks.progress, &error);
         setStatus({});
         if (ok)
-            inform(backupmsg::backupDone());
+            inform(backup::msg::backupDone());
         else
-            warn(withReason(backupmsg::backupFailed(), error));
+            warn(withReason(backup::msg::backupFailed(), error));
         return ok;
     });
 }
@@ -87,14 +88,14 @@ std::optional<QString> BackupFlow::archiveToRestore()
 {
     const QStringList volumes = m_volumes.volumes();
     for (const QString& volume : volumes) {
-        const QString archive = QDir(volume).filePath(backupmsg::archiveName());
+        const QString archive = QDir(volume).filePath(backup::msg::archiveName());
         if (QFileInfo::exists(archive))
             return archive;
     }
     if (volumes.isEmpty())
-        inform(backupmsg::noDiskette());
+        inform(backup::msg::noDiskette());
     else
-        warn(backupmsg::noFirstDisk());
+        warn(backup::msg::noFirstDisk());
     return m_hooks.chooseArchive ? m_hooks.chooseArchive() : std::nullopt;
 }
 
@@ -109,26 +110,26 @@ bool BackupFlow::RecupDeDiskette()
         PreparedRestore prepared = m_store.prepareRestore(*archive, m_hooks.progress, &error);
         if (!prepared.isValid()) {
             resetProgress();
-            warn(withReason(backupmsg::damagedArchive(), error));
+            warn(withReason(backup::msg::damagedArchive(), error));
             return false;
         }
         const QString name = m_store.databaseFileName();
         if (QFileInfo::exists(m_store.folder().databasePath())
-            && !askYesNo(backupmsg::overwriteQuestion(name), MessageIcon::Question, false, 0,
-                         backupmsg::confirmationTitle())) {
-            warn(backupmsg::restoreCancelled(), backupmsg::warningTitle());
-            inform(backupmsg::notRestored(name));
+            && !askYesNo(backup::msg::overwriteQuestion(name), MessageIcon::Question, false, 0,
+                backup::msg::confirmationTitle())) {
+            warn(backup::msg::restoreCancelled(), backup::msg::warningTitle());
+            inform(backup::msg::notRestored(name));
             resetProgress();
             return false;
         }
         if (!m_store.applyRestore(std::move(prepared), &error)) {
-            warn(withReason(backupmsg::notRestored(name), error));
-            warn(backupmsg::restoreIncomplete());
+            warn(withReason(backup::msg::notRestored(name), error));
+            warn(backup::msg::restoreIncomplete());
             return false;
         }
         if (m_hooks.progress)
             m_hooks.progress(100, 100);
-        inform(backupmsg::restoreDone());
+        inform(backup::msg::restoreDone());
         return true;
     });
 }
@@ -136,17 +137,17 @@ bool BackupFlow::RecupDeDiskette()
 bool BackupFlow::Cmd_DiscoRigido()
 {
     return guarded([this] {
-        if (!askYesNo(backupmsg::hardDiskQuestion(), MessageIcon::Question, false)) {
-            inform(backupmsg::operationCancelled());
+        if (!askYesNo(backup::msg::hardDiskQuestion(), MessageIcon::Question, false)) {
+            inform(backup::msg::operationCancelled());
             return false;
         }
         resetProgress();
         QString error;
         if (!m_store.copyToHardDisk(m_hooks.progress, &error)) {
-            fail(backupmsg::copyFailed(error));
+            fail(backup::msg::copyFailed(error));
             return false;
         }
-        inform(backupmsg::fileCopied());
+        inform(backup::msg::fileCopied());
         return true;
     });
 }

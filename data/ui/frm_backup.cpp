@@ -40,7 +40,7 @@ Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* paren
     : QDialog(parent), m_store(store), m_volumes(std::move(volumes))
 {
     setObjectName(QStringLiteral("Frm_Backup"));
-    setWindowTitle(backupmsg::windowTitle());
+    setWindowTitle(backup::msg::windowTitle());
     setProperty("helpContext", helpid::Backup);
     m_chooseFolder = [this] { return chooseFolder(); };
     m_chooseArchive = [this] { return chooseArchive(); };
@@ -62,8 +62,9 @@ void Frm_Backup::build()
     m_status->setObjectName(QStringLiteral("Lab_Estado"));
     m_status->setWordWrap(true);
 
-    auto* files = new QLabel(QStringLiteral("Base de datos: ") + QDir::toNativeSeparators(m_store.folder().databasePath())
-                             + QStringLiteral("\nArchivo de Backup: ") + backupmsg::archiveName());
+    auto* files = new QLabel(QStringLiteral("Base de datos: ")
+        + QDir::toNativeSeparators(m_store.folder().databasePath()) + QStringLiteral("\nArchivo de Backup: ")
+        + backup::msg::archiveName());
     files->setObjectName(QStringLiteral("OrigenInclude"));
     files->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
