@@ -184,6 +184,11 @@ TEST_F(StartupTest, FirstStartCreatesTheDatabaseSilentlyThenALossIsReported)
     EXPECT_TRUE(QDir(folder.archivosPath()).exists());
     EXPECT_TRUE(database.connection().isOpen());
     EXPECT_TRUE(folder.hadDatabase());
+    // The program brings the index history in its new database.
+    QSqlQuery history(QStringLiteral("SELECT MIN(Fecha), COUNT(*) FROM Indices"), database.connection());
+    ASSERT_TRUE(history.next());
+    EXPECT_EQ(history.value(0).toString(), QStringLiteral("2000-01-01"));
+    EXPECT_GT(history.value(1).toInt(), 9000);
 
     database.close();
     QFile::remove(folder.databasePath());
