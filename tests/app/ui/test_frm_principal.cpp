@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -270,14 +269,11 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
 
     // No rate for March 2031: CP03 sends the user to the rates screen, shown over the cover.
     bool coveredWhileOpen = false;
-    registry.add(modulekey::Tasas, [&](const ModuleLaunch&, QWidget* parent) {
-        auto* rates = new QDialog(parent);
-        QTimer::singleShot(0, rates, [&, rates] {
-            coveredWhileOpen = child<QLabel>(window.get(), "PicTapa")->isVisible();
-            saveScreenshot(window.get(), QStringLiteral("register_covered"));
-            rates->accept();
-        });
-        return rates;
+    registry.add(modulekey::Tasas, [](const ModuleLaunch&, QWidget* parent) { return new QDialog(parent); });
+    modals.expect([&](QDialog* rates) {
+        coveredWhileOpen = child<QLabel>(window.get(), "PicTapa")->isVisible();
+        saveScreenshot(window.get(), QStringLiteral("register_covered"));
+        rates->accept();
     });
     window->setCmdId(pena);
     QTest::mouseClick(button("Cmd_Sid3"), Qt::LeftButton);
