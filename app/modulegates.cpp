@@ -1,12 +1,11 @@
 #include "app/modulegates.h"
 
-#include "app/registermessages.h"
+#include "app/register/registermessages.h"
 #include "common/clock.h"
 #include "common/helpids.h"
 #include "common/messages.h"
 #include "common/regional.h"
-
-#include <QSqlQuery>
+#include "rates/indicestable.h"
 
 namespace ventrix {
 namespace {
@@ -14,9 +13,12 @@ namespace {
 QString rateMessageStart(Module module)
 {
     switch (module) {
-    case Module::Sid3: return registermsg::TasaSid3;
-    case Module::Arp: return registermsg::TasaArp;
-    default: return registermsg::TasaPfp;
+    case Module::Sid3:
+        return taxpayers::msg::TasaSid3;
+    case Module::Arp:
+        return taxpayers::msg::TasaArp;
+    default:
+        return taxpayers::msg::TasaPfp;
     }
 }
 
@@ -40,19 +42,28 @@ bool needsCp01(Module m)
 QString moduleKeyOf(Module module)
 {
     switch (module) {
-    case Module::Cp01: return modulekey::Cp01;
-    case Module::Sid3: return modulekey::Sid3;
-    case Module::Cp02: return modulekey::Cp02;
-    case Module::Arp: return modulekey::Arp;
-    case Module::Pfp: return modulekey::Pfp;
-    case Module::Ib08: return modulekey::Ib08;
-    case Module::Tasas: return modulekey::Tasas;
+    case Module::Cp01:
+        return modulekey::Cp01;
+    case Module::Sid3:
+        return modulekey::Sid3;
+    case Module::Cp02:
+        return modulekey::Cp02;
+    case Module::Arp:
+        return modulekey::Arp;
+    case Module::Pfp:
+        return modulekey::Pfp;
+    case Module::Ib08:
+        return modulekey::Ib08;
+    case Module::Tasas:
+        return modulekey::Tasas;
     }
     return {};
 }
 
 ModuleGates::ModuleGates(QSqlDatabase db, PasswordPrompt prompt)
-    : m_db(db), m_taxpayers(db), m_prompt(std::move(prompt))
+    : m_db(db)
+    , m_taxpayers(db)
+    , m_prompt(std::move(prompt))
 {
 }
 
@@ -62,8 +73,7 @@ GateOutcome ModuleGates::run(Module module, qint64 cmdId)
         return GateOutcome::openModule(modulekey::Tasas);
     if (!VerificaPwd(m_taxpayers, cmdId, m_prompt))
         return GateOutcome::stop();
-    if (module == Module::Cp01
-        && !askYesNo(registermsg::AdvertenciaCp01, MessageIcon::Critical, true))
+    if (module == Module::Cp01 && !askYesNo(taxpayers::msg::AdvertenciaCp01, MessageIcon::Critical, true))
         return GateOutcome::stop();
     GateOutcome toRates;
     // The payment plan asks for the rate before it looks at the selection.
@@ -93,7 +103,7 @@ bool ModuleGates::taxpayerSelected(qint64 cmdId)
 {
     if (cmdId > 0)
         return true;
-    warn(registermsg::DebeSeleccionar);
+    warn(taxpayers::msg::DebeSeleccionar);
     return false;
 }
 
@@ -101,96 +111,91 @@ bool ModuleGates::rateOfCurrentMonth(Module module, GateOutcome* outcome)
 {
     const QDate today = Clock::today();
     const QDate first(today.year(), today.month(), 1);
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT Indice FROM Indices WHERE Fecha = ?"));
-    q.addBindValue(first.toString(Qt::ISODate));
-    if (!q.exec()) {
-        fail(registermsg::ErrorBase);
+    std::optional<IndexDay> row;
+    if (!IndicesTable(m_db).day(first, &row)) {
+        fail(taxpayers::msg::ErrorBase);
         *outcome = GateOutcome::stop();
         return false;
     }
-    if (q.next())
+    if (row)
         return true;
     warn(rateMessageStart(module) + regional::monthName(first.month()) + QStringLiteral(" de ")
-         + QString::number(first.year()) + QStringLiteral("..."));
+        + QString::number(first.year()) + QStringLiteral("..."));
     *outcome = GateOutcome::openModule(modulekey::Tasas);
     return false;
 }
 
 bool ModuleGates::taxpayerRowExists(qint64 cmdId)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CMD_ID FROM CMD WHERE CMD_ID = ?"));
-    q.addBindValue(cmdId);
-    if (!q.exec()) {
-        fail(registermsg::ErrorBase);
+    const auto taxpayer = m_taxpayers.read(cmdId);
+    if (!taxpayer) {
+        fail(taxpayers::msg::ErrorBase);
         return false;
     }
-    if (q.next())
+    if (taxpayer->has_value())
         return true;
-    warn(registermsg::DebeSeleccionar);
+    warn(taxpayers::msg::DebeSeleccionar);
     return false;
 }
 
 // nullopt: the taxpayer already has agent numbers and the remaining checks go on.
 std::optional<GateOutcome> ModuleGates::agentSetUp(qint64 cmdId)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"));
-    q.addBindValue(cmdId);
-    if (!q.exec()) {
-        fail(registermsg::ErrorAcceso);
+    const auto taxpayer = m_taxpayers.read(cmdId);
+    if (!taxpayer) {
+        fail(taxpayers::msg::ErrorAcceso);
         return GateOutcome::stop();
     }
-    if (!q.next()) {
-        warn(registermsg::ContribuyenteNoEncontrado);
+    if (!taxpayer->has_value()) {
+        warn(taxpayers::msg::ContribuyenteNoEncontrado);
         return GateOutcome::stop();
     }
-    if (!q.value(0).toString().trimmed().isEmpty() || !q.value(1).toString().trimmed().isEmpty())
+    const Taxpayer& row = **taxpayer;
+    if (!row.numAgenteRetencion.trimmed().isEmpty() || !row.numAgentePercepcion.trimmed().isEmpty())
         return std::nullopt;
 
-    bool ok = false;
-    const auto cp01 = m_taxpayers.newestCp01(cmdId, &ok);
-    if (!ok) {
-        fail(registermsg::ErrorBaseSinPuntos);
-        return GateOutcome::stop();
-    }
+    const auto cp01 = m_taxpayers.newestCp01(cmdId);
     if (!cp01) {
-        if (askYesNo(registermsg::PreguntaConvenio, MessageIcon::Question, false))
+        fail(taxpayers::msg::ErrorBaseSinPuntos);
+        return GateOutcome::stop();
+    }
+    if (!cp01->has_value()) {
+        if (askYesNo(taxpayers::msg::PreguntaConvenio, MessageIcon::Question, false))
             return GateOutcome::openModule(modulekey::Claves);
-        inform(registermsg::DebeCp01Directo);
+        inform(taxpayers::msg::DebeCp01Directo);
         return GateOutcome::stop();
     }
-    if (cp01->cp01Id < 1) {
-        fail(registermsg::ErrorBuscarCp01);
+    const qint64 cp01Id = (*cp01)->cp01Id;
+    if (cp01Id < 1) {
+        fail(taxpayers::msg::ErrorBuscarCp01);
         return GateOutcome::stop();
     }
-    return GateOutcome::openModule(modulekey::Claves, cp01->cp01Id);
+    return GateOutcome::openModule(modulekey::Claves, cp01Id);
 }
 
 std::optional<qint64> ModuleGates::newestCp01WithIdentifiers(Module module, qint64 cmdId)
 {
-    bool ok = false;
-    const auto cp01 = m_taxpayers.newestCp01(cmdId, &ok);
-    if (!ok) {
-        fail(registermsg::ErrorBase);
+    const auto read = m_taxpayers.newestCp01(cmdId);
+    if (!read) {
+        fail(taxpayers::msg::ErrorBase);
         return std::nullopt;
     }
-    if (!cp01) {
-        warn(registermsg::DebePresentarCp01);
+    if (!read->has_value()) {
+        warn(taxpayers::msg::DebePresentarCp01);
         return std::nullopt;
     }
-    if (cp01->cp01Id < 1) {
+    const NewestCp01& cp01 = **read;
+    if (cp01.cp01Id < 1) {
         const bool agentWording = module == Module::Cp02 || module == Module::Arp;
-        fail(agentWording ? registermsg::AgenteNoValido : registermsg::ErrorBuscarCp01);
+        fail(agentWording ? taxpayers::msg::AgenteNoValido : taxpayers::msg::ErrorBuscarCp01);
         return std::nullopt;
     }
-    if (cp01->cuit.isEmpty() || cp01->ingBrut.isEmpty()) {
-        MessageService::instance().show({registermsg::FaltaCuit, {}, MessageIcon::Warning, MessageButtons::Ok,
-                                         Answer::Ok, helpid::InfoComplementaria});
+    if (cp01.cuit.isEmpty() || cp01.ingBrut.isEmpty()) {
+        MessageService::instance().show({ taxpayers::msg::FaltaCuit, {}, MessageIcon::Warning,
+            MessageButtons::Ok, Answer::Ok, helpid::InfoComplementaria });
         return std::nullopt;
     }
-    return cp01->cp01Id;
+    return cp01.cp01Id;
 }
 
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/passwordcheck.h"
-#include "app/taxpayers.h"
+#include "app/register/passwordcheck.h"
+#include "app/register/taxpayers.h"
 #include "common/modulekeys.h"
 
 #include <QSqlDatabase>

@@ -6,6 +6,7 @@
 #include "data/backupfiles.h"
 #include "data/database.h"
 #include "data/datafolderlock.h"
+#include "rates/deliveredindices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,16 +81,16 @@ StartupWindow Startup::openDatabase(Database& database)
     QString error;
     if (!QFileInfo::exists(path)) {
         if (folder.hadDatabase()) {
-            inform(startupmsg::databaseMissing());
+            inform(startup::msg::databaseMissing());
             return StartupWindow::Backup;
         }
         // The very first start: the program brings its own database with the reference data.
-        const OpenResult created = database.create(path);
+        const OpenResult created = database.create(path, loadDeliveredIndices);
         if (!created.ok()) {
             // Nothing half-made may stay behind to be taken for a damaged database next time.
             database.close();
             backupfiles::removeWithCompanions(path);
-            fail(startupmsg::databaseNotCreated(path, created.reason));
+            fail(startup::msg::databaseNotCreated(path, created.reason));
             return StartupWindow::None;
         }
         folder.markDatabaseCreated(&error);
@@ -106,7 +107,7 @@ StartupWindow Startup::openDatabase(Database& database)
         return StartupWindow::None;
     }
     if (!result.ok()) {
-        warn(startupmsg::databaseUnusable(result.reason));
+        warn(startup::msg::databaseUnusable(result.reason));
         return StartupWindow::Backup;
     }
     folder.markDatabaseCreated(&error);

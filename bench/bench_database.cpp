@@ -2,6 +2,7 @@
 // and to open an existing one with its checks and the schema upgrade.
 #include "data/database.h"
 #include "data/transaction.h"
+#include "rates/deliveredindices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
         Database db(QStringLiteral("bench_create"));
         QElapsedTimer timer;
         timer.start();
-        const OpenResult r = db.create(path);
+        const OpenResult r = db.create(path, loadDeliveredIndices);
         creates.append(timer.nsecsElapsed() / 1e6);
         if (!r.ok())
             qFatal("create failed: %s", qPrintable(r.reason));
@@ -94,7 +95,7 @@ int main(int argc, char** argv)
         const QString path = dir.filePath(QStringLiteral("big%1.db").arg(operations));
         {
             Database db(QStringLiteral("bench_fill"));
-            db.create(path);
+            db.create(path, loadDeliveredIndices);
             fill(db.connection(), operations);
         }
         out << "open existing database (" << operations << " withholdings, " << QFile(path).size() / 1024

@@ -53,10 +53,10 @@ int backup(Context& c, const QStringList& args)
     BackupStore store(c.folder, &database);
     QString error;
     if (!store.backupTo(QDir::current().absoluteFilePath(parsed->positional.first()), {}, &error)) {
-        c.err << backupmsg::backupFailed() << '\n' << error << '\n';
+        c.err << backup::msg::backupFailed() << '\n' << error << '\n';
         return ExitRefused;
     }
-    c.out << backupmsg::backupDone() << '\n';
+    c.out << backup::msg::backupDone() << '\n';
     return ExitOk;
 }
 
@@ -100,7 +100,7 @@ int restore(Context& c, const QStringList& args)
               << backupmsg::restoreIncomplete() << '\n';
         return ExitRefused;
     }
-    c.out << backupmsg::restoreDone() << '\n';
+    c.out << backup::msg::restoreDone() << '\n';
     return ExitOk;
 }
 

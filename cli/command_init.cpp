@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 #include "data/backupfiles.h"
 #include "data/database.h"
+#include "rates/deliveredindices.h"
 
 #include <QFileInfo>
 
@@ -20,7 +21,7 @@ int init(Context& c, const QStringList& args)
     const QString path = c.folder.databasePath();
     Database database;
     if (!QFileInfo::exists(path)) {
-        const OpenResult created = database.create(path);
+        const OpenResult created = database.create(path, loadDeliveredIndices);
         if (!created.ok()) {
             database.close();
             backupfiles::removeWithCompanions(path);

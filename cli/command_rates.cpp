@@ -4,6 +4,7 @@
 #include "common/messages.h"
 #include "common/regional.h"
 #include "data/database.h"
+#include "rates/deliveredindices.h"
 #include "rates/indexupdate.h"
 #include "rates/ratefields.h"
 #include "rates/ratesmessages.h"
@@ -71,7 +72,7 @@ bool openDatabase(Context& context, Database& database)
     const QString path = context.folder.databasePath();
     OpenResult result = database.open(path);
     if (result.failure == OpenFailure::Missing)
-        result = database.create(path);
+        result = database.create(path, loadDeliveredIndices);
     if (!result.ok())
         explainUnusable(context, path, result);
     return result.ok();

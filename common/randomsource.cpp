@@ -2,6 +2,8 @@
 
 #include <QRandomGenerator>
 
+#include <limits>
+
 namespace ventrix {
 namespace {
 
@@ -12,6 +14,9 @@ protected:
     {
         if (high <= low)
             return low;
+        // The whole 64-bit range has no bound one past its top: high - low + 1 would wrap to 0.
+        if (high - low == std::numeric_limits<quint64>::max())
+            return QRandomGenerator::global()->generate64();
         return low + QRandomGenerator::global()->bounded(quint64(0), high - low + 1);
     }
 };

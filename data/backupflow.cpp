@@ -22,7 +22,7 @@ template <typename Step> bool guarded(Step step)
     try {
         return step();
     } catch (const std::exception&) {
-        fail(backupmsg::unexpectedError());
+        fail(backup::msg::unexpectedError());
         return false;
     }
 }
@@ -52,13 +52,13 @@ std::optional<QString> BackupFlow::backupFolder()
 {
     const QString volume = m_volumes.first();
     if (!volume.isEmpty()) {
-        setStatus(backupmsg::backingUpOn(volumeDisplayPath(volume)));
+        setStatus(backup::msg::backingUpOn(volumeDisplayPath(volume)));
         return volume;
     }
-    inform(backupmsg::noDiskette());
+    inform(backup::msg::noDiskette());
     const auto folder = m_hooks.chooseFolder ? m_hooks.chooseFolder() : std::nullopt;
     if (folder)
-        setStatus(backupmsg::backingUpIn(*folder));
+        setStatus(backup::msg::backingUpIn(*folder));
     return folder;
 }
 
@@ -66,7 +66,7 @@ bool BackupFlow::CopiarDiskette()
 {
     return guarded([this] {
         if (!m_store.databaseOpen()) {
-            warn(withReason(backupmsg::backupFailed(), backupmsg::databaseNotOpen()));
+            warn(withReason(backup::msg::backupFailed(), backup::msg::databaseNotOpen()));
             return false;
         }
         const auto folder = backupFolder();
@@ -75,12 +75,12 @@ bool BackupFlow::CopiarDiskette()
         resetProgress();
         QString error;
         const bool ok
-            = m_store.backupTo(QDir(*folder).filePath(backupmsg::archiveName()), m_hooks.progress, &error);
+            = m_store.backupTo(QDir(*folder).filePath(backup::msg::archiveName()), m_hooks.progress, &error);
         setStatus({});
         if (ok)
-            inform(backupmsg::backupDone());
+            inform(backup::msg::backupDone());
         else
-            warn(withReason(backupmsg::backupFailed(), error));
+            warn(withReason(backup::msg::backupFailed(), error));
         return ok;
     });
 }
@@ -89,14 +89,14 @@ std::optional<QString> BackupFlow::archiveToRestore()
 {
     const QStringList volumes = m_volumes.volumes();
     for (const QString& volume : volumes) {
-        const QString archive = QDir(volume).filePath(backupmsg::archiveName());
+        const QString archive = QDir(volume).filePath(backup::msg::archiveName());
         if (QFileInfo::exists(archive))
             return archive;
     }
     if (volumes.isEmpty())
-        inform(backupmsg::noDiskette());
+        inform(backup::msg::noDiskette());
     else
-        warn(backupmsg::noFirstDisk());
+        warn(backup::msg::noFirstDisk());
     return m_hooks.chooseArchive ? m_hooks.chooseArchive() : std::nullopt;
 }
 
@@ -129,13 +129,13 @@ bool BackupFlow::RecupDeDiskette()
             return false;
         }
         if (!m_store.applyRestore(std::move(prepared), &error)) {
-            warn(withReason(backupmsg::notRestored(name), error));
-            warn(backupmsg::restoreIncomplete());
+            warn(withReason(backup::msg::notRestored(name), error));
+            warn(backup::msg::restoreIncomplete());
             return false;
         }
         if (m_hooks.progress)
             m_hooks.progress(100, 100);
-        inform(backupmsg::restoreDone());
+        inform(backup::msg::restoreDone());
         return true;
     });
 }
@@ -143,17 +143,17 @@ bool BackupFlow::RecupDeDiskette()
 bool BackupFlow::Cmd_DiscoRigido()
 {
     return guarded([this] {
-        if (!askYesNo(backupmsg::hardDiskQuestion(), MessageIcon::Question, false)) {
-            inform(backupmsg::operationCancelled());
+        if (!askYesNo(backup::msg::hardDiskQuestion(), MessageIcon::Question, false)) {
+            inform(backup::msg::operationCancelled());
             return false;
         }
         resetProgress();
         QString error;
         if (!m_store.copyToHardDisk(m_hooks.progress, &error)) {
-            fail(backupmsg::copyFailed(error));
+            fail(backup::msg::copyFailed(error));
             return false;
         }
-        inform(backupmsg::fileCopied());
+        inform(backup::msg::fileCopied());
         return true;
     });
 }

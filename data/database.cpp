@@ -128,7 +128,7 @@ OpenResult Database::connect(const QString& path)
     return {};
 }
 
-OpenResult Database::create(const QString& path)
+OpenResult Database::create(const QString& path, const MoreReferenceData& more)
 {
     if (QFileInfo::exists(path))
         return { OpenFailure::Other, QStringLiteral("El archivo ya existe: ") + path };
@@ -154,7 +154,12 @@ OpenResult Database::create(const QString& path)
         return result;
     }
     QString error;
-    const bool built = applyMigrations(connection(), &error) && loadReferenceData(connection(), &error);
+    bool built = applyMigrations(connection(), &error);
+    if (built) {
+        const Status loaded = loadReferenceData(connection(), more);
+        built = loaded.ok();
+        error = loaded.error();
+    }
     close();
     if (!built) {
         removeDatabaseFiles(building);

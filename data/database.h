@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/referencedata.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -31,8 +33,10 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Creates a new database at path (which must not exist) and opens it.
-    OpenResult create(const QString& path);
+    // Creates a new database at path (which must not exist) with every table, the delivered
+    // lists and what `more` writes (the program passes the rates library's index history), and
+    // opens it.
+    OpenResult create(const QString& path, const MoreReferenceData& more);
     // Opens an existing file, checks it and applies pending schema upgrades. A file that is
     // refused (empty, truncated, not a database, failing its integrity check, of a newer
     // schema, or read-only) is left exactly as it was.

@@ -4,7 +4,6 @@
 #include "data/dataresources.h"
 #include "data/schemacatalog.h"
 #include "data/transaction.h"
-#include "rates/indexstep.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -86,63 +85,30 @@ bool loadList(QSqlDatabase db, const TableInfo& table, const QString& resource, 
     }
     return true;
 }
-
-bool loadIndices(QSqlDatabase db, QString* error)
-{
-    const QList<MonthlyRate> rates = deliveredMonthlyRates();
-    if (rates.isEmpty())
-        return fail(error, QStringLiteral("Falta la historia de tasas mensuales."));
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Indices (Fecha, Indice, Tasa) VALUES (?, ?, ?)"));
-    Index4 index;
-    for (const MonthlyRate& month : rates) {
-        for (const IndexDay& day : monthIndices(month.month, month.rate, index)) {
-            q.bindValue(0, day.fecha.toString(Qt::ISODate));
-            q.bindValue(1, day.indice.units());
-            q.bindValue(2, day.tasa.units());
-            if (!q.exec())
-                return fail(error, q.lastError().text());
-            index = day.indice;
-        }
-    }
-    return true;
 }
 
-}
-
-QList<MonthlyRate> deliveredMonthlyRates()
-{
-    QList<MonthlyRate> out;
-    const auto rows = readRows(QStringLiteral(":/reference/tasas.tsv"));
-    if (!rows)
-        return out;
-    for (const QStringList& row : *rows) {
-        const QDate month = QDate::fromString(row.value(0) + QStringLiteral("-01"), Qt::ISODate);
-        const auto rate = Rate::fromPlain(row.value(1).trimmed());
-        if (!month.isValid() || !rate)
-            return {};
-        out.append({ month, *rate });
-    }
-    return out;
-}
-
-bool loadReferenceData(QSqlDatabase db, QString* error)
+Status loadReferenceData(QSqlDatabase db, const MoreReferenceData& more)
 {
     Transaction tx(db);
+    if (!tx.isActive())
+        return Error { tx.lastError() };
     const SchemaCatalog schema(db);
+    QString error;
     for (const ReferenceList& list : Lists) {
         const auto table = schema.table(QString::fromUtf16(list.table));
         if (!table)
-            return fail(error,
-                QStringLiteral("Falta la tabla ") + QString::fromUtf16(list.table) + QStringLiteral("."));
-        if (!loadList(db, *table, QString::fromUtf16(list.resource), error))
-            return false;
+            return Error { QStringLiteral("Falta la tabla ") + QString::fromUtf16(list.table)
+                + QStringLiteral(".") };
+        if (!loadList(db, *table, QString::fromUtf16(list.resource), &error))
+            return Error { error };
     }
-    if (!loadIndices(db, error))
-        return false;
+    if (more) {
+        if (Status loaded = more(db); !loaded)
+            return loaded;
+    }
     if (!tx.commit())
-        return fail(error, tx.lastError());
-    return true;
+        return Error { tx.lastError() };
+    return {};
 }
 
 }

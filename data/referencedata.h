@@ -1,28 +1,20 @@
 #pragma once
 
-#include "common/fixed.h"
+#include "common/result.h"
 
-#include <QDate>
-#include <QList>
 #include <QSqlDatabase>
-#include <QString>
+
+#include <functional>
 
 namespace ventrix {
 
-// One month of the late-payment rate history the program is delivered with.
-struct MonthlyRate
-{
-    QDate month; // first day of the month
-    Rate rate; // percent a month
-};
+// Delivered data that another library owns and writes itself (the history of daily indices is
+// the rates library's), loaded inside the same transaction as the lists.
+using MoreReferenceData = std::function<Status(QSqlDatabase)>;
 
-// The delivered monthly rates, oldest first, without gaps.
-QList<MonthlyRate> deliveredMonthlyRates();
-
-// Fills a new database with the lists it is delivered with: activity nomenclature,
-// provinces, countries, document types, marital states, legal natures, VAT conditions and
-// the history of daily indices built from the delivered monthly rates. One transaction:
-// on failure nothing is left behind.
-bool loadReferenceData(QSqlDatabase db, QString* error);
+// Fills a new database with the lists it is delivered with: activity nomenclature, provinces,
+// countries, document types, marital states, legal natures and VAT conditions, then runs `more`
+// (when set). One transaction: on failure nothing is left behind.
+Status loadReferenceData(QSqlDatabase db, const MoreReferenceData& more);
 
 }

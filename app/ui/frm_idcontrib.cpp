@@ -1,7 +1,7 @@
 #include "app/ui/frm_idcontrib.h"
 
-#include "app/passwordhash.h"
-#include "app/registermessages.h"
+#include "app/register/passwordhash.h"
+#include "app/register/registermessages.h"
 #include "app/taxpayerfields.h"
 #include "common/commonmessages.h"
 #include "common/helpids.h"
@@ -83,13 +83,13 @@ void Frm_Id_Contrib::buildLayout()
     form->addRow(QStringLiteral("Teléfono:"), m_te);
     form->addRow(QStringLiteral("N° de Ref. Cuit o Ing. Brut.:"), m_numRef);
     form->addRow(QStringLiteral("Password o Clave de Acceso:"), m_password);
-    auto* hint = new QLabel(registermsg::PasswordHint, this);
+    auto* hint = new QLabel(taxpayers::msg::PasswordHint, this);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #5f5f5f;"));
     form->addRow(QString(), hint);
     m_password->setMaximumWidth(220);
 
-    auto* notice = new QLabel(registermsg::AvisoUsoExclusivo, this);
+    auto* notice = new QLabel(taxpayers::msg::AvisoUsoExclusivo, this);
     notice->setObjectName(QStringLiteral("Lab_Aviso"));
     notice->setWordWrap(true);
     notice->setFrameShape(QFrame::StyledPanel);
@@ -118,11 +118,11 @@ bool Frm_Id_Contrib::prepare()
     if (!m_passwordVerified && !VerificaPwd(m_register, m_taxpayer.id, m_prompt))
         return false;
     const auto taxpayer = m_register.read(m_taxpayer.id);
-    if (!taxpayer) {
-        fail(registermsg::ErrorBase);
+    if (!taxpayer || !taxpayer->has_value()) {
+        fail(taxpayers::msg::ErrorBase);
         return false;
     }
-    m_taxpayer = *taxpayer;
+    m_taxpayer = **taxpayer;
     m_openedName = m_taxpayer.contribuyente;
     loadFields(Cmd, taxpayerFields(m_taxpayer));
     m_passwordKept = !m_taxpayer.passwordHash.isEmpty();
@@ -142,9 +142,9 @@ void Frm_Id_Contrib::checkIdentification()
     m_checking = true;
     const auto other = m_register.findIdentification(typed, m_taxpayer.id);
     if (!other) {
-        fail(registermsg::ErrorBase);
+        fail(taxpayers::msg::ErrorBase);
     } else if (*other != 0) {
-        warn(registermsg::YaExisteIdentificador);
+        warn(taxpayers::msg::YaExisteIdentificador);
         m_contribuyente->setText(m_openedName);
         m_contribuyente->setFocus();
     }
@@ -160,14 +160,14 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
     if (typed.isEmpty())
         return QString();
     const std::optional<QString> again
-        = askText(registermsg::ConfirmeClaveTitulo, registermsg::ConfirmeClavePregunta);
+        = askText(taxpayers::msg::ConfirmeClaveTitulo, taxpayers::msg::ConfirmeClavePregunta);
     if (!again || again->trimmed() != typed) {
-        fail(registermsg::ClaveNoCoincide);
+        fail(taxpayers::msg::ClaveNoCoincide);
         return std::nullopt;
     }
     const QString hash = passwordhash::hash(typed);
     if (hash.isEmpty()) {
-        fail(registermsg::ErrorGuardar);
+        fail(taxpayers::msg::ErrorGuardar);
         return std::nullopt;
     }
     return hash;
@@ -192,13 +192,13 @@ void Frm_Id_Contrib::Cmd_Aceptar_Click()
         accept();
         return;
     case SaveOutcome::EmptyIdentification:
-        warn(registermsg::FaltaIdentificador);
+        warn(taxpayers::msg::FaltaIdentificador);
         break;
     case SaveOutcome::DuplicateIdentification:
-        warn(registermsg::YaExisteIdentificador);
+        warn(taxpayers::msg::YaExisteIdentificador);
         break;
     case SaveOutcome::DatabaseError:
-        fail(registermsg::ErrorGuardar);
+        fail(taxpayers::msg::ErrorGuardar);
         break;
     }
     m_contribuyente->setFocus();

@@ -1,7 +1,7 @@
 #include "app/ui/frm_principal.h"
 
-#include "app/passwordcheck.h"
-#include "app/registermessages.h"
+#include "app/register/passwordcheck.h"
+#include "app/register/registermessages.h"
 #include "app/ui/frm_idcontrib.h"
 #include "app/ui/frm_password.h"
 #include "app/ui/taxpayergridmodel.h"
@@ -128,7 +128,7 @@ QPushButton* Frm_Principal::addButton(
 
 QWidget* Frm_Principal::buildButtonPanel()
 {
-    using namespace registermsg;
+    using namespace taxpayers::msg;
     m_picture2 = new QWidget(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     auto* layout = new QVBoxLayout(m_picture2);
@@ -229,7 +229,7 @@ void Frm_Principal::connectButtons()
 void Frm_Principal::setCmdId(qint64 id)
 {
     m_cmdId = id > 0 ? id : 0;
-    const auto taxpayer = m_cmdId ? m_register.read(m_cmdId) : std::nullopt;
+    const auto taxpayer = m_cmdId ? m_register.read(m_cmdId).valueOr(std::nullopt) : std::nullopt;
     m_seleccionado->setFullText(taxpayer ? QStringLiteral("  ") + taxpayer->contribuyente : QString());
     Estado_CP01();
     updateButtons();
@@ -238,7 +238,7 @@ void Frm_Principal::setCmdId(qint64 id)
 
 void Frm_Principal::Estado_CP01()
 {
-    const auto estado = m_cmdId ? m_register.estadoCp01(m_cmdId) : std::nullopt;
+    const auto estado = m_cmdId ? m_register.estadoCp01(m_cmdId).valueOr(std::nullopt) : std::nullopt;
     m_estadoCp01 = estado ? QString::number(*estado) : QString();
 }
 
@@ -256,11 +256,11 @@ void Frm_Principal::CargarGrilla()
 bool Frm_Principal::refreshGrid(bool clearWhenEmpty)
 {
     if (!m_model->reload(m_buscar->text())) {
-        fail(registermsg::ErrorBase);
+        fail(taxpayers::msg::ErrorBase);
         return false;
     }
     if (m_model->rowCount() == 0) {
-        m_miMsg->showNotice(registermsg::NoHayRegistros);
+        m_miMsg->showNotice(taxpayers::msg::NoHayRegistros);
         if (!clearWhenEmpty)
             return false;
         m_buscar->clear();
@@ -350,7 +350,7 @@ void Frm_Principal::Cmd_ModifContrib_Click()
     if (!VerificaPwd())
         return;
     if (m_cmdId == 0) {
-        warn(registermsg::SeleccioneContribuyente);
+        warn(taxpayers::msg::SeleccioneContribuyente);
         return;
     }
     editTaxpayer(m_cmdId, true);
@@ -360,19 +360,24 @@ void Frm_Principal::Cmd_BajaContrib_Click()
 {
     if (!VerificaPwd())
         return;
-    const auto taxpayer = m_cmdId ? m_register.read(m_cmdId) : std::nullopt;
-    if (!taxpayer) {
-        warn(registermsg::SeleccioneContribuyente);
+    const auto read = m_register.read(m_cmdId);
+    if (!read) {
+        fail(taxpayers::msg::ErrorBase);
         return;
     }
-    if (!askYesNo(registermsg::preguntaBorrar(taxpayer->contribuyente), MessageIcon::Question, false,
+    const std::optional<Taxpayer>& taxpayer = *read;
+    if (m_cmdId == 0 || !taxpayer) {
+        warn(taxpayers::msg::SeleccioneContribuyente);
+        return;
+    }
+    if (!askYesNo(taxpayers::msg::preguntaBorrar(taxpayer->contribuyente), MessageIcon::Question, false,
             helpid::BorrarContribuyente))
         return;
     if (!m_register.remove(m_cmdId)) {
-        fail(registermsg::ErrorBorrar);
+        fail(taxpayers::msg::ErrorBorrar);
         return;
     }
-    m_miMsg->showNotice(taxpayer->contribuyente + registermsg::DatosBorrados);
+    m_miMsg->showNotice(taxpayer->contribuyente + taxpayers::msg::DatosBorrados);
     setCmdId(0);
     CargarGrilla();
 }

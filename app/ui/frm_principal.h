@@ -2,7 +2,7 @@
 
 #include "app/buttonrules.h"
 #include "app/modulegates.h"
-#include "app/taxpayers.h"
+#include "app/register/taxpayers.h"
 
 #include <QHash>
 #include <QMainWindow>

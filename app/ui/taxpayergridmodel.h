@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/taxpayers.h"
+#include "app/register/taxpayers.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

@@ -37,7 +37,7 @@ bool drawBankBarcode(PageCanvas& canvas, const QString& digits, const QRectF& bo
 {
     const BarcodeSymbol symbol = bankBarcode(digits);
     if (symbol.isNull()) {
-        canvas.reportProblem(texts::bankCodeNotDigits(digits));
+        canvas.reportProblem(msg::bankCodeNotDigits(digits));
         return false;
     }
     const qreal textHeight = canvas.lineHeight();

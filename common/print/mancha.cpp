@@ -209,7 +209,7 @@ ManchaLayout layoutFresh(const QString& record, const ManchaPlacement& placement
     if (p.spaceMm.isEmpty())
         p.spaceMm = QSizeF(symbolWidth(kStandardColumns), kStandardRows * kRowHeight) * (kModuleMm * p.scale);
     if (text.isEmpty())
-        return {{}, 0, 0, 0, texts::manchaTooLong(0)};
+        return { {}, 0, 0, 0, msg::manchaTooLong(0) };
 
     const auto standard = encode(text, {kStandardLevel, kStandardColumns, kStandardRows});
     if (standard && fits(sizeMm(*standard, p.scale), p.spaceMm))
@@ -218,7 +218,7 @@ ManchaLayout layoutFresh(const QString& record, const ManchaPlacement& placement
         return *grown;
     if (auto sequence = trySequences(text, p))
         return *sequence;
-    return {{}, 0, 0, 0, texts::manchaTooLong(int(record.size()))};
+    return { {}, 0, 0, 0, msg::manchaTooLong(int(record.size())) };
 }
 
 ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placement)

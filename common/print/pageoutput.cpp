@@ -60,7 +60,7 @@ QString PageOutput::check(PrintableForm& form, qreal outputDpi, qreal readDpi)
         if (problem.isEmpty())
             problem = checkBarcodes(canvas.barcodes(), readDpi);
         if (!problem.isEmpty())
-            return texts::barcodeUnreadable(page + 1, problem);
+            return msg::barcodeUnreadable(page + 1, problem);
     }
     return {};
 }
@@ -88,7 +88,7 @@ bool PageOutput::writePdf(PrintableForm& form, const QString& path, int dpi)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        fail(texts::pdfNotWritten(path));
+        fail(msg::pdfNotWritten(path));
         return false;
     }
     {
@@ -99,7 +99,7 @@ bool PageOutput::writePdf(PrintableForm& form, const QString& path, int dpi)
         paintAll(form, writer);
     }
     if (!file.commit()) {
-        fail(texts::pdfNotWritten(path));
+        fail(msg::pdfNotWritten(path));
         return false;
     }
     return true;

@@ -9,15 +9,15 @@ bool acceptPaper(const QSizeF& paperMm)
 {
     if (paperMm.width() >= 195 && paperMm.height() >= 290)
         return true;
-    if (!askYesNo(texts::notA4Question(), MessageIcon::Critical, false))
+    if (!askYesNo(msg::notA4Question(), MessageIcon::Critical, false))
         return false;
-    inform(texts::notA4Warning());
+    inform(msg::notA4Warning());
     return true;
 }
 
 bool reportPrintCancelled()
 {
-    inform(texts::cancelledByUser());
+    inform(msg::cancelledByUser());
     return false;
 }
 

@@ -2,10 +2,8 @@
 
 #include <QString>
 
-namespace ventrix::print {
-
 // The printing platform's own messages, kept together so they can be read side by side.
-namespace texts {
+namespace ventrix::print::msg {
 
 inline QString cancelledByUser() { return QStringLiteral("Operación cancelada por el usuario..."); }
 inline QString notA4Question()
@@ -44,4 +42,7 @@ inline QString pdfNotWritten(const QString& path)
 
 }
 
+namespace ventrix::print {
+// The former name, for code written before the texts moved; the namespace sweep removes it.
+namespace texts = msg;
 }

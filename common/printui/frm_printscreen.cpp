@@ -95,7 +95,7 @@ void Frm_PrintScreen::capturePrintScreen()
     if (m_picture.isNull())
         return;
     QApplication::clipboard()->setImage(m_picture);
-    if (askYesNo(texts::askPrintScreen(), MessageIcon::Question, true))
+    if (askYesNo(msg::askPrintScreen(), MessageIcon::Question, true))
         (void)printPicture();
 }
 

@@ -63,7 +63,7 @@ void Frm_Backup::build()
 
     auto* files = new QLabel(QStringLiteral("Base de datos: ")
         + QDir::toNativeSeparators(m_store.folder().databasePath()) + QStringLiteral("\nArchivo de Backup: ")
-        + backupmsg::archiveName());
+        + backup::msg::archiveName());
     files->setObjectName(QStringLiteral("OrigenInclude"));
     files->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -1,11 +1,10 @@
 #include "app/buttonrules.h"
 #include "app/modulegates.h"
-#include "app/passwordhash.h"
-#include "app/registermessages.h"
+#include "app/register/passwordhash.h"
 #include "common/clock.h"
 #include "common/helpids.h"
 
-#include "registerfixture.h"
+#include "register/registerfixture.h"
 #include "scriptedmessages.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +16,16 @@ namespace {
 
 const QDate Today(2031, 3, 10);
 const QDate FirstOfMonth(2031, 3, 1);
-const QString NoRateSid3 = registermsg::TasaSid3 + QStringLiteral("marzo de 2031...");
+const QString DebeSeleccionar = QStringLiteral("Debe seleccionar o ingresar un contribuyente...");
+const QString Convenio = QStringLiteral(
+    "Es Ud. Contribuyente del Impuesto sobre los Ingresos Brutos\nde Convenio Multilateral o es Exento?...");
+const QString Cp01Warning = QStringLiteral(
+    "Esta opción es solamente para contribuyentes del\nImpuesto sobre los Ingresos Brutos Directos de "
+    "Valdera...\n\nSi Ud. es Agente de Retención/Percepción y pertenece al régimen de Convenio Multilateral "
+    "o es Exento al Impuesto Sobre los Ingresos Brutos debe ingresar directamente en ARP...\n\nDesea "
+    "continuar...");
+const QString NoRateSid3 = QStringLiteral(
+    "Ud. no puede ingresar al CP03 sin tener ingresada la tasa actualizada del mes de marzo de 2031...");
 
 class Gates : public ::testing::Test
 {
@@ -50,23 +58,25 @@ TEST_F(Gates, TaxpayerWithoutCp01StopsAtTheCp01Message)
     for (Module m : { Module::Sid3, Module::Cp02, Module::Pfp }) {
         boxes.clear();
         EXPECT_FALSE(run(m, id).open);
-        EXPECT_EQ(boxes.texts(), QStringList { registermsg::DebePresentarCp01 });
+        EXPECT_EQ(boxes.texts(),
+            QStringList { QStringLiteral("Debe completar y presentar el CP01 (Formulario de Inscripción)") });
     }
 }
 
 TEST_F(Gates, Sid3FailuresInOrder)
 {
     const qint64 id = addTaxpayer(t.db(), QStringLiteral("Uno"));
-    TaxpayerRegister(t.db()).setPasswordHash(id, passwordhash::hash(QStringLiteral("clave"), 1000));
+    TaxpayerRegister(t.db()).setPasswordHash(
+        id, passwordhash::hash(QStringLiteral("clave"), passwordhash::MinIterations));
 
     typed = QStringLiteral("otra");
     EXPECT_FALSE(run(Module::Sid3, id).open);
-    EXPECT_EQ(boxes.texts(), QStringList { registermsg::ClaveInvalida });
+    EXPECT_EQ(boxes.texts(), QStringList { QStringLiteral("La clave ingresada es inválida...") });
 
     typed = QStringLiteral("CLAVE");
     boxes.clear();
     EXPECT_FALSE(run(Module::Sid3, 0).open); // no selection: nothing asked, selection message
-    EXPECT_EQ(boxes.texts(), QStringList { registermsg::DebeSeleccionar });
+    EXPECT_EQ(boxes.texts(), QStringList { DebeSeleccionar });
 
     boxes.clear();
     GateOutcome out = run(Module::Sid3, id); // no rate this month: off to the rates screen
@@ -77,14 +87,17 @@ TEST_F(Gates, Sid3FailuresInOrder)
     addRate(t.db(), FirstOfMonth);
     boxes.clear();
     EXPECT_FALSE(run(Module::Sid3, id + 50).open); // a key without a row
-    EXPECT_EQ(boxes.texts(), QStringList { registermsg::DebeSeleccionar });
+    EXPECT_EQ(boxes.texts(), QStringList { DebeSeleccionar });
 
     addCp01(t.db(), id, QDate(2030, 1, 1), 1);
     const qint64 newest
         = addCp01(t.db(), id, QDate(2031, 1, 5), 1, QStringLiteral("20-12345678/6"), QString());
     boxes.clear();
     EXPECT_FALSE(run(Module::Sid3, id).open); // the newest CP01 lacks the I.S.I.B. number
-    ASSERT_EQ(boxes.texts(), QStringList { registermsg::FaltaCuit });
+    ASSERT_EQ(boxes.texts(),
+        QStringList {
+            QStringLiteral("Falta ingresar el N° de CUIT y/o Ing. Brutos\nIngrese en el último formulario "
+                           "CP01 tarjeta Información Complementaria...") });
     EXPECT_EQ(boxes.shown().front().helpContext, helpid::InfoComplementaria);
 
     QSqlQuery(QStringLiteral("UPDATE Form_Cp01 SET CP01_IngBrut = '901-123456/07'"), t.db());
@@ -104,8 +117,11 @@ TEST_F(Gates, RateMessagesNameTheModuleAndTheMonth)
     EXPECT_EQ(run(Module::Arp, id).moduleKey, modulekey::Tasas);
     EXPECT_EQ(run(Module::Pfp, id).moduleKey, modulekey::Tasas);
     EXPECT_EQ(boxes.texts(),
-        (QStringList { registermsg::TasaArp + QStringLiteral("diciembre de 2031..."),
-            registermsg::TasaPfp + QStringLiteral("diciembre de 2031...") }));
+        (QStringList {
+            QStringLiteral("Ud. no puede ingresar al módulo de Agentes de Retención/Percepción sin tener "
+                           "ingresada la tasa actualizada del mes de diciembre de 2031..."),
+            QStringLiteral("Ud. no puede ingresar al Plan de Facilidades de Pago sin tener ingresada la "
+                           "tasa actualizada del mes de diciembre de 2031...") }));
     addRate(t.db(), QDate(2031, 12, 1));
     EXPECT_EQ(run(Module::Arp, id).moduleKey, modulekey::Arp);
 }
@@ -116,7 +132,9 @@ TEST_F(Gates, PaymentPlanChecksTheRateBeforeTheSelection)
     EXPECT_EQ(run(Module::Sid3, 0).open, false);
     EXPECT_EQ(boxes.texts(),
         (QStringList {
-            registermsg::TasaPfp + QStringLiteral("marzo de 2031..."), registermsg::DebeSeleccionar }));
+            QStringLiteral("Ud. no puede ingresar al Plan de Facilidades de Pago sin tener ingresada la "
+                           "tasa actualizada del mes de marzo de 2031..."),
+            DebeSeleccionar }));
 }
 
 TEST_F(Gates, Cp01AsksItsWarningAndNeedsNoRateNorCp01)
@@ -128,7 +146,7 @@ TEST_F(Gates, Cp01AsksItsWarningAndNeedsNoRateNorCp01)
     const GateOutcome out = run(Module::Cp01, id);
     EXPECT_TRUE(out.open);
     EXPECT_EQ(out.moduleKey, modulekey::Cp01);
-    EXPECT_EQ(boxes.texts(), (QStringList { registermsg::AdvertenciaCp01, registermsg::AdvertenciaCp01 }));
+    EXPECT_EQ(boxes.texts(), (QStringList { Cp01Warning, Cp01Warning }));
     EXPECT_EQ(boxes.shown().front().icon, MessageIcon::Critical);
     // The rates screen and IB08 have no checks of their own beyond the password.
     EXPECT_EQ(run(Module::Tasas, 0).moduleKey, modulekey::Tasas);
@@ -146,8 +164,11 @@ TEST_F(Gates, AgentWithoutNumbersGoesThroughTheSetUp)
     EXPECT_EQ(out.moduleKey, modulekey::Claves);
     EXPECT_EQ(out.cp01Id, 0);
     EXPECT_EQ(boxes.texts(),
-        (QStringList {
-            registermsg::PreguntaConvenio, registermsg::DebeCp01Directo, registermsg::PreguntaConvenio }));
+        (QStringList { Convenio,
+            QStringLiteral("Ud. es un Contribuyente del Impuesto sobre los Ingresos Brutos "
+                           "Directos y debe completar y presentar el CP01 (Formulario de "
+                           "Inscripción)"),
+            Convenio }));
     EXPECT_EQ(boxes.shown().front().defaultAnswer, Answer::No);
 
     // With a CP01 the set-up opens for it without asking, whatever its identifiers.
@@ -161,7 +182,9 @@ TEST_F(Gates, AgentWithoutNumbersGoesThroughTheSetUp)
     // Once an agent, ARP needs the CP01's CUIT and I.S.I.B. number.
     QSqlQuery(QStringLiteral("UPDATE CMD SET CMD_NumAgentePercepcion = '1234/5'"), t.db());
     EXPECT_FALSE(run(Module::Arp, id).open);
-    EXPECT_EQ(boxes.last(), registermsg::FaltaCuit);
+    EXPECT_EQ(boxes.last(),
+        QStringLiteral("Falta ingresar el N° de CUIT y/o Ing. Brutos\nIngrese en el último formulario "
+                       "CP01 tarjeta Información Complementaria..."));
 }
 
 TEST(ButtonRules, AgentOnlyTaxpayersUseOnlyArpAndTheRegister)
@@ -179,4 +202,26 @@ TEST(ButtonRules, AgentOnlyTaxpayersUseOnlyArpAndTheRegister)
         EXPECT_TRUE(isButtonEnabled(b, 7, QString()));
         EXPECT_EQ(isButtonEnabled(b, 0, QString()), withoutSelection.contains(b));
     }
+}
+
+TEST_F(Gates, AFailedReadIsNotTakenForAMissingRow)
+{
+    addRate(t.db(), FirstOfMonth);
+    const qint64 id = addTaxpayer(t.db(), QStringLiteral("Uno"), {}, QStringLiteral("1234/5"));
+    const qint64 notAgent = addTaxpayer(t.db(), QStringLiteral("Dos"));
+    addCp01(t.db(), id, QDate(2030, 1, 1), 1);
+    QSqlQuery(QStringLiteral("ALTER TABLE Form_Cp01 RENAME TO Form_Cp01_Aparte"), t.db());
+
+    EXPECT_FALSE(run(Module::Sid3, id).open);
+    EXPECT_FALSE(run(Module::Arp, notAgent).open); // the agent set-up words it without dots
+    EXPECT_EQ(boxes.texts(),
+        (QStringList { QStringLiteral("Error al acceder a la base de datos..."),
+            QStringLiteral("Error al acceder a la base de datos") }));
+
+    QSqlQuery(QStringLiteral("ALTER TABLE Form_Cp01_Aparte RENAME TO Form_Cp01"), t.db());
+    QSqlQuery(QStringLiteral("ALTER TABLE Indices RENAME TO Indices_Aparte"), t.db());
+    boxes.clear();
+    const GateOutcome out = run(Module::Sid3, id);
+    EXPECT_FALSE(out.open); // not sent to the rates screen: the rate may well be there
+    EXPECT_EQ(boxes.texts(), QStringList { QStringLiteral("Error al acceder a la base de datos...") });
 }

@@ -2,9 +2,9 @@
 #include "app/newestexecutable.h"
 #include "app/regionalcheck.h"
 #include "app/startup.h"
-#include "app/startupmessages.h"
 #include "data/database.h"
 #include "data/datafolderlock.h"
+#include "rates/deliveredindices.h"
 #include "scriptedmessages.h"
 
 #include <QDateTime>
@@ -190,6 +190,11 @@ TEST_F(StartupTest, FirstStartCreatesTheDatabaseSilentlyThenALossIsReported)
     EXPECT_TRUE(QDir(folder.archivosPath()).exists());
     EXPECT_TRUE(database.connection().isOpen());
     EXPECT_TRUE(folder.hadDatabase());
+    // The program brings the index history in its new database.
+    QSqlQuery history(QStringLiteral("SELECT MIN(Fecha), COUNT(*) FROM Indices"), database.connection());
+    ASSERT_TRUE(history.next());
+    EXPECT_EQ(history.value(0).toString(), QStringLiteral("2000-01-01"));
+    EXPECT_GT(history.value(1).toInt(), 9000);
 
     database.close();
     QFile::remove(folder.databasePath());
@@ -205,7 +210,8 @@ TEST_F(StartupTest, SecondStartIsRefused)
     DataFolderLock running(folder.lockPath());
     ASSERT_EQ(running.acquire(), DataFolderLock::Result::Acquired);
     EXPECT_EQ(startup.Main([](const QString&, const QStringList&) { return true; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList { startupmsg::secondInstance() });
+    EXPECT_EQ(
+        messages.texts(), QStringList { QStringLiteral("Ya existe una aplicación abierta en ésta PC...") });
 }
 
 TEST_F(StartupTest, NewerCopyIsStartedWithTheSameArgumentsAndFindsTheFolderFree)
@@ -241,7 +247,9 @@ TEST_F(StartupTest, UnwritableDataFolderIsReported)
     DataFolderLock blockedLock(blocked.lockPath());
     Startup s({ dir.filePath(QStringLiteral("ventrix")), {}, blocked }, blockedLock);
     EXPECT_EQ(s.Main([](const QString&, const QStringList&) { return false; }), MainOutcome::End);
-    EXPECT_EQ(messages.texts(), QStringList { startupmsg::folderUnwritable(blocked.path()) });
+    EXPECT_EQ(messages.texts(),
+        QStringList { QStringLiteral("No se puede escribir en la carpeta de datos ") + blocked.path()
+            + QStringLiteral("\nVerifique que exista y que tenga permiso para modificarla.") });
     messages.clear();
     EXPECT_EQ(s.Inicia(database, {}, programRegionalSettings()), StartupWindow::None);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("No se pudo crear la carpeta ")));
@@ -254,7 +262,7 @@ TEST_F(StartupTest, UnusableDatabasesOpenTheBackupWindowAndStayUntouched)
     {
         Database made(QStringLiteral("hecha"));
         const QString path = dir.filePath(QStringLiteral("hecha.db"));
-        ASSERT_TRUE(made.create(path).ok());
+        ASSERT_TRUE(made.create(path, loadDeliveredIndices).ok());
         made.close();
         good = readAll(path);
         Database f(QStringLiteral("futura"));

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "clirun.h"
+#include "fixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,26 +72,25 @@ TEST(CheckId, UsageErrors)
 TEST(Scramble, DeliveryFileRoundTrip)
 {
     QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("plano.txt"));
     const QString scrambled = dir.filePath(QStringLiteral("CP01_0001.txt"));
     const QString back = dir.filePath(QStringLiteral("vuelta.txt"));
-    writeAll(plain, QByteArray("L\xednea 1\n\x80 2\n"));   // Windows-1252 text
-    test::CliOutcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("0001"), plain,
-                            scrambled});
+    test::CliOutcome r = run(QStringList { QStringLiteral("scramble"), QStringLiteral("--key"),
+        QStringLiteral("0001"), test::fixturePath(QStringLiteral("scramble/plano_cp1252.txt")), scrambled });
     ASSERT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
-    EXPECT_EQ(readAll(scrambled), QByteArray::fromHex("ae4fd1c7c382940d0ae282950d0a"));
+    EXPECT_EQ(readAll(scrambled), test::fixtureBytes(QStringLiteral("scramble/CP01_0001.txt")));
 
-    r = run(QStringList{QStringLiteral("unscramble"), QStringLiteral("--key=0001"), scrambled, back});
+    r = run(QStringList { QStringLiteral("unscramble"), QStringLiteral("--key=0001"),
+        test::fixturePath(QStringLiteral("scramble/CP01_0001.txt")), back });
     ASSERT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_EQ(readAll(back), QByteArray("L\xednea 1\r\n\x80 2\r\n"));
 
     // The same through UTF-8 text files.
-    writeAll(plain, QStringLiteral("Año€\n").toUtf8());
-    ASSERT_EQ(run(QStringList{QStringLiteral("scramble"), QStringLiteral("--utf8"), QStringLiteral("--key"),
-                              QStringLiteral("123"), plain, scrambled})
+    ASSERT_EQ(run(QStringList { QStringLiteral("scramble"), QStringLiteral("--utf8"), QStringLiteral("--key"),
+                      QStringLiteral("123"), test::fixturePath(QStringLiteral("scramble/plano_utf8.txt")),
+                      scrambled })
                   .code,
-              cli::ExitOk);
-    EXPECT_EQ(readAll(scrambled), QByteArray::fromHex("a556d2e40d0a"));
+        cli::ExitOk);
+    EXPECT_EQ(readAll(scrambled), test::fixtureBytes(QStringLiteral("scramble/utf8_clave123.txt")));
     ASSERT_EQ(run(QStringList{QStringLiteral("unscramble"), QStringLiteral("--key"), QStringLiteral("123"),
                               QStringLiteral("--utf8"), scrambled, back})
                   .code,

@@ -37,7 +37,15 @@ TEST_F(CliTest, InitCreatesThenUpgradesAndRefusesABadDatabase)
     EXPECT_EQ(r.code, cli::ExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos creada")));
     EXPECT_TRUE(QDir(QDir(data()).filePath(QStringLiteral("Archivos"))).exists());
-    r = run({ QStringLiteral("init") });
+    {
+        Database created(QStringLiteral("history"));
+        ASSERT_TRUE(created.open(databasePath()).ok());
+        QSqlQuery history(QStringLiteral("SELECT MIN(Fecha), COUNT(*) FROM Indices"), created.connection());
+        ASSERT_TRUE(history.next());
+        EXPECT_EQ(history.value(0).toString(), QStringLiteral("2000-01-01"));
+        EXPECT_GT(history.value(1).toInt(), 9000);
+    }
+    r = run({QStringLiteral("init")});
     EXPECT_EQ(r.code, cli::ExitOk);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos al día")));
 

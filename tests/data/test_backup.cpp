@@ -1,6 +1,5 @@
 #include "data/backuparchive.h"
 #include "data/backupflow.h"
-#include "data/backupmessages.h"
 #include "data/backupverify.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
@@ -111,7 +110,7 @@ TEST(Backup, RoundTripThroughRemovableVolumeKeepsPreviousDatabase)
     addTaxpayer(f.db.db(), QStringLiteral("ANTES"));
     f.plugVolume();
     ASSERT_TRUE(f.flow().CopiarDiskette());
-    EXPECT_EQ(f.messages.last(), backupmsg::backupDone());
+    EXPECT_EQ(f.messages.last(), QStringLiteral("Backup finalizado con éxito..."));
     EXPECT_TRUE(QFile::exists(f.archive()));
     EXPECT_EQ(f.wholeProgress.last(), 100);
     QString error;
@@ -122,10 +121,11 @@ TEST(Backup, RoundTripThroughRemovableVolumeKeepsPreviousDatabase)
     f.messages.answer(Answer::Yes);
     ASSERT_TRUE(f.flow().RecupDeDiskette());
     ASSERT_EQ(f.messages.shown().size(), 2);
-    EXPECT_EQ(f.messages.shown()[0].text, backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")));
-    EXPECT_EQ(f.messages.shown()[0].title, backupmsg::confirmationTitle());
+    EXPECT_EQ(f.messages.shown()[0].text,
+        QStringLiteral("Se está por sobreescribir el archivo Impuest.db\nQuiere reemplazarlo..."));
+    EXPECT_EQ(f.messages.shown()[0].title, QStringLiteral("El sistema necesita confimación del usuario"));
     EXPECT_EQ(f.messages.shown()[0].defaultAnswer, Answer::No);
-    EXPECT_EQ(f.messages.last(), backupmsg::restoreDone());
+    EXPECT_EQ(f.messages.last(), QStringLiteral("Descompresión finalizada..."));
     // The connection was reopened on the restored file; the previous one is kept beside it.
     EXPECT_EQ(taxpayers(f.db.db()), 1);
     ASSERT_EQ(f.folder.previousDatabases().size(), 1);
@@ -143,9 +143,11 @@ TEST(Backup, DecliningTheOverwriteKeepsTheDatabase)
     f.messages.answer(Answer::No);
     EXPECT_FALSE(f.flow().RecupDeDiskette());
     EXPECT_EQ(f.messages.texts(),
-        (QStringList { backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")),
-            backupmsg::restoreCancelled(), backupmsg::notRestored(QStringLiteral("Impuest.db")) }));
-    EXPECT_EQ(f.messages.shown()[1].title, backupmsg::warningTitle());
+        (QStringList {
+            QStringLiteral("Se está por sobreescribir el archivo Impuest.db\nQuiere reemplazarlo..."),
+            QStringLiteral("Recuperación Cancelada por el programa..."),
+            QStringLiteral("Archivo Impuest.db no recuperado...") }));
+    EXPECT_EQ(f.messages.shown()[1].title, QStringLiteral("Advertencia del sistema"));
     EXPECT_EQ(taxpayers(f.db.db()), 1);
     EXPECT_TRUE(f.folder.previousDatabases().isEmpty());
     EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
@@ -155,14 +157,17 @@ TEST(Backup, WithoutVolumeAsksForAFolderOrWritesNothing)
 {
     Fixture f;
     EXPECT_FALSE(f.flow().CopiarDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noDiskette() });
+    EXPECT_EQ(f.messages.texts(),
+        QStringList { QStringLiteral("No se encontro disquete en la/s disquetera/s...") });
 
     QTemporaryDir chosen;
     f.chosenFolder = chosen.path();
     f.messages.clear();
     EXPECT_TRUE(f.flow().CopiarDiskette());
-    EXPECT_EQ(f.messages.texts(), (QStringList { backupmsg::noDiskette(), backupmsg::backupDone() }));
-    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList { QStringLiteral("Impuest.zip") });
+    EXPECT_EQ(f.messages.texts(),
+        (QStringList { QStringLiteral("No se encontro disquete en la/s disquetera/s..."),
+            QStringLiteral("Backup finalizado con éxito...") }));
+    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList{QStringLiteral("Impuest.zip")});
 }
 
 TEST(Backup, RestoreLooksForTheArchiveOnEveryVolumeThenAsks)
@@ -170,12 +175,13 @@ TEST(Backup, RestoreLooksForTheArchiveOnEveryVolumeThenAsks)
     Fixture f;
     f.plugVolume();
     EXPECT_FALSE(f.flow().RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noFirstDisk() });
+    EXPECT_EQ(f.messages.texts(), QStringList { QStringLiteral("No se encontró el disco número 1") });
 
     QDir().rmdir(f.volume());
     f.messages.clear();
     EXPECT_FALSE(f.flow().RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::noDiskette() });
+    EXPECT_EQ(f.messages.texts(),
+        QStringList { QStringLiteral("No se encontro disquete en la/s disquetera/s...") });
 }
 
 TEST(Backup, BadArchivesAreRefusedAndChangeNothing)
@@ -241,7 +247,7 @@ TEST(Backup, BadArchivesAreRefusedAndChangeNothing)
         f.messages.answer(Answer::Yes);
         EXPECT_FALSE(f.flow().RecupDeDiskette());
         ASSERT_EQ(f.messages.shown().size(), 1);
-        EXPECT_TRUE(f.messages.last().startsWith(backupmsg::damagedArchive()))
+        EXPECT_TRUE(f.messages.last().startsWith(QStringLiteral("Archivo dañado...")))
             << f.messages.last().toStdString();
         EXPECT_EQ(readAll(f.folder.databasePath()), before);
         EXPECT_TRUE(leftovers(f.folder.path()).isEmpty());
@@ -253,14 +259,16 @@ TEST(Backup, HardDiskCopyAsksFirstAndWritesArchivos)
     Fixture f;
     f.messages.answer(Answer::No);
     EXPECT_FALSE(f.flow().Cmd_DiscoRigido());
-    EXPECT_EQ(
-        f.messages.texts(), (QStringList { backupmsg::hardDiskQuestion(), backupmsg::operationCancelled() }));
+    EXPECT_EQ(f.messages.texts(),
+        (QStringList { QStringLiteral("Está seguro que desea sobreescribir el archivo \"Impuest.db\" que "
+                                      "está ubicado en la carpeta \"Archivos\"?..."),
+            QStringLiteral("Operación cancelada...") }));
     EXPECT_FALSE(QFile::exists(f.store.hardDiskCopyPath()));
 
     f.messages.clear();
     f.messages.answer(Answer::Yes);
     EXPECT_TRUE(f.flow().Cmd_DiscoRigido());
-    EXPECT_EQ(f.messages.last(), backupmsg::fileCopied());
+    EXPECT_EQ(f.messages.last(), QStringLiteral("Archivo copiado..."));
     EXPECT_TRUE(verifyBackupDatabase(f.store.hardDiskCopyPath()).ok());
 }
 
@@ -277,7 +285,7 @@ TEST(Backup, VolumePulledOutDuringTheCopyIsReported)
     });
     EXPECT_FALSE(flow.CopiarDiskette());
     EXPECT_TRUE(pulled);
-    EXPECT_TRUE(f.messages.last().startsWith(backupmsg::backupFailed()));
+    EXPECT_TRUE(f.messages.last().startsWith(QStringLiteral("No se pudo realizar el BackUp...")));
     EXPECT_FALSE(QFile::exists(f.archive()));
     EXPECT_EQ(taxpayers(f.db.db()), 0); // the database is untouched and still usable
 }
@@ -311,7 +319,7 @@ TEST(Backup, FullDiskLeavesEarlierCopiesWhole)
     ASSERT_EQ(f.messages.shown().size(), 3);
     EXPECT_TRUE(f.messages.shown()[1].text.startsWith(QStringLiteral("Se produjo el siguiente error: \n")));
     EXPECT_TRUE(f.messages.shown()[1].text.endsWith(QStringLiteral("\nEl archivo no pudo copiarse...")));
-    EXPECT_TRUE(f.messages.shown()[2].text.startsWith(backupmsg::backupFailed()));
+    EXPECT_TRUE(f.messages.shown()[2].text.startsWith(QStringLiteral("No se pudo realizar el BackUp...")));
     EXPECT_EQ(readAll(f.store.hardDiskCopyPath()), copy);
     EXPECT_EQ(readAll(f.archive()), zip);
     EXPECT_TRUE(leftovers(f.folder.archivosPath()).isEmpty());
@@ -331,10 +339,12 @@ TEST(Backup, RestoreWithoutAnOpenDatabaseNeedsNoQuestionWhenTheFileIsGone)
     BackupFlow flow(closed, BackupVolumes({ f.volume() }), hooks);
     f.messages.clear();
     EXPECT_FALSE(flow.CopiarDiskette());
-    EXPECT_EQ(f.messages.last(), backupmsg::backupFailed() + u'\n' + backupmsg::databaseNotOpen());
+    EXPECT_EQ(f.messages.last(),
+        QStringLiteral("No se pudo realizar el BackUp...") + u'\n'
+            + QStringLiteral("La base de datos no está abierta."));
     f.messages.clear();
     EXPECT_TRUE(flow.RecupDeDiskette());
-    EXPECT_EQ(f.messages.texts(), QStringList { backupmsg::restoreDone() });
+    EXPECT_EQ(f.messages.texts(), QStringList { QStringLiteral("Descompresión finalizada...") });
     EXPECT_TRUE(verifyBackupDatabase(f.folder.databasePath()).ok());
     EXPECT_TRUE(f.folder.hadDatabase());
 }

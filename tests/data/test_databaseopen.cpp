@@ -69,7 +69,7 @@ QString goodDatabase(const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(qs("Impuest.db"));
     Database db(qs("maker"));
-    EXPECT_TRUE(db.create(path).ok());
+    EXPECT_TRUE(db.create(path, {}).ok());
     db.close();
     return path;
 }
@@ -218,7 +218,7 @@ TEST(DatabaseOpen, ReadOnlyFileOrFolderIsRefusedWithoutLosingAnything)
     EXPECT_EQ(r.result.failure, OpenFailure::ReadOnly);
     EXPECT_TRUE(r.untouched);
     Database db(qs("create"));
-    EXPECT_EQ(db.create(dir.filePath(qs("Nueva.db"))).failure, OpenFailure::ReadOnly);
+    EXPECT_EQ(db.create(dir.filePath(qs("Nueva.db")), {}).failure, OpenFailure::ReadOnly);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -228,7 +228,7 @@ TEST(DatabaseOpen, CreateRefusesAnExistingFileAndLeavesNoHalfBuiltFile)
     const QString path = dir.filePath(qs("Impuest.db"));
     writeFile(path, "no tocar");
     Database db;
-    EXPECT_FALSE(db.create(path).ok());
+    EXPECT_FALSE(db.create(path, {}).ok());
     EXPECT_EQ(readFile(path), QByteArray("no tocar"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { qs("Impuest.db") });
 }

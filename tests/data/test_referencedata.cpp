@@ -1,9 +1,11 @@
 #include "testdatabase.h"
 
-#include "data/referencedata.h"
-#include "rates/indexstep.h"
+#include "data/database.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -85,32 +87,24 @@ TEST_F(ReferenceData, ListsHoldTheHomeProvinceArgentinaAndTheFormsChoices)
     EXPECT_GE(scalar(db(), qs("SELECT COUNT(*) FROM Nat_Juridica")), 10);
 }
 
-TEST_F(ReferenceData, IndicesCoverEveryDayAndEqualTheAuthoritysDailyStep)
+TEST(ReferenceDataLoad, WhatAnotherLibraryAddsIsPartOfTheSameTransaction)
 {
-    QSqlQuery q(qs("SELECT Fecha, Indice, Tasa FROM Indices ORDER BY Fecha"), db());
-    const QList<MonthlyRate> rates = deliveredMonthlyRates();
-    ASSERT_EQ(rates.size(), (2026 - 2000) * 12 + 11);
-    Index4 previous;
-    QDate expectedDay(2000, 1, 1);
-    int days = 0;
-    for (const MonthlyRate& month : rates) {
-        for (const IndexDay& day : monthIndices(month.month, month.rate, previous)) {
-            ASSERT_TRUE(q.next()) << day.fecha.toString(Qt::ISODate).toStdString();
-            ASSERT_EQ(q.value(0).toString(), expectedDay.toString(Qt::ISODate));
-            ASSERT_EQ(q.value(1).toLongLong(), day.indice.units())
-                << expectedDay.toString(Qt::ISODate).toStdString();
-            ASSERT_EQ(q.value(2).toLongLong(), month.rate.units());
-            previous = day.indice;
-            expectedDay = expectedDay.addDays(1);
-            ++days;
-        }
-    }
-    EXPECT_FALSE(q.next());
-    EXPECT_EQ(expectedDay, QDate(2026, 12, 1));
-    EXPECT_EQ(days, QDate(2000, 1, 1).daysTo(QDate(2026, 11, 30)) + 1);
-    // Late-payment rates of the period, all plausible.
-    for (const MonthlyRate& month : rates) {
-        EXPECT_GE(month.rate, Rate::fromUnits(100));
-        EXPECT_LE(month.rate, Rate::fromUnits(500));
-    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(qs("Impuest.db"));
+    Database database(qs("more"));
+    int listsSeen = -1;
+    const OpenResult refused = database.create(path, [&](QSqlDatabase db) -> Status {
+        listsSeen = scalar(db, qs("SELECT COUNT(*) FROM Provincias"));
+        QSqlQuery(qs("INSERT INTO Indices (Fecha, Indice, Tasa) VALUES ('2000-01-01', 484, 150)"), db);
+        return Error { qs("sin historia") };
+    });
+    EXPECT_GE(listsSeen, 24); // the lists are already there when it runs
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.reason, qs("sin historia"));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+
+    ASSERT_TRUE(database.create(path, {}).ok());
+    EXPECT_EQ(scalar(database.connection(), qs("SELECT COUNT(*) FROM Indices")), 0);
+    EXPECT_GE(scalar(database.connection(), qs("SELECT COUNT(*) FROM Provincias")), 24);
 }

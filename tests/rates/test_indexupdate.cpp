@@ -2,7 +2,6 @@
 
 #include "data/crashpoint.h"
 #include "rates/indexupdate.h"
-#include "rates/ratesmessages.h"
 
 #include <QSqlQuery>
 
@@ -160,7 +159,9 @@ TEST_F(IndexUpdate, RecomputingFromTheOldestMonthIsRefusedSoTheHistorySurvives)
 
     EXPECT_EQ(table().count(), before);
     EXPECT_EQ(m_messages.shown().size(), 2);
-    EXPECT_EQ(m_messages.last(), msg::beforeHistory(oldest->fecha));
+    EXPECT_EQ(m_messages.last(),
+        QStringLiteral("No se puede calcular nuevamente la tasa de ese mes: el histórico de tasas comienza "
+                       "el 01/01/2000..."));
 }
 
 TEST_F(IndexUpdate, AFailedInsertLeavesNoPartOfTheMonth)

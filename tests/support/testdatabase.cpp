@@ -1,5 +1,7 @@
 #include "testdatabase.h"
 
+#include "rates/deliveredindices.h"
+
 #include <QDir>
 #include <stdexcept>
 
@@ -8,7 +10,7 @@ namespace ventrix::test {
 TestDatabase::TestDatabase(const QString& connectionName)
     : m_database(std::make_unique<Database>(connectionName))
 {
-    const OpenResult r = m_database->create(path());
+    const OpenResult r = m_database->create(path(), loadDeliveredIndices);
     if (!r.ok())
         throw std::runtime_error(r.reason.toStdString());
 }

@@ -2,7 +2,6 @@
 #include "common/print/barcodecheck.h"
 #include "common/print/pageoutput.h"
 #include "common/print/papercheck.h"
-#include "common/print/printtexts.h"
 #include "sampleform.h"
 #include "scriptedmessages.h"
 
@@ -20,6 +19,10 @@ using namespace ventrix::print::test;
 using ventrix::test::ScriptedMessages;
 
 namespace {
+
+const QString NotA4Question = QStringLiteral(
+    "Verifique que tiene seleccionado en la impresora papel tamaño A4 (210mm x 297mm) Orientación "
+    "Vertical...\n\nDesea continuar...?");
 
 // A form whose barcode has lost bars after layout, as a faulty encoder or drawing would leave it.
 class BrokenForm : public SampleForm
@@ -72,9 +75,10 @@ TEST(PaperCheck, A4PortraitPassesOtherSheetsAsk)
     messages.clear();
     messages.answer(Answer::Yes);
     EXPECT_TRUE(acceptPaper(QSizeF(297, 210)));
-    EXPECT_EQ(messages.texts(), (QStringList{texts::notA4Question(),
-                                             QStringLiteral("Se detectó un formato de hoja diferente al A4.\n"
-                                                            "Verifique que la impresión esté completa en hoja tamaño A4.")}));
+    EXPECT_EQ(messages.texts(),
+        (QStringList { NotA4Question,
+            QStringLiteral("Se detectó un formato de hoja diferente al A4.\n"
+                           "Verifique que la impresión esté completa en hoja tamaño A4.") }));
 }
 
 TEST(PageOutput, SelfCheckPassesGoodPagesAndStopsBrokenOnes)
@@ -99,10 +103,14 @@ TEST(PageOutput, SelfCheckPassesGoodPagesAndStopsBrokenOnes)
     // A form that ignored a failed barcode still cannot print its page.
     SampleForm tooLong;
     tooLong.record = longPageRecord();
-    EXPECT_EQ(PageOutput::check(tooLong, 300), texts::manchaTooLong(2700));
+    EXPECT_EQ(PageOutput::check(tooLong, 300),
+        QStringLiteral("Los datos del formulario (2700 caracteres) no caben en el código de barras del "
+                       "espacio disponible. No se imprimió el formulario."));
     SampleForm badBank;
     badBank.bankDigits = QStringLiteral("12-34");
-    EXPECT_EQ(PageOutput::check(badBank, 300), texts::bankCodeNotDigits(QStringLiteral("12-34")));
+    EXPECT_EQ(PageOutput::check(badBank, 300),
+        QStringLiteral(
+            "El código de barras bancario \"12-34\" debe tener sólo dígitos. No se imprimió el formulario."));
 
     // Too coarse an output to resolve the modules is refused, not printed.
     EXPECT_FALSE(PageOutput::check(good, 60).isEmpty());

@@ -1,6 +1,5 @@
 #include "../print/sampleform.h"
 #include "common/print/barcodecheck.h"
-#include "common/print/printtexts.h"
 #include "common/printui/dialogoimpresora.h"
 #include "common/printui/printpreview.h"
 #include "scriptedmessages.h"
@@ -19,6 +18,10 @@ using namespace ventrix::print::test;
 using ventrix::test::ScriptedMessages;
 
 namespace {
+
+const QString NotA4Question = QStringLiteral(
+    "Verifique que tiene seleccionado en la impresora papel tamaño A4 (210mm x 297mm) Orientación "
+    "Vertical...\n\nDesea continuar...?");
 
 // Stands in for the platform dialog: the user picks this paper and sends the job to a PDF file.
 struct FakeDialog
@@ -60,14 +63,17 @@ TEST(DialogoImpresora, CancelAndPaperSizes)
         FakeDialog dialog(true, QPageSize(QPageSize::Letter));
         messages.clear();
         EXPECT_FALSE(DialogoImpresora(printer));   // No is the default answer
-        EXPECT_EQ(messages.texts(), QStringList{texts::notA4Question()});
+        EXPECT_EQ(messages.texts(), QStringList { NotA4Question });
     }
     {
         FakeDialog dialog(true, QPageSize(QPageSize::A4), QPageLayout::Landscape);
         messages.clear();
         messages.answer(Answer::Yes);
         EXPECT_TRUE(DialogoImpresora(printer));
-        EXPECT_EQ(messages.texts(), (QStringList{texts::notA4Question(), texts::notA4Warning()}));
+        EXPECT_EQ(messages.texts(),
+            (QStringList { NotA4Question,
+                QStringLiteral("Se detectó un formato de hoja diferente al A4.\nVerifique que la impresión "
+                               "esté completa en hoja tamaño A4.") }));
     }
 }
 
@@ -102,7 +108,7 @@ TEST(PrintPreview, PrintsAndSavesTheSamePages)
         FakeDialog dialog(false, QPageSize(QPageSize::A4), QPageLayout::Portrait, printed);
         EXPECT_FALSE(previewAndPrint(form, QStringLiteral("Cancel")));
         EXPECT_FALSE(QFile::exists(printed));
-        EXPECT_EQ(messages.texts(), QStringList{texts::cancelledByUser()});
+        EXPECT_EQ(messages.texts(), QStringList { QStringLiteral("Operación cancelada por el usuario...") });
         messages.clear();
     }
 

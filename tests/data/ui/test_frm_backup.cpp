@@ -1,4 +1,3 @@
-#include "data/backupmessages.h"
 #include "data/ui/frm_backup.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
@@ -42,7 +41,7 @@ TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
     ASSERT_TRUE(whole && file);
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CopiarDiskette")), Qt::LeftButton);
-    EXPECT_EQ(messages.last(), backupmsg::backupDone());
+    EXPECT_EQ(messages.last(), QStringLiteral("Backup finalizado con éxito..."));
     EXPECT_EQ(whole->value(), 100);
     EXPECT_TRUE(QFile::exists(QDir(roots.path()).filePath(QStringLiteral("PENDRIVE/Impuest.zip"))));
     if (const QString shots = qEnvironmentVariable("VENTRIX_SHOTS"); !shots.isEmpty() && QDir().mkpath(shots))
@@ -52,7 +51,8 @@ TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
     messages.clear();
     messages.answer(Answer::No);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("RecupDeDiskette")), Qt::LeftButton);
-    EXPECT_EQ(messages.shown().first().text, backupmsg::overwriteQuestion(QStringLiteral("Impuest.db")));
+    EXPECT_EQ(messages.shown().first().text,
+        QStringLiteral("Se está por sobreescribir el archivo Impuest.db\nQuiere reemplazarlo..."));
     EXPECT_FALSE(window.restored());
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -11,12 +13,12 @@ namespace ventrix {
 // One row of the register of taxpayers (table CMD).
 struct Taxpayer
 {
-    qint64 id = 0;   // 0: not stored yet
+    qint64 id = 0; // 0: not stored yet
     QString contribuyente;
     QString domicilio;
     QString te;
     QString numRef;
-    QString passwordHash;   // empty: no password
+    QString passwordHash; // empty: no password
     QString numAgenteRetencion;
     QString numAgentePercepcion;
 };
@@ -54,8 +56,8 @@ public:
     // The grid rows of the given keys, in the order of the keys; missing keys are skipped.
     std::optional<QList<TaxpayerGridRow>> gridRows(const QList<qint64>& keys) const;
 
-    // nullopt when the row is missing or cannot be read.
-    std::optional<Taxpayer> read(qint64 id) const;
+    // An empty optional when there is no such taxpayer; an Error when the row cannot be read.
+    Result<std::optional<Taxpayer>> read(qint64 id) const;
     // The key of another taxpayer with the same identification regardless of case, 0 when none,
     // nullopt on failure.
     std::optional<qint64> findIdentification(const QString& identification, qint64 exceptId = 0) const;
@@ -64,15 +66,15 @@ public:
     // Deletes the taxpayer; the database's relations remove every row that hangs from it.
     bool remove(qint64 id);
 
-    // The stored password hash (empty when none); a missing row or a failure count as no password.
-    QString storedPassword(qint64 id) const;
+    // The stored password hash, empty when none or when the taxpayer is missing.
+    Result<QString> storedPassword(qint64 id) const;
     bool setPasswordHash(qint64 id, const QString& hash);
 
-    // The value of CP01_FormCP01 of the newest CP01 of the taxpayer, 2 when it has none;
-    // nullopt when the taxpayer is missing or the read fails.
-    std::optional<int> estadoCp01(qint64 id) const;
-    // nullopt with ok = false on failure, nullopt with ok = true when there is no CP01.
-    std::optional<NewestCp01> newestCp01(qint64 id, bool* ok) const;
+    // The value of CP01_FormCP01 of the newest CP01 of the taxpayer, 2 when it has none; empty
+    // when the taxpayer is missing.
+    Result<std::optional<int>> estadoCp01(qint64 id) const;
+    // The taxpayer's current inscription; empty when it has none.
+    Result<std::optional<NewestCp01>> newestCp01(qint64 id) const;
 
     QSqlDatabase database() const { return m_db; }
     QString lastError() const { return m_lastError; }

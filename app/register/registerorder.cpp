@@ -1,6 +1,6 @@
-#include "app/registerorder.h"
+#include "app/register/registerorder.h"
 
-#include "app/textfold.h"
+#include "app/register/textfold.h"
 
 #include <QtEndian>
 
@@ -15,9 +15,9 @@ namespace {
 
 struct OrderEntry
 {
-    quint64 prefix;       // the key's first bytes, big-endian, zero-padded: most comparisons end here
+    quint64 prefix; // the key's first bytes, big-endian, zero-padded: most comparisons end here
     qint64 id;
-    qsizetype keyStart;   // in the buffer of keys; -1 for a NULL identification
+    qsizetype keyStart; // in the buffer of keys; -1 for a NULL identification
     int keyLength;
 };
 
@@ -72,7 +72,7 @@ std::optional<QList<qint64>> readRegisterOrder(QSqlDatabase db, QString* error)
     QByteArray keys;
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        OrderEntry entry{0, sqlite3_column_int64(statement, 0), -1, 0};
+        OrderEntry entry { 0, sqlite3_column_int64(statement, 0), -1, 0 };
         if (sqlite3_column_type(statement, 1) != SQLITE_NULL) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 1));
             entry.keyStart = keys.size();
@@ -87,7 +87,7 @@ std::optional<QList<qint64>> readRegisterOrder(QSqlDatabase db, QString* error)
     sqlite3_finalize(statement);
     if (step != SQLITE_DONE)
         return std::nullopt;
-    std::sort(entries.begin(), entries.end(), Before{keys.constData()});
+    std::sort(entries.begin(), entries.end(), Before { keys.constData() });
     QList<qint64> order;
     order.reserve(static_cast<qsizetype>(entries.size()));
     for (const OrderEntry& e : entries)

@@ -1,7 +1,7 @@
-#include "app/taxpayers.h"
+#include "app/register/taxpayers.h"
 
-#include "app/registerorder.h"
-#include "app/textfold.h"
+#include "app/register/registerorder.h"
+#include "app/register/textfold.h"
 #include "common/fieldchecks.h"
 
 #include <QHash>
@@ -22,7 +22,8 @@ QString text(const QSqlQuery& q, int column)
 
 }
 
-TaxpayerRegister::TaxpayerRegister(QSqlDatabase db) : m_db(std::move(db))
+TaxpayerRegister::TaxpayerRegister(QSqlDatabase db)
+    : m_db(std::move(db))
 {
     registerTextFunctions(m_db);
 }
@@ -50,13 +51,15 @@ std::optional<QList<qint64>> TaxpayerRegister::matchingKeys(const QString& searc
 {
     // SQLite's LIKE already ignores the case of ASCII letters; only a search with other letters
     // needs both sides folded, which costs a call per row.
-    const bool ascii = std::all_of(searchText.cbegin(), searchText.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii
+        = std::all_of(searchText.cbegin(), searchText.cend(), [](QChar c) { return c.unicode() < 0x80; });
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(ascii ? QStringLiteral("SELECT CMD_ID FROM CMD WHERE CMD_Contribuyente LIKE ? ESCAPE '\\' "
-                                     "OR CMD_NumRef LIKE ? ESCAPE '\\'")
-                    : QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
-                                     "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\'"));
+    q.prepare(ascii
+            ? QStringLiteral("SELECT CMD_ID FROM CMD WHERE CMD_Contribuyente LIKE ? ESCAPE '\\' "
+                             "OR CMD_NumRef LIKE ? ESCAPE '\\'")
+            : QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(CMD_Contribuyente) LIKE ? ESCAPE '\\' "
+                             "OR vx_upper(CMD_NumRef) LIKE ? ESCAPE '\\'"));
     const QString pattern = foldIdentification(likePattern(searchText, LikeMatch::Contains, true));
     q.addBindValue(pattern);
     q.addBindValue(pattern);
@@ -76,7 +79,8 @@ std::optional<QList<qint64>> TaxpayerRegister::orderedKeys() const
     // process in data_version: while both stand still the register is as it was.
     QSqlQuery stamp(m_db);
     stamp.setForwardOnly(true);
-    if (!stamp.exec(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version")) || !stamp.next()) {
+    if (!stamp.exec(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version"))
+        || !stamp.next()) {
         m_lastError = stamp.lastError().text();
         return std::nullopt;
     }
@@ -102,7 +106,7 @@ std::optional<QList<TaxpayerGridRow>> TaxpayerRegister::gridRows(const QList<qin
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_NumRef, CMD_Te, CMD_Domicilio FROM CMD "
                              "WHERE CMD_ID IN (")
-              + placeholders + u')');
+        + placeholders + u')');
     for (qint64 key : keys)
         q.addBindValue(key);
     if (!q.exec()) {
@@ -111,7 +115,8 @@ std::optional<QList<TaxpayerGridRow>> TaxpayerRegister::gridRows(const QList<qin
     }
     QHash<qint64, TaxpayerGridRow> byKey;
     while (q.next())
-        byKey.insert(q.value(0).toLongLong(), {q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3), text(q, 4)});
+        byKey.insert(q.value(0).toLongLong(),
+            { q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3), text(q, 4) });
     QList<TaxpayerGridRow> rows;
     rows.reserve(keys.size());
     for (qint64 key : keys) {
@@ -133,23 +138,28 @@ bool TaxpayerRegister::exec(QSqlQuery& q, const QString& sql, const QVariantList
     return false;
 }
 
-std::optional<Taxpayer> TaxpayerRegister::read(qint64 id) const
+Result<std::optional<Taxpayer>> TaxpayerRegister::read(qint64 id) const
 {
     QSqlQuery q(m_db);
-    if (!exec(q, QStringLiteral("SELECT CMD_ID, CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord, "
-                                "CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"),
-              {id})
-        || !q.next())
-        return std::nullopt;
-    return Taxpayer{q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3),
-                    text(q, 4), text(q, 5).trimmed(), text(q, 6), text(q, 7)};
+    if (!exec(q,
+            QStringLiteral(
+                "SELECT CMD_ID, CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord, "
+                "CMD_NumAgenteRetencion, CMD_NumAgentePercepcion FROM CMD WHERE CMD_ID = ?"),
+            { id }))
+        return Error { m_lastError };
+    if (!q.next())
+        return std::optional<Taxpayer>();
+    return std::optional<Taxpayer>(Taxpayer { q.value(0).toLongLong(), text(q, 1), text(q, 2), text(q, 3),
+        text(q, 4), text(q, 5).trimmed(), text(q, 6), text(q, 7) });
 }
 
-std::optional<qint64> TaxpayerRegister::findIdentification(const QString& identification, qint64 exceptId) const
+std::optional<qint64> TaxpayerRegister::findIdentification(
+    const QString& identification, qint64 exceptId) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(trim(CMD_Contribuyente)) = ? AND CMD_ID <> ? "
-                             "LIMIT 1"));
+    q.prepare(
+        QStringLiteral("SELECT CMD_ID FROM CMD WHERE vx_upper(trim(CMD_Contribuyente)) = ? AND CMD_ID <> ? "
+                       "LIMIT 1"));
     q.addBindValue(foldIdentification(identification.trimmed()));
     q.addBindValue(exceptId);
     if (!q.exec()) {
@@ -175,11 +185,13 @@ SaveOutcome TaxpayerRegister::save(Taxpayer& t)
 
     QSqlQuery q(m_db);
     if (t.id == 0)
-        q.prepare(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord) "
-                                 "VALUES (?, ?, ?, ?, ?)"));
+        q.prepare(QStringLiteral(
+            "INSERT INTO CMD (CMD_Contribuyente, CMD_Domicilio, CMD_Te, CMD_NumRef, CMD_PassWord) "
+            "VALUES (?, ?, ?, ?, ?)"));
     else
-        q.prepare(QStringLiteral("UPDATE CMD SET CMD_Contribuyente = ?, CMD_Domicilio = ?, CMD_Te = ?, CMD_NumRef = ?, "
-                                 "CMD_PassWord = ? WHERE CMD_ID = ?"));
+        q.prepare(QStringLiteral(
+            "UPDATE CMD SET CMD_Contribuyente = ?, CMD_Domicilio = ?, CMD_Te = ?, CMD_NumRef = ?, "
+            "CMD_PassWord = ? WHERE CMD_ID = ?"));
     q.addBindValue(t.contribuyente);
     q.addBindValue(t.domicilio);
     q.addBindValue(t.te);
@@ -199,49 +211,50 @@ SaveOutcome TaxpayerRegister::save(Taxpayer& t)
 bool TaxpayerRegister::remove(qint64 id)
 {
     QSqlQuery q(m_db);
-    return exec(q, QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"), {id});
+    return exec(q, QStringLiteral("DELETE FROM CMD WHERE CMD_ID = ?"), { id });
 }
 
-QString TaxpayerRegister::storedPassword(qint64 id) const
+Result<QString> TaxpayerRegister::storedPassword(qint64 id) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT CMD_PassWord FROM CMD WHERE CMD_ID = ?"));
-    q.addBindValue(id);
-    if (!q.exec() || !q.next())
-        return {};
-    return q.value(0).toString().trimmed();
+    if (!exec(q, QStringLiteral("SELECT CMD_PassWord FROM CMD WHERE CMD_ID = ?"), { id }))
+        return Error { m_lastError };
+    return q.next() ? q.value(0).toString().trimmed() : QString();
 }
 
 bool TaxpayerRegister::setPasswordHash(qint64 id, const QString& hash)
 {
     QSqlQuery q(m_db);
-    return exec(q, QStringLiteral("UPDATE CMD SET CMD_PassWord = ? WHERE CMD_ID = ?"), {hash, id});
+    return exec(q, QStringLiteral("UPDATE CMD SET CMD_PassWord = ? WHERE CMD_ID = ?"), { hash, id });
 }
 
-std::optional<int> TaxpayerRegister::estadoCp01(qint64 id) const
+Result<std::optional<int>> TaxpayerRegister::estadoCp01(qint64 id) const
 {
     QSqlQuery q(m_db);
-    if (!exec(q, QStringLiteral("SELECT IFNULL((SELECT IFNULL(P.CP01_FormCP01, 2) FROM Form_Cp01 P "
-                                "WHERE P.CMD_ID = C.CMD_ID ORDER BY P.CP01_FechaPres DESC, P.CP01_ID DESC LIMIT 1), 2) "
-                                "FROM CMD C WHERE C.CMD_ID = ?"),
-              {id})
-        || !q.next())
-        return std::nullopt;
-    return q.value(0).toInt();
+    if (!exec(q,
+            QStringLiteral(
+                "SELECT IFNULL((SELECT IFNULL(P.CP01_FormCP01, 2) FROM Form_Cp01 P "
+                "WHERE P.CMD_ID = C.CMD_ID ORDER BY P.CP01_FechaPres DESC, P.CP01_ID DESC LIMIT 1), 2) "
+                "FROM CMD C WHERE C.CMD_ID = ?"),
+            { id }))
+        return Error { m_lastError };
+    return q.next() ? std::optional<int>(q.value(0).toInt()) : std::nullopt;
 }
 
-std::optional<NewestCp01> TaxpayerRegister::newestCp01(qint64 id, bool* ok) const
+Result<std::optional<NewestCp01>> TaxpayerRegister::newestCp01(qint64 id) const
 {
     QSqlQuery q(m_db);
-    *ok = exec(q, QStringLiteral("SELECT CP01_ID, CP01_CUIT, CP01_IngBrut, CP01_FormCP01 FROM Form_Cp01 "
-                                 "WHERE CMD_ID = ? ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"),
-               {id});
-    if (!*ok || !q.next())
-        return std::nullopt;
-    NewestCp01 cp01{q.value(0).toLongLong(), text(q, 1).trimmed(), text(q, 2).trimmed(), std::nullopt};
+    if (!exec(q,
+            QStringLiteral("SELECT CP01_ID, CP01_CUIT, CP01_IngBrut, CP01_FormCP01 FROM Form_Cp01 "
+                           "WHERE CMD_ID = ? ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"),
+            { id }))
+        return Error { m_lastError };
+    if (!q.next())
+        return std::optional<NewestCp01>();
+    NewestCp01 cp01 { q.value(0).toLongLong(), text(q, 1).trimmed(), text(q, 2).trimmed(), std::nullopt };
     if (!q.value(3).isNull())
         cp01.formCp01 = q.value(3).toInt();
-    return cp01;
+    return std::optional<NewestCp01>(cp01);
 }
 
 }

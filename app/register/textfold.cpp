@@ -1,4 +1,4 @@
-#include "app/textfold.h"
+#include "app/register/textfold.h"
 
 #include <QSqlDriver>
 #include <QVariant>
@@ -26,9 +26,9 @@ int foldLatin1(const unsigned char* in, int size, FoldKind kind, char* o)
             return -1;
         unsigned char d = in[++i];
         if (d == 0x9F || d == 0xBF || d == 0x97 || d == 0xB7 || d < 0x80 || d > 0xBF)
-            return -1;   // ß, ÿ, ×, ÷ and malformed text
+            return -1; // ß, ÿ, ×, ÷ and malformed text
         if (d >= 0xA0)
-            d = static_cast<unsigned char>(d - 0x20);   // à..þ -> À..Þ
+            d = static_cast<unsigned char>(d - 0x20); // à..þ -> À..Þ
         if (kind == FoldKind::Upper) {
             o[n++] = static_cast<char>(0xC3);
             o[n++] = static_cast<char>(d);
@@ -54,8 +54,7 @@ QByteArray foldSlowly(const unsigned char* data, int size, FoldKind kind)
     return (kind == FoldKind::Upper ? foldIdentification(text) : sortKey(text)).toUtf8();
 }
 
-template <FoldKind Kind>
-void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
+template <FoldKind Kind> void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
@@ -79,7 +78,7 @@ void sqlFold(sqlite3_context* context, int, sqlite3_value** argv)
 bool addFunction(sqlite3* handle, const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**))
 {
     return sqlite3_create_function_v2(handle, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, function,
-                                      nullptr, nullptr, nullptr)
+               nullptr, nullptr, nullptr)
         == SQLITE_OK;
 }
 
