@@ -179,7 +179,8 @@ TEST_F(MainWindow, AddsATaxpayerWithAConfirmedPasswordAndSelectsIt)
 
 TEST_F(MainWindow, RefusesADuplicateIdentificationAndAnUnconfirmedPassword)
 {
-    boxes.answerText(QString());   // the confirmation left empty
+    boxes.answerText(QString()); // the confirmation left empty
+    boxes.answer(Answer::Yes); // leave without saving
     modals.expect([this](QDialog* d) {
         type(d, "CMD_Contribuyente", QStringLiteral("PEÑA, MARÍA"));
         child<QLineEdit>(d, "CMD_Domicilio")->setFocus();   // leaving the box checks it
