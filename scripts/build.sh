@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds Ventrix into build/ (Release with debug info, warnings as errors).
+# Configures and builds Ventrix into build/ (Release with debug info, warnings as errors: the
+# "release" preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVENTRIX_WERROR=ON "$@" >/dev/null
+cmake --preset release "$@" >/dev/null
 cmake --build build

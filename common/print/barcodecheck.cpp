@@ -12,8 +12,8 @@ constexpr qreal kQuietMm = 3.0;
 
 ZXing::ImageView view(const QImage& grey)
 {
-    return {grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
-            int(grey.bytesPerLine())};
+    return { grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
+        int(grey.bytesPerLine()) };
 }
 
 QString text(const ZXing::Result& r)
@@ -30,16 +30,21 @@ QString checkOne(const PlacedBarcode& placed, qreal dpi)
 {
     const BarcodeSymbol& s = placed.symbol;
     const QImage image = renderSymbol(s, placed.rectMm.size(), dpi, kQuietMm);
+    // The image holds only black and white dots, upright: a fixed threshold and no rotation do.
     ZXing::DecodeHints hints;
     hints.setFormats(formatOf(s.kind));
     hints.setIsPure(true);
+    hints.setTryHarder(false);
+    hints.setTryRotate(false);
     hints.setTryDownscale(false);
+    hints.setBinarizer(ZXing::Binarizer::FixedThreshold);
     ZXing::Result r = ZXing::ReadBarcode(view(image), hints);
     if (!r.isValid()) {
         // A pure-image read can miss an otherwise readable symbol; try the full search once. (The
         // many-line search of linear symbols trips an assertion in this reader, so not for them.)
         hints.setIsPure(false);
         hints.setTryHarder(s.kind == BarcodeSymbol::Kind::Pdf417);
+        hints.setBinarizer(ZXing::Binarizer::LocalAverage);
         r = ZXing::ReadBarcode(view(image), hints);
     }
     if (!r.isValid())

@@ -41,18 +41,47 @@ public:
 
 TEST(BankBarcode, DigitsReadBackAndAreRefusedOtherwise)
 {
-    for (const QString& digits : {agentPaymentCode(), QStringLiteral("2012345678900000000001030512345678000000000000000000"),
-                                  QStringLiteral("12345")}) {
+    for (const QString& digits :
+        { agentPaymentCode(), QStringLiteral("2012345678900000000001030512345678000000000000000000"),
+            QStringLiteral("12345") }) {
         const BarcodeSymbol s = bankBarcode(digits);
         ASSERT_FALSE(s.isNull());
         const QString expected = digits.size() % 2 ? QStringLiteral("0") + digits : digits;
         EXPECT_EQ(s.data, expected);
-        EXPECT_EQ(checkBarcodes({{s, QRectF(0, 0, 90, 12)}}, 300), QString());
+        EXPECT_EQ(checkBarcodes({ { s, QRectF(0, 0, 90, 12) } }, 300), QString());
         const QImage image = renderSymbol(s, QSizeF(90, 12), 300, 5);
-        EXPECT_EQ(readBarcodes(image), QStringList{expected});
+        EXPECT_EQ(readBarcodes(image), QStringList { expected });
     }
     EXPECT_TRUE(bankBarcode(QStringLiteral("12a4")).isNull());
     EXPECT_TRUE(bankBarcode(QString()).isNull());
+}
+
+// The read-back fills the bars itself: dot for dot it must be what the painter puts on a device of
+// that resolution, or the check would read something other than the printout.
+TEST(BankBarcode, ReadBackImageIsThePrintedSymbol)
+{
+    const PlacedBarcode pdf417
+        = layoutMancha(d3Record(), ManchaPlacement::monthlyDeclaration(300)).symbols.front();
+    const PlacedBarcode bank { bankBarcode(agentPaymentCode()), QRectF(0, 0, 90, 11.3) };
+    for (const PlacedBarcode& placed : { pdf417, bank }) {
+        for (const qreal dpi : { 96.0, 203.0, 300.0, 360.0, 600.0 }) {
+            const QSizeF sizeMm = placed.rectMm.size();
+            const QImage read = renderSymbol(placed.symbol, sizeMm, dpi, 3);
+            QImage printed(read.size(), QImage::Format_Grayscale8);
+            printed.fill(Qt::white);
+            QPainter painter(&printed);
+            const qreal pxPerMm = dpi / 25.4;
+            paintSymbol(painter, placed.symbol,
+                QRectF(QPointF(3, 3) * pxPerMm, QSizeF(sizeMm.width(), sizeMm.height()) * pxPerMm));
+            painter.end();
+            int differing = 0;
+            for (int y = 0; y < read.height(); ++y) {
+                for (int x = 0; x < read.width(); ++x)
+                    differing += read.pixelColor(x, y) != printed.pixelColor(x, y);
+            }
+            EXPECT_EQ(differing, 0) << dpi << " dpi";
+        }
+    }
 }
 
 TEST(PaperCheck, A4PortraitPassesOtherSheetsAsk)
@@ -65,8 +94,9 @@ TEST(PaperCheck, A4PortraitPassesOtherSheetsAsk)
     EXPECT_FALSE(acceptPaper(QSizeF(215.9, 279.4)));
     ASSERT_EQ(messages.shown().size(), 1);
     const Message& q = messages.shown().front();
-    EXPECT_EQ(q.text, QStringLiteral("Verifique que tiene seleccionado en la impresora papel tamaño A4 (210mm x 297mm) "
-                                     "Orientación Vertical...\n\nDesea continuar...?"));
+    EXPECT_EQ(q.text,
+        QStringLiteral("Verifique que tiene seleccionado en la impresora papel tamaño A4 (210mm x 297mm) "
+                       "Orientación Vertical...\n\nDesea continuar...?"));
     EXPECT_EQ(q.buttons, MessageButtons::YesNo);
     EXPECT_EQ(q.defaultAnswer, Answer::No);
     EXPECT_EQ(q.icon, MessageIcon::Critical);
@@ -133,12 +163,13 @@ TEST(PageOutput, PdfIsWrittenWholeOrNotAtAll)
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("form.pdf")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("form.pdf") });
 
     if (!qEnvironmentVariableIsEmpty("VENTRIX_KEEP_PDF")) {
         QFile::remove(qEnvironmentVariable("VENTRIX_KEEP_PDF"));
         QFile::copy(path, qEnvironmentVariable("VENTRIX_KEEP_PDF"));
         FootForm foot;
-        (void)PageOutput::writePdf(foot, qEnvironmentVariable("VENTRIX_KEEP_PDF") + QStringLiteral(".foot.pdf"));
+        (void)PageOutput::writePdf(
+            foot, qEnvironmentVariable("VENTRIX_KEEP_PDF") + QStringLiteral(".foot.pdf"));
     }
 }

@@ -1,0 +1,1 @@
+// Compiled only so that its target builds the precompiled headers other targets reuse.
