@@ -16,7 +16,8 @@ bool isButtonEnabled(MainButton button, qint64 cmdId, const QString& estadoCp01)
         break;
     }
     if (estadoCp01 == QStringLiteral("0"))
-        return button == MainButton::Arp || button == MainButton::ModifContrib || button == MainButton::BajaContrib;
+        return button == MainButton::Arp || button == MainButton::ModifContrib
+            || button == MainButton::BajaContrib;
     return cmdId > 0;
 }
 

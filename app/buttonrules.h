@@ -6,9 +6,19 @@ namespace ventrix::app {
 
 // The command buttons of the main window.
 enum class MainButton {
-    Alta, ModifContrib, BajaContrib, BuscarGrilla,
-    Cp01, Sid3, Cp02, Arp, Pfp, Ib08, Indices,
-    Help, Salir,
+    Alta,
+    ModifContrib,
+    BajaContrib,
+    BuscarGrilla,
+    Cp01,
+    Sid3,
+    Cp02,
+    Arp,
+    Pfp,
+    Ib08,
+    Indices,
+    Help,
+    Salir,
 };
 
 // Whether a button of the main window is enabled for the selected taxpayer (0: none) and the

@@ -16,14 +16,13 @@ const QString NotInstalled = QStringLiteral("(no está instalada)");
 // The shared library that holds the given symbol.
 QString libraryFileOf(const void* symbol)
 {
-    Dl_info info{};
+    Dl_info info {};
     if (dladdr(symbol, &info) == 0 || !info.dli_fname)
         return NotInstalled;
     return QString::fromLocal8Bit(info.dli_fname);
 }
 
-template <typename Function>
-const void* address(Function* f)
+template <typename Function> const void* address(Function* f)
 {
     return reinterpret_cast<const void*>(f);
 }
@@ -59,14 +58,14 @@ QString versionWarnings(const QList<ComponentVersion>& components)
 QList<ComponentVersion> programComponents()
 {
     return {
-        {QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
-         libraryFileOf(address(&qVersion))},
-        {QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), QStringLiteral(SQLITE_VERSION),
-         libraryFileOf(address(&sqlite3_libversion))},
-        {QStringLiteral("zint"), zintVersionText(ZBarcode_Version()), QStringLiteral(VENTRIX_ZINT_BUILD_VERSION),
-         libraryFileOf(address(&ZBarcode_Version))},
-        {QStringLiteral("libzip"), QString::fromLatin1(zip_libzip_version()), QStringLiteral(LIBZIP_VERSION),
-         libraryFileOf(address(&zip_libzip_version))},
+        { QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
+            libraryFileOf(address(&qVersion)) },
+        { QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), QStringLiteral(SQLITE_VERSION),
+            libraryFileOf(address(&sqlite3_libversion)) },
+        { QStringLiteral("zint"), zintVersionText(ZBarcode_Version()),
+            QStringLiteral(VENTRIX_ZINT_BUILD_VERSION), libraryFileOf(address(&ZBarcode_Version)) },
+        { QStringLiteral("libzip"), QString::fromLatin1(zip_libzip_version()), QStringLiteral(LIBZIP_VERSION),
+            libraryFileOf(address(&zip_libzip_version)) },
     };
 }
 

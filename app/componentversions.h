@@ -9,9 +9,9 @@ namespace ventrix::app {
 struct ComponentVersion
 {
     QString name;
-    QString installed;   // "(no está instalada)" when it cannot be found
-    QString required;    // the version the program was built with
-    QString file;        // the library file in use
+    QString installed; // "(no está instalada)" when it cannot be found
+    QString required; // the version the program was built with
+    QString file; // the library file in use
 };
 
 // Empty when the versions agree (letter case aside); else the warning paragraph that names

@@ -9,7 +9,8 @@ namespace {
 
 bool isProgramCopy(const QFileInfo& file)
 {
-    return file.isExecutable() && !file.fileName().startsWith(QStringLiteral("ventrix-cli"), Qt::CaseInsensitive);
+    return file.isExecutable()
+        && !file.fileName().startsWith(QStringLiteral("ventrix-cli"), Qt::CaseInsensitive);
 }
 
 }
@@ -20,8 +21,8 @@ std::optional<QString> newerCopyOf(const QString& runningExecutable)
     if (running.baseName().toUpper() == QStringLiteral("KORVEL"))
         return std::nullopt;
     const QDir folder = running.absoluteDir();
-    const QFileInfoList candidates = folder.entryInfoList({QStringLiteral("ventrix*")},
-                                                          QDir::Files, QDir::Name);
+    const QFileInfoList candidates
+        = folder.entryInfoList({ QStringLiteral("ventrix*") }, QDir::Files, QDir::Name);
     QDateTime newestTime;
     QFileInfo newest;
     for (const QFileInfo& file : candidates) {

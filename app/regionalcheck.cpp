@@ -7,7 +7,8 @@
 namespace ventrix::app {
 namespace {
 
-const QString ControlPanel = QStringLiteral("Seleccione en el Panel de Control en el ítem Configuración Regional");
+const QString ControlPanel
+    = QStringLiteral("Seleccione en el Panel de Control en el ítem Configuración Regional");
 
 QString changeMessage(const QString& what, const QString& format)
 {
@@ -18,8 +19,8 @@ QString changeMessage(const QString& what, const QString& format)
 
 RegionalSettings programRegionalSettings()
 {
-    return {regional::formatDate(QDate(1999, 10, 5)), QStringLiteral("3;0"), QStringLiteral("2"),
-            QStringLiteral("3;0"), QStringLiteral("2")};
+    return { regional::formatDate(QDate(1999, 10, 5)), QStringLiteral("3;0"), QStringLiteral("2"),
+        QStringLiteral("3;0"), QStringLiteral("2") };
 }
 
 bool dateFormatOk(const QString& dateOf5October1999)
@@ -44,19 +45,23 @@ std::optional<QString> regionalProblem(const RegionalSettings& s)
 {
     if (!dateFormatOk(s.dateOf5October1999))
         return changeMessage(QStringLiteral("Deberá cambiar el formato de la fecha de su sistema"),
-                             QStringLiteral("el formato de la fecha dd/mm/aaaa"));
+            QStringLiteral("el formato de la fecha dd/mm/aaaa"));
     if (!groupingOk(s.numberGrouping))
-        return changeMessage(QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema numérico"),
-                             QStringLiteral("el formato de Número -> Número de dígitos en grupo = 3"));
+        return changeMessage(
+            QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema numérico"),
+            QStringLiteral("el formato de Número -> Número de dígitos en grupo = 3"));
     if (!decimalsOk(s.numberDecimals))
-        return changeMessage(QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema numérico"),
-                             QStringLiteral("el formato de Número -> Número de dígitos decimales = 2"));
+        return changeMessage(
+            QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema numérico"),
+            QStringLiteral("el formato de Número -> Número de dígitos decimales = 2"));
     if (!groupingOk(s.currencyGrouping))
-        return changeMessage(QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema monetario"),
-                             QStringLiteral("el formato de Moneda -> Número de dígitos en grupo = 3"));
+        return changeMessage(
+            QStringLiteral("Deberá cambiar el Número de Dígitos en Grupo de su sistema monetario"),
+            QStringLiteral("el formato de Moneda -> Número de dígitos en grupo = 3"));
     if (!decimalsOk(s.currencyDecimals))
-        return changeMessage(QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema monetario"),
-                             QStringLiteral("el formato de Moneda -> Número de dígitos decimales = 2"));
+        return changeMessage(
+            QStringLiteral("Deberá cambiar el Número de Dígitos Decimales de su sistema monetario"),
+            QStringLiteral("el formato de Moneda -> Número de dígitos decimales = 2"));
     return std::nullopt;
 }
 

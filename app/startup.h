@@ -15,7 +15,6 @@ class DataFolderLock;
 
 namespace ventrix::app {
 
-
 // What the program was started with.
 struct StartupContext
 {
@@ -43,8 +42,8 @@ public:
 
     // The checks of the splash window: component versions, the "Archivos" folder, the database
     // (created on the very first start, opened, checked and upgraded), the regional formats.
-    StartupWindow Inicia(
-        data::Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional);
+    StartupWindow Inicia(data::Database& database, const QList<ComponentVersion>& components,
+        const RegionalSettings& regional);
 
 private:
     bool takeLock();

@@ -16,8 +16,8 @@ namespace {
 QString findTool()
 {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {here.filePath(QStringLiteral("../cli/ventrix-cli")),
-                                     here.filePath(QStringLiteral("ventrix-cli"))})
+    for (const QString& candidate :
+        { here.filePath(QStringLiteral("../cli/ventrix-cli")), here.filePath(QStringLiteral("ventrix-cli")) })
         if (QFileInfo(candidate).isExecutable())
             return QFileInfo(candidate).canonicalFilePath();
     return {};
@@ -26,7 +26,7 @@ QString findTool()
 bool runInit(const QString& tool, const QString& data)
 {
     QProcess p;
-    p.start(tool, {QStringLiteral("--data-dir"), data, QStringLiteral("init")});
+    p.start(tool, { QStringLiteral("--data-dir"), data, QStringLiteral("init") });
     return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -62,7 +62,8 @@ int main(int argc, char** argv)
     }
     std::sort(times.begin(), times.end());
     std::printf("ventrix-cli init, new database (one run):        %8.1f ms\n", createMs);
-    std::printf("ventrix-cli init, existing database (median of %d): %8.1f ms  (min %.1f, max %.1f; target < 100 ms)\n",
-                Rounds, times[times.size() / 2], times.front(), times.back());
+    std::printf("ventrix-cli init, existing database (median of %d): %8.1f ms  (min %.1f, max %.1f; target < "
+                "100 ms)\n",
+        Rounds, times[times.size() / 2], times.front(), times.back());
     return 0;
 }

@@ -33,12 +33,13 @@ constexpr int Taxpayers = 10000;
 
 void fill(QSqlDatabase db)
 {
-    static const char16_t* surnames[] = {u"García", u"Peña", u"Fernández", u"López", u"Martínez", u"Ñúñez",
-                                         u"Gómez", u"Díaz", u"Álvarez", u"Romero", u"Sosa", u"Acosta"};
-    static const char16_t* names[] = {u"María", u"Juan", u"José", u"Ana", u"Luis", u"Carlos", u"Lucía"};
+    static const char16_t* surnames[] = { u"García", u"Peña", u"Fernández", u"López", u"Martínez", u"Ñúñez",
+        u"Gómez", u"Díaz", u"Álvarez", u"Romero", u"Sosa", u"Acosta" };
+    static const char16_t* names[] = { u"María", u"Juan", u"José", u"Ana", u"Luis", u"Carlos", u"Lucía" };
     db.transaction();
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente, CMD_NumRef, CMD_Te, CMD_Domicilio) VALUES (?, ?, ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO CMD (CMD_Contribuyente, CMD_NumRef, CMD_Te, CMD_Domicilio) VALUES (?, ?, ?, ?)"));
     for (int i = 0; i < Taxpayers; ++i) {
         const QString name = QString::fromUtf16(surnames[i % 12]) + QStringLiteral(", ")
             + QString::fromUtf16(names[i % 7]) + u' ' + QString::number(i);
@@ -59,7 +60,7 @@ double median(std::vector<double> v)
 
 double threadCpuMs()
 {
-    timespec ts{};
+    timespec ts {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
@@ -79,7 +80,7 @@ Sample keystroke(QLineEdit* search, QTableView* grid, QKeyEvent* key)
     QApplication::sendEvent(search, key);
     grid->viewport()->repaint();
     QApplication::processEvents();
-    return {static_cast<double>(t.nsecsElapsed()) / 1e6, threadCpuMs() - cpu0};
+    return { static_cast<double>(t.nsecsElapsed()) / 1e6, threadCpuMs() - cpu0 };
 }
 
 void benchKeystrokes(QSqlDatabase db)
@@ -107,12 +108,12 @@ void benchKeystrokes(QSqlDatabase db)
     }
     std::printf("  search keystroke -> grid repainted: median %.2f ms wall (%.2f ms CPU), worst %.2f ms"
                 " (target < 20 ms)\n",
-                median(wall), median(cpu), *std::max_element(wall.begin(), wall.end()));
+        median(wall), median(cpu), *std::max_element(wall.begin(), wall.end()));
 }
 
 double monotonicMs()
 {
-    timespec ts{};
+    timespec ts {};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
@@ -140,18 +141,18 @@ int startUp(int argc, char** argv, bool mainWindow, const QString& path)
     QApplication::processEvents();
     const double shownAt = monotonicMs();
     const double sinceMain = static_cast<double>(t.nsecsElapsed()) / 1e6;
-    timespec cpu{};
+    timespec cpu {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
     std::printf("%.3f %.3f %.3f\n", sinceMain,
-                static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6, shownAt);
+        static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6, shownAt);
     return 0;
 }
 
 struct StartUp
 {
-    double sinceMain = 0;     // main() entered -> window shown
-    double sinceLaunch = 0;   // QProcess::start -> window shown: loading the program included
-    double cpu = 0;           // CPU of the child from its launch to the window shown
+    double sinceMain = 0; // main() entered -> window shown
+    double sinceLaunch = 0; // QProcess::start -> window shown: loading the program included
+    double cpu = 0; // CPU of the child from its launch to the window shown
 };
 
 StartUp childStartUp(const QString& mode, const QString& path)
@@ -159,12 +160,12 @@ StartUp childStartUp(const QString& mode, const QString& path)
     QProcess child;
     // CLOCK_MONOTONIC is one clock for every process on the machine.
     const double launchedAt = monotonicMs();
-    child.start(QCoreApplication::applicationFilePath(), {mode, path});
+    child.start(QCoreApplication::applicationFilePath(), { mode, path });
     child.waitForFinished(60000);
     const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(u' ');
     if (figures.size() != 3)
         return {};
-    return {figures[0].toDouble(), figures[2].toDouble() - launchedAt, figures[1].toDouble()};
+    return { figures[0].toDouble(), figures[2].toDouble() - launchedAt, figures[1].toDouble() };
 }
 
 struct StartUpSeries
@@ -187,12 +188,13 @@ void benchStartUp(const QString& path)
         principal.add(childStartUp(QStringLiteral("--main"), path));
     }
     const double bm = median(bare.sinceMain), bl = median(bare.sinceLaunch), bc = median(bare.cpu);
-    const double mm = median(principal.sinceMain), ml = median(principal.sinceLaunch), mc = median(principal.cpu);
+    const double mm = median(principal.sinceMain), ml = median(principal.sinceLaunch),
+                 mc = median(principal.cpu);
     std::printf("  start-up to a shown window, medians:        from main()  from launch  CPU since launch\n");
     std::printf("    bare QMainWindow:                       %8.1f ms  %8.1f ms  %8.1f ms\n", bm, bl, bc);
     std::printf("    Frm_Principal (10,000 taxpayers):       %8.1f ms  %8.1f ms  %8.1f ms\n", mm, ml, mc);
     std::printf("  main window / bare window:                %8.2fx    %8.2fx    %8.2fx   (target < 1.5x)\n",
-                mm / bm, ml / bl, mc / bc);
+        mm / bm, ml / bl, mc / bc);
 }
 
 }

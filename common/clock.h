@@ -25,8 +25,14 @@ protected:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
-    explicit FixedClock(QDate day) : m_moment(day.startOfDay()) {}
+    explicit FixedClock(QDateTime moment)
+        : m_moment(std::move(moment))
+    {
+    }
+    explicit FixedClock(QDate day)
+        : m_moment(day.startOfDay())
+    {
+    }
     void set(QDateTime moment) { m_moment = std::move(moment); }
 
 protected:

@@ -32,9 +32,11 @@ QString confirmQuestion(const QString& volume)
 
 QString copyFailed(const QString& volume, const QString& reason)
 {
-    return QStringLiteral("Error al realizar la copia en disquette ") + volume + QStringLiteral("...\n") + reason
-        + QStringLiteral("\n\nVerifique que el disco esté con Formato DOS/Windows, que tenga espacio disponible "
-                         "y que no esté protegido contra escritura...");
+    return QStringLiteral("Error al realizar la copia en disquette ") + volume + QStringLiteral("...\n")
+        + reason
+        + QStringLiteral(
+            "\n\nVerifique que el disco esté con Formato DOS/Windows, que tenga espacio disponible "
+            "y que no esté protegido contra escritura...");
 }
 
 QString copyDeclined(const QString& volume)
@@ -44,8 +46,8 @@ QString copyDeclined(const QString& volume)
 
 QString notCopied(const QString& name, const QString& archivos)
 {
-    return QStringLiteral("No se realizó la copia a disquette...\nUd. puede hacer la copia del arhivo ") + name
-        + QStringLiteral(" ubicado en ") + QDir::toNativeSeparators(archivos)
+    return QStringLiteral("No se realizó la copia a disquette...\nUd. puede hacer la copia del arhivo ")
+        + name + QStringLiteral(" ubicado en ") + QDir::toNativeSeparators(archivos)
         + QStringLiteral(" y entregarlo en la AGT junto con el formulario impreso.\n"
                          "Verifique que el número que acompaña al nombre del archivo coincida con el número "
                          "de formulario que va a presentar...");
@@ -151,7 +153,7 @@ DeliveryCopier::Outcome DeliveryCopier::Copia_Diskette(const QString& name)
 }
 
 bool DeliveryCopier::copyVerified(const QString& source, const QString& folder, const QString& name,
-                                  const Progress& progress, QString* error)
+    const Progress& progress, QString* error)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
@@ -168,7 +170,9 @@ bool DeliveryCopier::copyVerified(const QString& source, const QString& folder, 
     out.close();
     ok = ok && sameContents(in, temporary, error);
     // rename() replaces an older copy of the same name in one step.
-    if (ok && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+    if (ok
+        && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData())
+            != 0) {
         *error = systemError();
         ok = false;
     }

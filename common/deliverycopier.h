@@ -33,7 +33,7 @@ public:
     // Copies source into folder as name through a temporary file, checks the copy byte for
     // byte and only then gives it its name; on failure nothing is left in folder.
     static bool copyVerified(const QString& source, const QString& folder, const QString& name,
-                             const Progress& progress, QString* error);
+        const Progress& progress, QString* error);
 
 private:
     QString m_archivos;

@@ -11,11 +11,11 @@ namespace ventrix {
 // The earliest and latest dates the program accepts in a date field.
 inline QDate earliestDate()
 {
-    return {1900, 1, 1};
+    return { 1900, 1, 1 };
 }
 inline QDate latestDate()
 {
-    return {2099, 12, 31};
+    return { 2099, 12, 31 };
 }
 
 // The date typed as dd/mm/yyyy when it is a calendar day within the program's date limits.
@@ -34,6 +34,7 @@ enum class LikeMatch { Contains, StartsWith };
 QString likeEscape(QStringView text);
 // A bound LIKE pattern that finds the text (trimmed) anywhere or at the start; with
 // blanksMatchAnything every run of blanks becomes "%", so "juan perez" finds "JUAN C. PEREZ".
-QString likePattern(QStringView text, LikeMatch match = LikeMatch::Contains, bool blanksMatchAnything = false);
+QString likePattern(
+    QStringView text, LikeMatch match = LikeMatch::Contains, bool blanksMatchAnything = false);
 
 }

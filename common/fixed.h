@@ -28,8 +28,7 @@ std::optional<qint64> parse(QStringView text, int scale, QChar decimalPoint, QCh
 
 // An exact decimal number with Scale places, kept as an integer count of 10^-Scale units.
 // Money uses Scale 2 (cents), the cumulative indices Scale 4. There is no constructor from double.
-template <int Scale>
-class Fixed
+template <int Scale> class Fixed
 {
 public:
     static constexpr int scale = Scale;
@@ -44,24 +43,22 @@ public:
     constexpr bool isNegative() const { return m_units < 0; }
 
     // The same value at another scale; fewer places round half away from zero.
-    template <int Other>
-    Fixed<Other> rescaled() const
+    template <int Other> Fixed<Other> rescaled() const
     {
         if constexpr (Other >= Scale)
             return Fixed<Other>::fromUnits(m_units * fixed_detail::pow10(Other - Scale));
         else
-            return Fixed<Other>::fromUnits(fixed_detail::mulDivRound(m_units, 1, fixed_detail::pow10(Scale - Other)));
+            return Fixed<Other>::fromUnits(
+                fixed_detail::mulDivRound(m_units, 1, fixed_detail::pow10(Scale - Other)));
     }
 
     // this * other, rounded half away from zero to this scale.
-    template <int Other>
-    Fixed times(Fixed<Other> other) const
+    template <int Other> Fixed times(Fixed<Other> other) const
     {
         return Fixed(fixed_detail::mulDivRound(m_units, other.units(), Fixed<Other>::factor));
     }
     // this * percent / 100, rounded half away from zero to this scale.
-    template <int Other>
-    Fixed percent(Fixed<Other> rate) const
+    template <int Other> Fixed percent(Fixed<Other> rate) const
     {
         return Fixed(fixed_detail::mulDivRound(m_units, rate.units(), Fixed<Other>::factor * 100));
     }
@@ -90,12 +87,23 @@ public:
     constexpr Fixed operator-() const { return Fixed(-m_units); }
     constexpr Fixed operator+(Fixed o) const { return Fixed(m_units + o.m_units); }
     constexpr Fixed operator-(Fixed o) const { return Fixed(m_units - o.m_units); }
-    constexpr Fixed& operator+=(Fixed o) { m_units += o.m_units; return *this; }
-    constexpr Fixed& operator-=(Fixed o) { m_units -= o.m_units; return *this; }
+    constexpr Fixed& operator+=(Fixed o)
+    {
+        m_units += o.m_units;
+        return *this;
+    }
+    constexpr Fixed& operator-=(Fixed o)
+    {
+        m_units -= o.m_units;
+        return *this;
+    }
     constexpr auto operator<=>(const Fixed&) const = default;
 
 private:
-    constexpr explicit Fixed(qint64 units) : m_units(units) {}
+    constexpr explicit Fixed(qint64 units)
+        : m_units(units)
+    {
+    }
     qint64 m_units = 0;
 };
 

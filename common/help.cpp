@@ -6,9 +6,9 @@ namespace {
 class NoHelp : public HelpService
 {
 public:
-    void openContext(int) override {}
-    void openIndex() override {}
-    void close() override {}
+    void openContext(int) override { }
+    void openIndex() override { }
+    void close() override { }
 };
 
 NoHelp g_noHelp;

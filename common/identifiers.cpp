@@ -47,22 +47,21 @@ bool isEmptyField(QStringView text, IdentifierKind kind)
 }
 
 // The checks common to the three identifiers; digitsOk runs on a text that fits the shape.
-template <typename Rule>
-IdentifierCheck check(IdentifierKind kind, QStringView fieldText, Rule digitsOk)
+template <typename Rule> IdentifierCheck check(IdentifierKind kind, QStringView fieldText, Rule digitsOk)
 {
     const QString trimmed = fieldText.trimmed().toString();
     if (isEmptyField(trimmed, kind))
-        return {true, {}};
+        return { true, {} };
     QString text = trimmed;
     text.remove(Placeholder);
     const QString shape = identifierShape(kind);
     if (!fitsShape(text, shape) || !digitsOk(QStringView(text)))
-        return {false, {}};
+        return { false, {} };
     for (qsizetype i = 0; i < shape.size(); ++i) {
         if (shape[i] != u'#')
             text[i] = shape[i];
     }
-    return {true, text};
+    return { true, text };
 }
 
 }
@@ -96,8 +95,8 @@ IdentifierCheck Valida_CUIT(QStringView fieldText)
         // All zeros adds up to a multiple of eleven but is no CUIT.
         if (std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'0' || c > u'9' || c < u'0'; }))
             return false;
-        static constexpr std::array<std::pair<int, int>, 11> weights{
-            {{1, 5}, {2, 4}, {4, 3}, {5, 2}, {6, 7}, {7, 6}, {8, 5}, {9, 4}, {10, 3}, {11, 2}, {13, 1}}};
+        static constexpr std::array<std::pair<int, int>, 11> weights { { { 1, 5 }, { 2, 4 }, { 4, 3 },
+            { 5, 2 }, { 6, 7 }, { 7, 6 }, { 8, 5 }, { 9, 4 }, { 10, 3 }, { 11, 2 }, { 13, 1 } } };
         int sum = 0;
         for (const auto& [position, weight] : weights)
             sum += weight * digitAt(t, position);
@@ -112,8 +111,8 @@ IdentifierCheck Valida_IngBrutos(QStringView fieldText)
             return false;
         // Only whether the prefix begins with "0" matters; the prefix itself is not summed.
         const bool zeroPrefix = t[0] == u'0';
-        static constexpr std::array<int, 6> zeroWeights{4, 5, 6, 7, 8, 9};
-        static constexpr std::array<int, 6> otherWeights{1, 3, 9, 7, 1, 3};
+        static constexpr std::array<int, 6> zeroWeights { 4, 5, 6, 7, 8, 9 };
+        static constexpr std::array<int, 6> otherWeights { 1, 3, 9, 7, 1, 3 };
         const auto& weights = zeroPrefix ? zeroWeights : otherWeights;
         int sum = 0;
         for (int i = 0; i < 6; ++i)
@@ -150,7 +149,8 @@ QString shapeIdentifierDigits(IdentifierKind kind, QStringView text)
 {
     const QString shape = identifierShape(kind);
     const qsizetype digits = shape.count(u'#');
-    const bool allDigits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool allDigits
+        = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!allDigits || text.size() != digits)
         return text.toString();
     QString out = shape;

@@ -12,19 +12,19 @@ bool isAsciiDigit(QChar c)
 
 FilteredKey pass(QChar key)
 {
-    return {FilteredKey::Pass, key};
+    return { FilteredKey::Pass, key };
 }
 
 FilteredKey drop()
 {
-    return {FilteredKey::Drop, QChar()};
+    return { FilteredKey::Drop, QChar() };
 }
 
 // Enter and Backspace behave alike in every filter.
 bool commonKey(QChar key, FilteredKey* out)
 {
     if (key == QChar(KeyEnter)) {
-        *out = {FilteredKey::NextField, QChar()};
+        *out = { FilteredKey::NextField, QChar() };
         return true;
     }
     if (key == QChar(KeyBackspace) || isAsciiDigit(key)) {
@@ -86,7 +86,7 @@ FilteredKey filterKey(FieldKeys kind, QChar key)
     case FieldKeys::Text:
         break;
     }
-    return key == QChar(KeyEnter) ? FilteredKey{FilteredKey::NextField, QChar()} : pass(key);
+    return key == QChar(KeyEnter) ? FilteredKey { FilteredKey::NextField, QChar() } : pass(key);
 }
 
 }

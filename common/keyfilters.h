@@ -13,17 +13,17 @@ struct FilteredKey
 {
     enum Action { Pass, Drop, NextField };
     Action action = Pass;
-    QChar key;   // the character passed on (may differ from the one typed)
+    QChar key; // the character passed on (may differ from the one typed)
     bool operator==(const FilteredKey&) const = default;
 };
 
 // The kinds of filtered field.
 enum class FieldKeys {
-    Text,      // only Enter moves on
-    Integer,   // Tecla_Numerica
-    Date,      // Tecla_Fecha
-    Decimal,   // rates and quantities with decimals
-    Amount,    // money as typed in the regional format
+    Text, // only Enter moves on
+    Integer, // Tecla_Numerica
+    Date, // Tecla_Fecha
+    Decimal, // rates and quantities with decimals
+    Amount, // money as typed in the regional format
 };
 
 // Integer fields: digits, blank, "-" and Backspace pass; Enter moves on; anything else is dropped.

@@ -32,7 +32,7 @@ void MessageService::install(MessageService* service)
 
 void inform(const QString& text, MessageIcon icon, const QString& title)
 {
-    MessageService::instance().show({text, title, icon, MessageButtons::Ok, Answer::Ok, 0});
+    MessageService::instance().show({ text, title, icon, MessageButtons::Ok, Answer::Ok, 0 });
 }
 
 void warn(const QString& text, const QString& title)
@@ -47,14 +47,14 @@ void fail(const QString& text, const QString& title)
 
 bool askYesNo(const QString& text, MessageIcon icon, bool defaultYes, int helpContext, const QString& title)
 {
-    const Message message{text, title, icon, MessageButtons::YesNo,
-                          defaultYes ? Answer::Yes : Answer::No, helpContext};
+    const Message message { text, title, icon, MessageButtons::YesNo, defaultYes ? Answer::Yes : Answer::No,
+        helpContext };
     return MessageService::instance().show(message) == Answer::Yes;
 }
 
 bool askOkCancel(const QString& text, const QString& title)
 {
-    const Message message{text, title, MessageIcon::Question, MessageButtons::OkCancel, Answer::Ok, 0};
+    const Message message { text, title, MessageIcon::Question, MessageButtons::OkCancel, Answer::Ok, 0 };
     return MessageService::instance().show(message) == Answer::Ok;
 }
 

@@ -20,8 +20,7 @@ QString Numero_SQL(QStringView typed, int decimals, const QString& defaultText);
 
 // The typed amount as an exact decimal by the same rules (decimals beyond Scale are cut);
 // nullopt when the text is not a number.
-template <int Scale>
-std::optional<Fixed<Scale>> typedAmount(QStringView typed)
+template <int Scale> std::optional<Fixed<Scale>> typedAmount(QStringView typed)
 {
     const QString plain = Numero_SQL(typed, Scale, QString());
     if (plain.isEmpty())

@@ -16,8 +16,8 @@ QStringList removableVolumes()
         user = qEnvironmentVariable("LOGNAME");
     if (user.isEmpty())
         return {};
-    const QStringList prefixes{QStringLiteral("/media/") + user + u'/',
-                               QStringLiteral("/run/media/") + user + u'/'};
+    const QStringList prefixes { QStringLiteral("/media/") + user + u'/',
+        QStringLiteral("/run/media/") + user + u'/' };
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady())

@@ -16,12 +16,17 @@ struct Error
 // The outcome of an operation that can fail: its value, or the Error that stopped it.
 //   Result<qint64> save(...) { if (...) return Error{msg::errorAcceso()}; return key; }
 //   if (auto r = save(...); !r) fail(r.error()); else use(*r);
-template <typename T>
-class [[nodiscard]] Result
+template <typename T> class [[nodiscard]] Result
 {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Error error) : m_error(std::move(error.text)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    {
+    }
+    Result(Error error)
+        : m_error(std::move(error.text))
+    {
+    }
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -43,12 +48,15 @@ private:
 };
 
 // The outcome of an operation that gives nothing back but can fail.
-template <>
-class [[nodiscard]] Result<void>
+template <> class [[nodiscard]] Result<void>
 {
 public:
     Result() = default;
-    Result(Error error) : m_ok(false), m_error(std::move(error.text)) {}
+    Result(Error error)
+        : m_ok(false)
+        , m_error(std::move(error.text))
+    {
+    }
 
     bool ok() const { return m_ok; }
     explicit operator bool() const { return m_ok; }

@@ -7,8 +7,7 @@ namespace {
 
 const QByteArray LineEnd("\r\n");
 
-template <typename Step>
-QByteArray transform(const QByteArray& text, const QByteArray& key, Step step)
+template <typename Step> QByteArray transform(const QByteArray& text, const QByteArray& key, Step step)
 {
     if (key.isEmpty())
         return text;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/fieldvalues.h"
 #include "cp01/activity.h"
 #include "cp01/proceduretype.h"
-#include "common/fieldvalues.h"
 
 #include <QDate>
 

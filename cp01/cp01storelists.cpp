@@ -64,7 +64,8 @@ Status Cp01Store::deleteProcedure(qint64 cp01Id)
 
 Status Cp01Store::deleteAllProcedures(qint64 cmdId)
 {
-    if (m_db.execute(QStringLiteral("DELETE FROM Form_Cp01 WHERE CMD_ID = ?"), { cmdId }) != data::AccesoDatos::Ok)
+    if (m_db.execute(QStringLiteral("DELETE FROM Form_Cp01 WHERE CMD_ID = ?"), { cmdId })
+        != data::AccesoDatos::Ok)
         return Error { msg::errorBorrarTramite() };
     return {};
 }

@@ -121,8 +121,8 @@ bool BackupFlow::RecupDeDiskette()
             return false;
         }
         if (QFileInfo::exists(m_store.folder().databasePath())
-            && !askYesNo(msg::overwriteQuestion(name), MessageIcon::Question, false, 0,
-                msg::confirmationTitle())) {
+            && !askYesNo(
+                msg::overwriteQuestion(name), MessageIcon::Question, false, 0, msg::confirmationTitle())) {
             warn(msg::restoreCancelled(), msg::warningTitle());
             inform(msg::notRestored(name));
             resetProgress();

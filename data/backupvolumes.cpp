@@ -6,7 +6,10 @@
 
 namespace ventrix::data {
 
-BackupVolumes::BackupVolumes() : m_probe(true) {}
+BackupVolumes::BackupVolumes()
+    : m_probe(true)
+{
+}
 
 QStringList BackupVolumes::volumes() const
 {

@@ -11,7 +11,10 @@ class BackupVolumes
 {
 public:
     BackupVolumes();
-    explicit BackupVolumes(QStringList candidates) : m_candidates(std::move(candidates)) {}
+    explicit BackupVolumes(QStringList candidates)
+        : m_candidates(std::move(candidates))
+    {
+    }
 
     // The candidates whose folder can be listed, in order.
     QStringList volumes() const;

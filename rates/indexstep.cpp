@@ -37,7 +37,7 @@ QList<IndexDay> monthIndices(QDate firstDay, Rate monthly, Index4 previous)
     Index4 index = previous;
     for (int d = 0; d < days; ++d) {
         index = nextDayIndex(index, rate);
-        out.append({firstDay.addDays(d), index, monthly});
+        out.append({ firstDay.addDays(d), index, monthly });
     }
     return out;
 }

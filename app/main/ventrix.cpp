@@ -1,8 +1,8 @@
 #include "app/ui/programwindows.h"
 #include "app/ui/startupflow.h"
-#include "common/printui/frm_printscreen.h"
 #include "common/appinfo.h"
 #include "common/help.h"
+#include "common/printui/frm_printscreen.h"
 #include "common/ui/dialogmessageservice.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     hooks.createMainWindow = ventrix::app::createProgramMainWindow;
     hooks.installPrintScreenWatcher = [&app] { ventrix::print::installPrintScreenWatcher(app); };
 
-    ventrix::app::StartupFlow flow({QApplication::applicationFilePath(), arguments, folder}, hooks);
+    ventrix::app::StartupFlow flow({ QApplication::applicationFilePath(), arguments, folder }, hooks);
     const bool running = flow.start([](const QString& program, const QStringList& args) {
         return QProcess::startDetached(program, args);
     });

@@ -12,7 +12,8 @@
 
 namespace ventrix::app {
 
-Inicia::Inicia(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+Inicia::Inicia(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Inicia"));
     setWindowTitle(QString());
@@ -53,14 +54,15 @@ QPixmap Inicia::picture()
     p.drawText(QRect(0, 50, 560, 80), Qt::AlignCenter, productName());
     QFont line(QStringLiteral("Liberation Sans"), 14);
     p.setFont(line);
-    p.drawText(QRect(0, 140, 560, 30), Qt::AlignCenter, QStringLiteral("Impuesto sobre los Ingresos Brutos (I.S.I.B.)"));
+    p.drawText(QRect(0, 140, 560, 30), Qt::AlignCenter,
+        QStringLiteral("Impuesto sobre los Ingresos Brutos (I.S.I.B.)"));
     p.drawText(QRect(0, 170, 560, 30), Qt::AlignCenter,
-               QStringLiteral("Agencia General Tributaria - Provincia del Valdera"));
+        QStringLiteral("Agencia General Tributaria - Provincia del Valdera"));
     p.setPen(QColor(0xe8, 0xc5, 0x47));
     QFont small(QStringLiteral("Liberation Sans"), 11);
     p.setFont(small);
     p.drawText(QRect(0, 250, 560, 30), Qt::AlignCenter,
-               QStringLiteral("Versión ") + QString::fromLatin1(VersionText));
+        QStringLiteral("Versión ") + QString::fromLatin1(VersionText));
     return pixmap;
 }
 

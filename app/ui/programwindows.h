@@ -9,7 +9,6 @@ class DataFolder;
 
 namespace ventrix::app {
 
-
 // Registers every module window the main window's buttons open.
 void registerModuleWindows();
 

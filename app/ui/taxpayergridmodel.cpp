@@ -9,7 +9,8 @@ constexpr int MaxCachedPages = 32;
 }
 
 TaxpayerGridModel::TaxpayerGridModel(QSqlDatabase db, QObject* parent)
-    : QAbstractTableModel(parent), m_register(std::move(db))
+    : QAbstractTableModel(parent)
+    , m_register(std::move(db))
 {
 }
 
@@ -77,11 +78,16 @@ QVariant TaxpayerGridModel::data(const QModelIndex& index, int role) const
     if (!row)
         return {};
     switch (index.column()) {
-    case Identificacion: return row->contribuyente;
-    case NumRef: return row->numRef;
-    case Telefono: return row->te;
-    case Domicilio: return row->domicilio;
-    default: return {};
+    case Identificacion:
+        return row->contribuyente;
+    case NumRef:
+        return row->numRef;
+    case Telefono:
+        return row->te;
+    case Domicilio:
+        return row->domicilio;
+    default:
+        return {};
     }
 }
 
@@ -90,11 +96,16 @@ QVariant TaxpayerGridModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case Identificacion: return QStringLiteral("Identificación");
-    case NumRef: return QStringLiteral("N° Ref.");
-    case Telefono: return QStringLiteral("Teléfono");
-    case Domicilio: return QStringLiteral("Domicilio");
-    default: return {};
+    case Identificacion:
+        return QStringLiteral("Identificación");
+    case NumRef:
+        return QStringLiteral("N° Ref.");
+    case Telefono:
+        return QStringLiteral("Teléfono");
+    case Domicilio:
+        return QStringLiteral("Domicilio");
+    default:
+        return {};
     }
 }
 

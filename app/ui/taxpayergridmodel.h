@@ -22,7 +22,7 @@ public:
     bool reload(const QString& searchText);
 
     qint64 keyAt(int row) const;
-    int rowOfKey(qint64 key) const;   // -1 when the key is not in the grid
+    int rowOfKey(qint64 key) const; // -1 when the key is not in the grid
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,7 +34,7 @@ private:
 
     TaxpayerRegister m_register;
     QList<qint64> m_keys;
-    mutable QHash<int, QList<TaxpayerGridRow>> m_pages;   // page number -> its rows
+    mutable QHash<int, QList<TaxpayerGridRow>> m_pages; // page number -> its rows
 };
 
 }

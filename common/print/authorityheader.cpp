@@ -15,8 +15,8 @@ AuthorityHeader& stored()
 
 QStringList AuthorityHeader::lines() const
 {
-    return {ministry1, ministry2, undersecretariat, QStringLiteral("AGENCIA GENERAL TRIBUTARIA"),
-            QStringLiteral("PROVINCIA DEL VALDERA")};
+    return { ministry1, ministry2, undersecretariat, QStringLiteral("AGENCIA GENERAL TRIBUTARIA"),
+        QStringLiteral("PROVINCIA DEL VALDERA") };
 }
 
 AuthorityHeader AuthorityHeader::current()

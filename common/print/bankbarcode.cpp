@@ -42,9 +42,9 @@ bool drawBankBarcode(PageCanvas& canvas, const QString& digits, const QRectF& bo
     }
     const qreal textHeight = canvas.lineHeight();
     const QRectF bars(boxMm.left(), boxMm.top(), boxMm.width(), std::max(boxMm.height() - textHeight, 1.0));
-    canvas.barcode({symbol, bars});
+    canvas.barcode({ symbol, bars });
     canvas.text(QRectF(boxMm.left(), bars.bottom(), boxMm.width(), textHeight), symbol.data,
-                Qt::AlignHCenter | Qt::AlignTop);
+        Qt::AlignHCenter | Qt::AlignTop);
     return true;
 }
 

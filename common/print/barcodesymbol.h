@@ -17,9 +17,9 @@ struct BarcodeSymbol
 
     Kind kind = Kind::Pdf417;
     QString data;
-    QSizeF modules;           // width and height in modules (PDF417 rows already at their row height)
-    QList<QRectF> bars;       // dark areas, module units from the symbol's top-left corner
-    int sequenceIndex = -1;   // position in a Macro PDF417 sequence (0-based), -1 when alone
+    QSizeF modules; // width and height in modules (PDF417 rows already at their row height)
+    QList<QRectF> bars; // dark areas, module units from the symbol's top-left corner
+    int sequenceIndex = -1; // position in a Macro PDF417 sequence (0-based), -1 when alone
     int sequenceCount = 0;
 
     bool isNull() const { return bars.isEmpty(); }

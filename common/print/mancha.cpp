@@ -37,7 +37,7 @@ struct Request
 {
     int level = kStandardLevel;
     int columns = kStandardColumns;
-    int rows = 0;   // 0: as many as the data needs
+    int rows = 0; // 0: as many as the data needs
     int index = -1;
     int count = 0;
 };
@@ -89,7 +89,7 @@ int columnsFor(qreal widthMm, qreal scale)
 ManchaLayout single(const BarcodeSymbol& s, const ManchaPlacement& p, int level, int columns)
 {
     ManchaLayout layout;
-    layout.symbols.append({s, QRectF(p.topLeftMm, sizeMm(s, p.scale))});
+    layout.symbols.append({ s, QRectF(p.topLeftMm, sizeMm(s, p.scale)) });
     layout.errorLevel = level;
     layout.columns = columns;
     layout.rows = int(std::lround(s.modules.height() / kRowHeight));
@@ -97,10 +97,10 @@ ManchaLayout single(const BarcodeSymbol& s, const ManchaPlacement& p, int level,
 }
 
 // The fewest columns (from 7 up to maxColumns) whose symbol fits the space at this level.
-std::optional<ManchaLayout> fewestColumns(const QString& text, const ManchaPlacement& p, int level,
-                                          int maxColumns)
+std::optional<ManchaLayout> fewestColumns(
+    const QString& text, const ManchaPlacement& p, int level, int maxColumns)
 {
-    const auto widest = encode(text, {level, maxColumns, 0});
+    const auto widest = encode(text, { level, maxColumns, 0 });
     if (!widest || !fits(sizeMm(*widest, p.scale), p.spaceMm))
         return std::nullopt;
     // More columns never need more rows, so the height test is monotonic: bisect.
@@ -109,7 +109,7 @@ std::optional<ManchaLayout> fewestColumns(const QString& text, const ManchaPlace
     BarcodeSymbol best = *widest;
     while (low < high) {
         const int mid = (low + high) / 2;
-        const auto s = encode(text, {level, mid, 0});
+        const auto s = encode(text, { level, mid, 0 });
         if (s && fits(sizeMm(*s, p.scale), p.spaceMm)) {
             high = mid;
             best = *s;
@@ -141,12 +141,12 @@ QStringList split(const QString& text, int count)
     return pieces;
 }
 
-std::optional<ManchaLayout> trySequence(const QString& text, const ManchaPlacement& p, int count, int perRow,
-                                        int level)
+std::optional<ManchaLayout> trySequence(
+    const QString& text, const ManchaPlacement& p, int count, int perRow, int level)
 {
     const int lines = (count + perRow - 1) / perRow;
     const QSizeF slot((p.spaceMm.width() - (perRow - 1) * kGapMm) / perRow,
-                      (p.spaceMm.height() - (lines - 1) * kGapMm) / lines);
+        (p.spaceMm.height() - (lines - 1) * kGapMm) / lines);
     const int columns = columnsFor(slot.width(), p.scale);
     if (columns < 1)
         return std::nullopt;
@@ -157,12 +157,12 @@ std::optional<ManchaLayout> trySequence(const QString& text, const ManchaPlaceme
     layout.errorLevel = level;
     layout.columns = columns;
     for (int i = 0; i < count; ++i) {
-        const auto s = encode(pieces[i], {level, columns, 0, i, count});
+        const auto s = encode(pieces[i], { level, columns, 0, i, count });
         if (!s || !fits(sizeMm(*s, p.scale), slot))
             return std::nullopt;
         const QPointF at(p.topLeftMm.x() + (i % perRow) * (slot.width() + kGapMm),
-                         p.topLeftMm.y() + (i / perRow) * (slot.height() + kGapMm));
-        layout.symbols.append({*s, QRectF(at, sizeMm(*s, p.scale))});
+            p.topLeftMm.y() + (i / perRow) * (slot.height() + kGapMm));
+        layout.symbols.append({ *s, QRectF(at, sizeMm(*s, p.scale)) });
         layout.rows = std::max(layout.rows, int(std::lround(s->modules.height() / kRowHeight)));
     }
     return layout;
@@ -186,7 +186,7 @@ std::optional<ManchaLayout> trySequences(const QString& text, const ManchaPlacem
 ManchaPlacement ManchaPlacement::monthlyDeclaration(qreal printerDpi)
 {
     const qreal scale = printerDpi < 300 ? 1.7 : 1.2;
-    return {QPointF(240.0, 14.0), scale, QSizeF(2710.0, 1320.0) * (25.4 / 1440.0) * scale};
+    return { QPointF(240.0, 14.0), scale, QSizeF(2710.0, 1320.0) * (25.4 / 1440.0) * scale };
 }
 
 QString manchaText(const QString& record)
@@ -211,7 +211,7 @@ ManchaLayout layoutFresh(const QString& record, const ManchaPlacement& placement
     if (text.isEmpty())
         return { {}, 0, 0, 0, msg::manchaTooLong(0) };
 
-    const auto standard = encode(text, {kStandardLevel, kStandardColumns, kStandardRows});
+    const auto standard = encode(text, { kStandardLevel, kStandardColumns, kStandardRows });
     if (standard && fits(sizeMm(*standard, p.scale), p.spaceMm))
         return single(*standard, p, kStandardLevel, kStandardColumns);
     if (auto grown = tryGrown(text, p))
@@ -235,7 +235,7 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
     static std::deque<Entry> recent;
     const auto same = [&](const Entry& e) {
         return e.record == record && e.placement.topLeftMm == placement.topLeftMm
-               && e.placement.scale == placement.scale && e.placement.spaceMm == placement.spaceMm;
+            && e.placement.scale == placement.scale && e.placement.spaceMm == placement.spaceMm;
     };
     {
         QMutexLocker lock(&mutex);
@@ -245,7 +245,7 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
     }
     ManchaLayout layout = layoutFresh(record, placement);
     QMutexLocker lock(&mutex);
-    recent.push_front({record, placement, layout});
+    recent.push_front({ record, placement, layout });
     if (recent.size() > 8)
         recent.pop_back();
     return layout;

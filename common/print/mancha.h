@@ -55,7 +55,7 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
 // Lays out the record's barcode and draws it on the canvas; the caller must stop printing the form
 // when the result is not ok() (the error is the message to show). The page is marked as not
 // printable then, so it cannot leave the program even if the caller goes on.
-[[nodiscard]] ManchaLayout Imp_Mancha(PageCanvas& canvas, const QString& record,
-                                      const ManchaPlacement& placement);
+[[nodiscard]] ManchaLayout Imp_Mancha(
+    PageCanvas& canvas, const QString& record, const ManchaPlacement& placement);
 
 }

@@ -148,17 +148,17 @@ void PageCanvas::barcode(const PlacedBarcode& placed)
     const QRectF onPage = placed.rectMm.translated(m_origin);
     if (!m_collectOnly)
         paintSymbol(m_painter, placed.symbol, toDevice(placed.rectMm));
-    m_barcodes.append({placed.symbol, onPage});
+    m_barcodes.append({ placed.symbol, onPage });
 }
 
 QPointF PageCanvas::toDevice(qreal x, qreal y) const
 {
-    return {toDevice(x + m_origin.x()), toDevice(y + m_origin.y())};
+    return { toDevice(x + m_origin.x()), toDevice(y + m_origin.y()) };
 }
 
 QRectF PageCanvas::toDevice(const QRectF& mm) const
 {
-    return {toDevice(mm.left(), mm.top()), QSizeF(toDevice(mm.width()), toDevice(mm.height()))};
+    return { toDevice(mm.left(), mm.top()), QSizeF(toDevice(mm.width()), toDevice(mm.height())) };
 }
 
 void PageCanvas::applyPen()

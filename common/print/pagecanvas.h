@@ -66,7 +66,7 @@ public:
     // alinear: the text ends where the mask would end printed from x, y (the mask defaults to the
     // text itself). Font size and bold apply to this text only.
     void alinear(qreal x, qreal y, const QString& text, qreal points = 10, bool bold = false,
-                 const QString& mask = {});
+        const QString& mask = {});
     // AlineaString: the value in a column of the given width, shortened a character at a time and
     // ended with "..." when it does not fit. Returns the text actually printed.
     QString alineaString(qreal x, qreal y, qreal widthMm, const QString& text, ColumnAlign align);

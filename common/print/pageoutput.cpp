@@ -109,7 +109,7 @@ QImage PageOutput::renderPage(PrintableForm& form, int page, qreal dpi)
 {
     const QSizeF mm = form.pageLayout().fullRect(QPageLayout::Millimeter).size();
     QImage image(int(std::lround(mm.width() * dpi / 25.4)), int(std::lround(mm.height() * dpi / 25.4)),
-                 QImage::Format_RGB32);
+        QImage::Format_RGB32);
     image.fill(Qt::white);
     const int dpm = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dpm);

@@ -57,7 +57,7 @@ void PageTable::paintLine(PageCanvas& canvas, qreal x, qreal y, const QStringLis
         const QString cell = i < cells.size() ? cells[i] : QString();
         const qreal textTop = y + (m_rowHeight - canvas.lineHeight()) / 2;
         canvas.alineaString(left + kCellPaddingMm, textTop, c.widthMm - 2 * kCellPaddingMm, cell,
-                            heading ? ColumnAlign::Centre : c.align);
+            heading ? ColumnAlign::Centre : c.align);
         left += c.widthMm;
     }
     canvas.setBold(wasBold);

@@ -23,7 +23,8 @@ public:
     virtual QPageLayout::Orientation orientation() const { return QPageLayout::Portrait; }
     QPageLayout pageLayout() const
     {
-        return QPageLayout(QPageSize(QPageSize::A4), orientation(), QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        return QPageLayout(
+            QPageSize(QPageSize::A4), orientation(), QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     }
 };
 

@@ -15,16 +15,16 @@ struct Mapping
 };
 
 constexpr Mapping kMappings[] = {
-    {u"arial", u"Liberation Sans", u"LiberationSans"},
-    {u"helvetica", u"Liberation Sans", u"LiberationSans"},
-    {u"times new roman", u"Liberation Serif", u"LiberationSerif"},
-    {u"courier new", u"Liberation Mono", u"LiberationMono"},
+    { u"arial", u"Liberation Sans", u"LiberationSans" },
+    { u"helvetica", u"Liberation Sans", u"LiberationSans" },
+    { u"times new roman", u"Liberation Serif", u"LiberationSerif" },
+    { u"courier new", u"Liberation Mono", u"LiberationMono" },
 };
 
 const QStringList& fontFolders()
 {
-    static const QStringList folders{QStringLiteral("/usr/share/fonts/truetype/liberation2"),
-                                     QStringLiteral("/usr/share/fonts/truetype/liberation")};
+    static const QStringList folders { QStringLiteral("/usr/share/fonts/truetype/liberation2"),
+        QStringLiteral("/usr/share/fonts/truetype/liberation") };
     return folders;
 }
 
@@ -42,8 +42,8 @@ void ensureLoaded(const Mapping& m)
         return;
     for (const QString& folder : fontFolders()) {
         const QDir dir(folder);
-        const QStringList files =
-            dir.entryList({QString::fromUtf16(m.filePrefix) + QStringLiteral("-*.ttf")}, QDir::Files);
+        const QStringList files
+            = dir.entryList({ QString::fromUtf16(m.filePrefix) + QStringLiteral("-*.ttf") }, QDir::Files);
         for (const QString& file : files)
             QFontDatabase::addApplicationFont(dir.filePath(file));
         if (!files.isEmpty())

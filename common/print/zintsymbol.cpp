@@ -20,8 +20,8 @@ ZintSymbol::~ZintSymbol()
 bool ZintSymbol::encode(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    const int result = ZBarcode_Encode(m_symbol, reinterpret_cast<const unsigned char*>(utf8.constData()),
-                                       int(utf8.size()));
+    const int result = ZBarcode_Encode(
+        m_symbol, reinterpret_cast<const unsigned char*>(utf8.constData()), int(utf8.size()));
     return result < ZINT_ERROR;
 }
 

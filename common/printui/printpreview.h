@@ -22,7 +22,7 @@ class PrintPreview : public QDialog
 public:
     // printer: the one already chosen through DialogoImpresora, or nullptr to ask when printing.
     PrintPreview(PrintableForm& form, const QString& cancelCaption, QPrinter* printer = nullptr,
-                 QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
     ~PrintPreview() override;
 
     // Asks where to save the PDF (tests replace it); an empty answer saves nothing.

@@ -115,7 +115,8 @@ bool RequiredFields::isEmpty(const QWidget* field)
         return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(field))
-        return (!combo->isEditable() && combo->currentIndex() < 0) || combo->currentText().trimmed().isEmpty();
+        return (!combo->isEditable() && combo->currentIndex() < 0)
+            || combo->currentText().trimmed().isEmpty();
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(field))
         return plain->toPlainText().trimmed().isEmpty();
     if (const auto* rich = qobject_cast<const QTextEdit*>(field))

@@ -19,10 +19,10 @@ struct CliOutcome
 // Runs the tool on the data folder with the given arguments, capturing what it prints.
 inline CliOutcome runCli(const QString& dataFolder, const QStringList& args)
 {
-    CliOutcome outcome{0, {}, {}};
+    CliOutcome outcome { 0, {}, {} };
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
-    outcome.code = cli::run(QStringList{QStringLiteral("--data-dir"), dataFolder} + args, out, err);
+    outcome.code = cli::run(QStringList { QStringLiteral("--data-dir"), dataFolder } + args, out, err);
     out.flush();
     err.flush();
     return outcome;

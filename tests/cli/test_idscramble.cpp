@@ -44,26 +44,26 @@ QStringList args(std::initializer_list<const char16_t*> words)
 
 TEST(CheckId, ExitCodesAndMessages)
 {
-    test::CliOutcome r = run(args({u"check-id", u"cuit", u"20123456786"}));
+    test::CliOutcome r = run(args({ u"check-id", u"cuit", u"20123456786" }));
     EXPECT_EQ(r.code, cli::ExitOk);
     EXPECT_EQ(r.out, QStringLiteral("CUIT válido: 20-12345678/6\n"));
 
-    r = run(args({u"check-id", u"cuit", u"20-12345678/5"}));
+    r = run(args({ u"check-id", u"cuit", u"20-12345678/5" }));
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("CUIT no válido: 20-12345678/5"))) << r.err.toStdString();
 
-    EXPECT_EQ(run(args({u"check-id", u"isib", u"012-000006/10"})).code, cli::ExitOk);
-    EXPECT_EQ(run(args({u"check-id", u"ISIB", u"912-123456/00"})).code, cli::ExitRefused);
-    EXPECT_EQ(run(args({u"check-id", u"agent", u"1234/1"})).code, cli::ExitOk);
-    EXPECT_EQ(run(args({u"check-id", u"agent", u"0000/0"})).code, cli::ExitRefused);
-    EXPECT_EQ(run(args({u"check-id", u"cuit", u"00-00000000/0"})).code, cli::ExitRefused);
+    EXPECT_EQ(run(args({ u"check-id", u"isib", u"012-000006/10" })).code, cli::ExitOk);
+    EXPECT_EQ(run(args({ u"check-id", u"ISIB", u"912-123456/00" })).code, cli::ExitRefused);
+    EXPECT_EQ(run(args({ u"check-id", u"agent", u"1234/1" })).code, cli::ExitOk);
+    EXPECT_EQ(run(args({ u"check-id", u"agent", u"0000/0" })).code, cli::ExitRefused);
+    EXPECT_EQ(run(args({ u"check-id", u"cuit", u"00-00000000/0" })).code, cli::ExitRefused);
 }
 
 TEST(CheckId, UsageErrors)
 {
-    for (const QStringList& bad : {args({u"check-id"}), args({u"check-id", u"cuit"}),
-                                   args({u"check-id", u"dni", u"20123456786"}), args({u"check-id", u"cuit", u" "}),
-                                   args({u"check-id", u"cuit", u"1", u"2"})}) {
+    for (const QStringList& bad : { args({ u"check-id" }), args({ u"check-id", u"cuit" }),
+             args({ u"check-id", u"dni", u"20123456786" }), args({ u"check-id", u"cuit", u" " }),
+             args({ u"check-id", u"cuit", u"1", u"2" }) }) {
         const test::CliOutcome r = run(bad);
         EXPECT_EQ(r.code, cli::ExitUsage) << bad.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -92,10 +92,10 @@ TEST(Scramble, DeliveryFileRoundTrip)
                   .code,
         cli::ExitOk);
     EXPECT_EQ(readAll(scrambled), test::fixtureBytes(QStringLiteral("scramble/utf8_clave123.txt")));
-    ASSERT_EQ(run(QStringList{QStringLiteral("unscramble"), QStringLiteral("--key"), QStringLiteral("123"),
-                              QStringLiteral("--utf8"), scrambled, back})
+    ASSERT_EQ(run(QStringList { QStringLiteral("unscramble"), QStringLiteral("--key"), QStringLiteral("123"),
+                      QStringLiteral("--utf8"), scrambled, back })
                   .code,
-              cli::ExitOk);
+        cli::ExitOk);
     EXPECT_EQ(readAll(back), QStringLiteral("Año€\r\n").toUtf8());
 }
 
@@ -105,33 +105,32 @@ TEST(Scramble, UsageErrorsAndFailures)
     const QString in = dir.filePath(QStringLiteral("in.txt"));
     const QString out = dir.filePath(QStringLiteral("out.txt"));
     writeAll(in, "x\n");
-    for (const QStringList& bad :
-         {QStringList{QStringLiteral("scramble"), in, out},
-          QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QString(), in, out},
-          QStringList{QStringLiteral("unscramble"), QStringLiteral("--key"), QStringLiteral("1"), in},
-          QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
-                      QStringLiteral("--fast"), in, out},
-          QStringList{QStringLiteral("unscramble"), QStringLiteral("--key")}}) {
+    for (const QStringList& bad : { QStringList { QStringLiteral("scramble"), in, out },
+             QStringList { QStringLiteral("scramble"), QStringLiteral("--key"), QString(), in, out },
+             QStringList { QStringLiteral("unscramble"), QStringLiteral("--key"), QStringLiteral("1"), in },
+             QStringList { QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
+                 QStringLiteral("--fast"), in, out },
+             QStringList { QStringLiteral("unscramble"), QStringLiteral("--key") } }) {
         const test::CliOutcome r = run(bad);
         EXPECT_EQ(r.code, cli::ExitUsage) << bad.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
 
-    test::CliOutcome r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"),
-                            dir.filePath(QStringLiteral("missing.txt")), out});
+    test::CliOutcome r = run(QStringList { QStringLiteral("scramble"), QStringLiteral("--key"),
+        QStringLiteral("1"), dir.filePath(QStringLiteral("missing.txt")), out });
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("No se pudo leer el archivo"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 
-    r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"), in,
-                        dir.filePath(QStringLiteral("no/folder/out.txt"))});
+    r = run(QStringList { QStringLiteral("scramble"), QStringLiteral("--key"), QStringLiteral("1"), in,
+        dir.filePath(QStringLiteral("no/folder/out.txt")) });
     EXPECT_EQ(r.code, cli::ExitRefused);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("No se pudo escribir el archivo"))) << r.err.toStdString();
 
     writeAll(in, QByteArray("\xff\xfe\n"));
-    r = run(QStringList{QStringLiteral("scramble"), QStringLiteral("--utf8"), QStringLiteral("--key"),
-                        QStringLiteral("1"), in, out});
+    r = run(QStringList { QStringLiteral("scramble"), QStringLiteral("--utf8"), QStringLiteral("--key"),
+        QStringLiteral("1"), in, out });
     EXPECT_EQ(r.code, cli::ExitRefused);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("in.txt")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("in.txt") });
 }

@@ -47,7 +47,7 @@ TEST_F(CliTest, InitCreatesThenUpgradesAndRefusesABadDatabase)
         EXPECT_EQ(history.value(0).toString(), QStringLiteral("2000-01-01"));
         EXPECT_GT(history.value(1).toInt(), 9000);
     }
-    r = run({QStringLiteral("init")});
+    r = run({ QStringLiteral("init") });
     EXPECT_EQ(r.code, cli::ExitOk);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Base de datos al día")));
 

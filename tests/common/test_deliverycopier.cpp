@@ -45,7 +45,7 @@ protected:
     {
         ASSERT_TRUE(QDir(m_base.path()).mkpath(QStringLiteral("Archivos")));
         m_archivos = m_base.filePath(QStringLiteral("Archivos"));
-        for (const char16_t* v : {u"usb1", u"usb2"}) {
+        for (const char16_t* v : { u"usb1", u"usb2" }) {
             ASSERT_TRUE(QDir(m_base.path()).mkpath(QString::fromUtf16(v)));
             m_volumes << m_base.filePath(QString::fromUtf16(v));
         }
@@ -59,11 +59,12 @@ protected:
 
     QString closing() const
     {
-        return QStringLiteral("No se realizó la copia a disquette...\nUd. puede hacer la copia del arhivo ") + Name
-            + QStringLiteral(" ubicado en ") + m_archivos
-            + QStringLiteral(" y entregarlo en la AGT junto con el formulario impreso.\nVerifique que el número "
-                             "que acompaña al nombre del archivo coincida con el número de formulario que va a "
-                             "presentar...");
+        return QStringLiteral("No se realizó la copia a disquette...\nUd. puede hacer la copia del arhivo ")
+            + Name + QStringLiteral(" ubicado en ") + m_archivos
+            + QStringLiteral(
+                " y entregarlo en la AGT junto con el formulario impreso.\nVerifique que el número "
+                "que acompaña al nombre del archivo coincida con el número de formulario que va a "
+                "presentar...");
     }
 
     QByteArray copyOn(const QString& volume) const
@@ -91,9 +92,9 @@ protected:
 TEST_F(Copier, NoVolumeGivesTheClosingMessage)
 {
     DeliveryCopier copier(m_archivos);
-    copier.setRoots({m_base.filePath(QStringLiteral("not-mounted"))});
+    copier.setRoots({ m_base.filePath(QStringLiteral("not-mounted")) });
     EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::NotCopied);
-    EXPECT_EQ(m_messages.texts(), (QStringList{notice(), closing()}));
+    EXPECT_EQ(m_messages.texts(), (QStringList { notice(), closing() }));
 }
 
 TEST_F(Copier, DecliningTheFirstVolumeOffersTheNext)
@@ -103,12 +104,13 @@ TEST_F(Copier, DecliningTheFirstVolumeOffersTheNext)
     m_messages.answer(Answer::No);
     m_messages.answer(Answer::Yes);
     EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::Copied);
-    EXPECT_EQ(m_messages.texts(), (QStringList{notice(), question(m_volumes[0]), declined(m_volumes[0]),
-                                               question(m_volumes[1]), QStringLiteral("Copia finalizada...")}));
+    EXPECT_EQ(m_messages.texts(),
+        (QStringList { notice(), question(m_volumes[0]), declined(m_volumes[0]), question(m_volumes[1]),
+            QStringLiteral("Copia finalizada...") }));
     EXPECT_EQ(m_messages.shown()[1].icon, MessageIcon::Question);
     EXPECT_EQ(m_messages.shown()[1].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(entries(m_volumes[0]), QStringList{});
-    EXPECT_EQ(entries(m_volumes[1]), QStringList{Name});
+    EXPECT_EQ(entries(m_volumes[0]), QStringList {});
+    EXPECT_EQ(entries(m_volumes[1]), QStringList { Name });
     EXPECT_EQ(copyOn(m_volumes[1]), m_contents);
 }
 
@@ -119,8 +121,9 @@ TEST_F(Copier, AllDeclinedGivesTheClosingMessage)
     m_messages.answer(Answer::No);
     m_messages.answer(Answer::No);
     EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::NotCopied);
-    EXPECT_EQ(m_messages.texts(), (QStringList{notice(), question(m_volumes[0]), declined(m_volumes[0]),
-                                               question(m_volumes[1]), declined(m_volumes[1]), closing()}));
+    EXPECT_EQ(m_messages.texts(),
+        (QStringList { notice(), question(m_volumes[0]), declined(m_volumes[0]), question(m_volumes[1]),
+            declined(m_volumes[1]), closing() }));
 }
 
 TEST_F(Copier, AnOlderCopyIsReplaced)
@@ -134,7 +137,7 @@ TEST_F(Copier, AnOlderCopyIsReplaced)
     m_messages.answer(Answer::Yes);
     EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::Copied);
     EXPECT_EQ(copyOn(m_volumes[0]), m_contents);
-    EXPECT_EQ(entries(m_volumes[0]), QStringList{Name});
+    EXPECT_EQ(entries(m_volumes[0]), QStringList { Name });
 }
 
 TEST_F(Copier, AVolumeThatVanishesMidCopyIsReported)
@@ -152,13 +155,13 @@ TEST_F(Copier, AVolumeThatVanishesMidCopyIsReported)
     ASSERT_EQ(m_messages.shown().size(), 3);
     const Message& error = m_messages.shown().back();
     EXPECT_EQ(error.icon, MessageIcon::Critical);
-    EXPECT_TRUE(error.text.startsWith(QStringLiteral("Error al realizar la copia en disquette ") + m_volumes[0]
-                                      + QStringLiteral("/...\n")));
+    EXPECT_TRUE(error.text.startsWith(QStringLiteral("Error al realizar la copia en disquette ")
+        + m_volumes[0] + QStringLiteral("/...\n")));
     EXPECT_TRUE(error.text.endsWith(QStringLiteral(
         "\n\nVerifique que el disco esté con Formato DOS/Windows, que tenga espacio disponible y que no esté "
         "protegido contra escritura...")));
     EXPECT_FALSE(QDir(m_volumes[0]).exists());
-    EXPECT_EQ(entries(m_volumes[1]), QStringList{});   // the copy ends there: the next volume is not offered
+    EXPECT_EQ(entries(m_volumes[1]), QStringList {}); // the copy ends there: the next volume is not offered
     expectSourceIntact();
 }
 
@@ -167,22 +170,23 @@ TEST_F(Copier, AFailedCopyLeavesNothingOnTheVolume)
     // The name is taken on the volume by a folder: the finished copy cannot be put in place.
     ASSERT_TRUE(QDir(m_volumes[0]).mkpath(Name + QStringLiteral("/inside")));
     QString error;
-    EXPECT_FALSE(DeliveryCopier::copyVerified(QDir(m_archivos).filePath(Name), m_volumes[0], Name, {}, &error));
+    EXPECT_FALSE(
+        DeliveryCopier::copyVerified(QDir(m_archivos).filePath(Name), m_volumes[0], Name, {}, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(entries(m_volumes[0]), QStringList{Name});
+    EXPECT_EQ(entries(m_volumes[0]), QStringList { Name });
     EXPECT_TRUE(QFileInfo(QDir(m_volumes[0]).filePath(Name)).isDir());
 
-    EXPECT_FALSE(DeliveryCopier::copyVerified(QDir(m_archivos).filePath(QStringLiteral("missing.txt")),
-                                              m_volumes[1], Name, {}, &error));
-    EXPECT_EQ(entries(m_volumes[1]), QStringList{});
+    EXPECT_FALSE(DeliveryCopier::copyVerified(
+        QDir(m_archivos).filePath(QStringLiteral("missing.txt")), m_volumes[1], Name, {}, &error));
+    EXPECT_EQ(entries(m_volumes[1]), QStringList {});
     expectSourceIntact();
 }
 
 TEST_F(Copier, ConfiguredRootsReplaceTheProbe)
 {
     qputenv("VENTRIX_REMOVABLE_ROOTS", (m_volumes[1] + u':' + m_volumes[0]).toLocal8Bit());
-    EXPECT_EQ(removableVolumes(), (QStringList{m_volumes[1], m_volumes[0]}));
-    DeliveryCopier copier(m_archivos);   // default roots
+    EXPECT_EQ(removableVolumes(), (QStringList { m_volumes[1], m_volumes[0] }));
+    DeliveryCopier copier(m_archivos); // default roots
     m_messages.answer(Answer::Yes);
     EXPECT_EQ(copier.Copia_Diskette(Name), DeliveryCopier::Outcome::Copied);
     qunsetenv("VENTRIX_REMOVABLE_ROOTS");

@@ -7,10 +7,10 @@ using namespace ventrix;
 namespace {
 IdentifierCheck accepted(const char16_t* text)
 {
-    return {true, QString::fromUtf16(text)};
+    return { true, QString::fromUtf16(text) };
 }
-const IdentifierCheck Refused{false, {}};
-const IdentifierCheck Empty{true, {}};
+const IdentifierCheck Refused { false, {} };
+const IdentifierCheck Empty { true, {} };
 }
 
 TEST(Identifiers, CuitCheckDigit)
@@ -29,7 +29,7 @@ TEST(Identifiers, CuitShapeAndBlanks)
     EXPECT_EQ(Valida_CUIT(u"  20-12345678/6 "), accepted(u"20-12345678/6"));
     // Another separator in the separator places is stored with the field's own.
     EXPECT_EQ(Valida_CUIT(u"20-12345678-6"), accepted(u"20-12345678/6"));
-    EXPECT_EQ(Valida_CUIT(u"20-1234567_/6"), Refused);   // one digit short
+    EXPECT_EQ(Valida_CUIT(u"20-1234567_/6"), Refused); // one digit short
     EXPECT_EQ(Valida_CUIT(u"20123456786"), Refused);
     EXPECT_EQ(Valida_CUIT(u"2A-12345678/6"), Refused);
     EXPECT_EQ(Valida_CUIT(u"20-12345678/66"), Refused);
@@ -39,7 +39,7 @@ TEST(Identifiers, EmptyFieldIsAccepted)
 {
     EXPECT_EQ(Valida_CUIT(u"__-________/_"), Empty);
     EXPECT_EQ(Valida_CUIT(u""), Empty);
-    EXPECT_EQ(Valida_CUIT(u"-/"), Empty);   // a masked line edit with nothing typed
+    EXPECT_EQ(Valida_CUIT(u"-/"), Empty); // a masked line edit with nothing typed
     EXPECT_EQ(Valida_IngBrutos(u" ___-______/__ "), Empty);
     EXPECT_EQ(NumAgente_Check(u"____/_"), Empty);
     // A partly typed field is not empty.

@@ -35,8 +35,8 @@ TEST(NumeroSql, SignZerosAndBlanks)
 
 TEST(NumeroSql, NotANumberGivesTheDefault)
 {
-    for (const char16_t* bad : {u"", u"  ", u"abc", u"1,2,3", u"1.2a", u"--1", u".5", u"5.", u"1..000", u"1e3",
-                                u"1.234.5,0x"})
+    for (const char16_t* bad :
+        { u"", u"  ", u"abc", u"1,2,3", u"1.2a", u"--1", u".5", u"5.", u"1..000", u"1e3", u"1.234.5,0x" })
         EXPECT_EQ(sql(bad, 2), QStringLiteral("NULL")) << QString::fromUtf16(bad).toStdString();
     EXPECT_EQ(Numero_SQL(u"x", 2, QStringLiteral("0")), QStringLiteral("0"));
 }
@@ -46,6 +46,6 @@ TEST(NumeroSql, TypedAmountIsExact)
     EXPECT_EQ(typedAmount<2>(u"1.234,5"), Money::fromUnits(123450));
     EXPECT_EQ(typedAmount<2>(u"-0,999"), Money::fromUnits(-99));
     EXPECT_EQ(typedAmount<4>(u"1,23456"), Index4::fromUnits(12345));
-    EXPECT_EQ(typedAmount<2>(u"999.999.999.999.999.999.999,00"), std::nullopt);   // beyond the range
+    EXPECT_EQ(typedAmount<2>(u"999.999.999.999.999.999.999,00"), std::nullopt); // beyond the range
     EXPECT_EQ(typedAmount<2>(u"uno"), std::nullopt);
 }

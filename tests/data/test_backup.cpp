@@ -168,7 +168,7 @@ TEST(Backup, WithoutVolumeAsksForAFolderOrWritesNothing)
     EXPECT_EQ(f.messages.texts(),
         (QStringList { QStringLiteral("No se encontro disquete en la/s disquetera/s..."),
             QStringLiteral("Backup finalizado con éxito...") }));
-    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList{QStringLiteral("Impuest.zip")});
+    EXPECT_EQ(QDir(chosen.path()).entryList(QDir::Files), QStringList { QStringLiteral("Impuest.zip") });
 }
 
 TEST(Backup, RestoreLooksForTheArchiveOnEveryVolumeThenAsks)

@@ -19,7 +19,8 @@ protected:
 
     // Drops every day after lastDay and gives that day a known index and rate, so the tests depend
     // neither on how far the delivered history runs nor on its rates.
-    void historyEndsOn(QDate lastDay, Index4 index = Index4::fromInteger(100), Rate rate = Rate::fromUnits(300))
+    void historyEndsOn(
+        QDate lastDay, Index4 index = Index4::fromInteger(100), Rate rate = Rate::fromUnits(300))
     {
         ASSERT_TRUE(table().removeFrom(lastDay.addDays(1)));
         QSqlQuery q(m_database.db());

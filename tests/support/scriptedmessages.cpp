@@ -22,10 +22,9 @@ Answer ScriptedMessages::show(const Message& message)
     return a;
 }
 
-std::optional<QString> ScriptedMessages::askText(const QString& title, const QString& prompt,
-                                                 const QString&)
+std::optional<QString> ScriptedMessages::askText(const QString& title, const QString& prompt, const QString&)
 {
-    m_shown.append({prompt, title, MessageIcon::Question, MessageButtons::OkCancel, Answer::Ok, 0});
+    m_shown.append({ prompt, title, MessageIcon::Question, MessageButtons::OkCancel, Answer::Ok, 0 });
     if (m_texts.empty())
         return std::nullopt;
     auto t = m_texts.front();

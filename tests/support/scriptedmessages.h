@@ -21,8 +21,8 @@ public:
     void answerText(std::optional<QString> text) { m_texts.push_back(std::move(text)); }
 
     Answer show(const Message& message) override;
-    std::optional<QString> askText(const QString& title, const QString& prompt,
-                                   const QString& proposed) override;
+    std::optional<QString> askText(
+        const QString& title, const QString& prompt, const QString& proposed) override;
 
     const QList<Message>& shown() const { return m_shown; }
     QStringList texts() const;

@@ -116,8 +116,9 @@ TEST_F(MainWindow, ShowsTheRegisterAndSelectsTheFirstTaxpayer)
 {
     EXPECT_EQ(window->windowTitle(),
         QStringLiteral("Ventrix - Versión ") + QString::fromLatin1(VersionText) + QStringLiteral(" -"));
-    EXPECT_EQ(gridNames(), (QStringList{QStringLiteral("100% Kiosco"), QStringLiteral("Acme S.A."),
-                                        QStringLiteral("Peña, María")}));
+    EXPECT_EQ(gridNames(),
+        (QStringList {
+            QStringLiteral("100% Kiosco"), QStringLiteral("Acme S.A."), QStringLiteral("Peña, María") }));
     const QAbstractItemModel* model = grid()->model();
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("N° Ref."));
     EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("30-70000001/2"));
@@ -184,7 +185,7 @@ TEST_F(MainWindow, RefusesADuplicateIdentificationAndAnUnconfirmedPassword)
     boxes.answer(Answer::Yes); // leave without saving
     modals.expect([this](QDialog* d) {
         type(d, "CMD_Contribuyente", QStringLiteral("PEÑA, MARÍA"));
-        child<QLineEdit>(d, "CMD_Domicilio")->setFocus();   // leaving the box checks it
+        child<QLineEdit>(d, "CMD_Domicilio")->setFocus(); // leaving the box checks it
         EXPECT_EQ(boxes.last(), QStringLiteral("Ya existe un identificador con éste nombre..."));
         EXPECT_TRUE(child<QLineEdit>(d, "CMD_Contribuyente")->text().isEmpty());
         QTest::mouseClick(child<QPushButton>(d, "Cmd_Aceptar"), Qt::LeftButton);
@@ -292,7 +293,6 @@ TEST_F(MainWindow, AgentOnlyTaxpayerAndModuleGatesFromTheButtons)
     EXPECT_TRUE(coveredWhileOpen);
     EXPECT_FALSE(child<QLabel>(window.get(), "PicTapa")->isVisible());
 }
-
 
 TEST_F(MainWindow, HelpOpensTheWindowsTopicAndTheIndex)
 {

@@ -40,7 +40,7 @@ QWidget* topLevel(const QString& name)
 struct Flow
 {
     QTemporaryDir dir;
-    DataFolder folder{dir.filePath(QStringLiteral("datos"))};
+    DataFolder folder { dir.filePath(QStringLiteral("datos")) };
     test::ScriptedMessages messages;
     std::unique_ptr<StartupFlow> flow;
     std::optional<StartupWindow> handed;
@@ -48,11 +48,11 @@ struct Flow
     void start()
     {
         flow = std::make_unique<StartupFlow>(
-            StartupContext{dir.filePath(QStringLiteral("ventrix")), {}, folder}, StartupHooks{});
+            StartupContext { dir.filePath(QStringLiteral("ventrix")), {}, folder }, StartupHooks {});
         QObject::connect(flow.get(), &StartupFlow::handedOver, [this](StartupWindow w) { handed = w; });
         ASSERT_TRUE(flow->start([](const QString&, const QStringList&) { return false; }));
         ASSERT_TRUE(QTest::qWaitFor([this] { return flow->splash()->isVisible(); }));
-        QTest::qWait(50);   // the checks run as the splash's activation
+        QTest::qWait(50); // the checks run as the splash's activation
     }
 };
 
@@ -103,7 +103,8 @@ TEST(Inicia, LostDatabaseHandsOverToTheBackupWindow)
     QString error;
     ASSERT_TRUE(f.folder.markDatabaseCreated(&error));
     f.start();
-    EXPECT_EQ(f.messages.texts(), QStringList{QStringLiteral("Base de datos no econtrada...\nRecuperar desde el Backup ...")});
+    EXPECT_EQ(f.messages.texts(),
+        QStringList { QStringLiteral("Base de datos no econtrada...\nRecuperar desde el Backup ...") });
     QTest::mouseClick(f.flow->splash(), Qt::LeftButton);
     ASSERT_EQ(f.handed, StartupWindow::Backup);
     EXPECT_EQ(f.flow->chosenWindow()->objectName(), QStringLiteral("Frm_Backup"));
@@ -112,9 +113,9 @@ TEST(Inicia, LostDatabaseHandsOverToTheBackupWindow)
 TEST(HelpViewer, EveryContextHasAPageAndF1OpensTheWindowsOwn)
 {
     Ayuda_Iniciar();
-    for (int id : {helpid::Principal, helpid::IdContrib, helpid::Password, helpid::Indices, helpid::Backup,
-                   helpid::Preview, helpid::PrintScreen, helpid::BorrarContribuyente, helpid::InfoComplementaria,
-                   helpid::Agentes, helpid::Pagos}) {
+    for (int id : { helpid::Principal, helpid::IdContrib, helpid::Password, helpid::Indices, helpid::Backup,
+             helpid::Preview, helpid::PrintScreen, helpid::BorrarContribuyente, helpid::InfoComplementaria,
+             helpid::Agentes, helpid::Pagos }) {
         const QString page = HelpViewer::pageFor(id);
         EXPECT_NE(page, QStringLiteral("index.html")) << id;
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + page)) << page.toStdString();

@@ -23,11 +23,11 @@ inline QString d3Record()
 // A page record of the inscription form, "|"-separated values with names, cut at 2,700 characters.
 inline QString longPageRecord(int length = 2700)
 {
-    const QStringList values{QStringLiteral("0001234567"), QStringLiteral("ALTA"), QStringLiteral("20-12345678-9"),
-                             QStringLiteral("901-123456/01"), QStringLiteral("Peña ÁLVAREZ, José María"),
-                             QStringLiteral("5-3-1970"), QStringLiteral("Av. San Martín 1234"),
-                             QStringLiteral("La Esquina S.R.L."), QStringLiteral("471110"),
-                             QStringLiteral("Venta al por menor en almacenes y despensas"), QStringLiteral("1-2-2003")};
+    const QStringList values { QStringLiteral("0001234567"), QStringLiteral("ALTA"),
+        QStringLiteral("20-12345678-9"), QStringLiteral("901-123456/01"),
+        QStringLiteral("Peña ÁLVAREZ, José María"), QStringLiteral("5-3-1970"),
+        QStringLiteral("Av. San Martín 1234"), QStringLiteral("La Esquina S.R.L."), QStringLiteral("471110"),
+        QStringLiteral("Venta al por menor en almacenes y despensas"), QStringLiteral("1-2-2003") };
     QString r;
     for (int i = 0; r.size() < length; ++i)
         r += values[i % values.size()] + u'|';
@@ -47,7 +47,7 @@ class SampleForm : public PrintableForm
 public:
     QString record = d3Record();
     QString bankDigits = agentPaymentCode();
-    qreal manchaX = 232;   // 24 cm would run the symbol past a landscape A4 sheet's edge
+    qreal manchaX = 232; // 24 cm would run the symbol past a landscape A4 sheet's edge
     ManchaLayout lastLayout;
 
     QString documentName() const override { return QStringLiteral("Formulario de prueba"); }
@@ -71,8 +71,9 @@ public:
         }
         canvas.setFont(QStringLiteral("times new roman"), 9);
         for (int i = 0; i < 30; ++i)
-            canvas.alinear(12, 45 + 4 * i, QStringLiteral("%1,%2").arg(i * 1234).arg(i % 100, 2, 10, QChar(u'0')),
-                           9, false, QStringLiteral("9999999.99"));
+            canvas.alinear(12, 45 + 4 * i,
+                QStringLiteral("%1,%2").arg(i * 1234).arg(i % 100, 2, 10, QChar(u'0')), 9, false,
+                QStringLiteral("9999999.99"));
         canvas.greyFill(QRectF(60, 44, 100, 5), 15);
         canvas.box(QRectF(60, 44, 100, 120));
         canvas.line(60, 50, 160, 50);
@@ -92,7 +93,7 @@ public:
     QString record = longPageRecord();
     ManchaLayout lastLayout;
 
-    static ManchaPlacement placement() { return {QPointF(10, 247), 1.0, QSizeF(190, 45)}; }
+    static ManchaPlacement placement() { return { QPointF(10, 247), 1.0, QSizeF(190, 45) }; }
 
     QString documentName() const override { return QStringLiteral("Formulario CP01"); }
     int pageCount() const override { return 1; }
@@ -101,12 +102,12 @@ public:
     {
         canvas.setFont(QStringLiteral("Arial"), 8);
         AuthorityHeader::current().draw(canvas, 0, 210, 10, 3.5);
-        PageTable table({{QStringLiteral("Fecha"), 25}, {QStringLiteral("Concepto"), 60},
-                         {QStringLiteral("Monto"), 30, ColumnAlign::Right}},
-                        5);
+        PageTable table({ { QStringLiteral("Fecha"), 25 }, { QStringLiteral("Concepto"), 60 },
+                            { QStringLiteral("Monto"), 30, ColumnAlign::Right } },
+            5);
         for (int i = 0; i < 8; ++i)
-            table.addRow({QStringLiteral("01/03/2026"), QStringLiteral("Retención %1").arg(i),
-                          QStringLiteral("1.234,%1").arg(i, 2, 10, QChar(u'0'))});
+            table.addRow({ QStringLiteral("01/03/2026"), QStringLiteral("Retención %1").arg(i),
+                QStringLiteral("1.234,%1").arg(i, 2, 10, QChar(u'0')) });
         table.paintPart(canvas, 0, QRectF(12, 35, 115, 50));
         canvas.box(QRectF(8, 245, 194, 49));
         lastLayout = Imp_Mancha(canvas, record, placement());

@@ -11,7 +11,7 @@ using namespace ventrix::print::test;
 TEST(Mancha, ReplacesAccentsExactly)
 {
     EXPECT_EQ(manchaText(QStringLiteral("áéíóú ÁÉÍÓÚ ñÑ üÜ Peña ÁLVAREZ")),
-              QStringLiteral("aeiou AEIOU ## uU Pe#a ALVAREZ"));
+        QStringLiteral("aeiou AEIOU ## uU Pe#a ALVAREZ"));
     // Other letters are not the barcode's business.
     EXPECT_EQ(manchaText(QStringLiteral("àç Nº")), QStringLiteral("àç Nº"));
 }
@@ -30,8 +30,9 @@ TEST(Mancha, ShortRecordUsesTheStandardSymbol)
     EXPECT_NEAR(r.top(), 14.0, 0.01);
     EXPECT_NEAR(r.width(), 2710 * 25.4 / 1440 * 1.2, 0.1);
     EXPECT_NEAR(r.height(), 1320 * 25.4 / 1440 * 1.2, 0.1);
-    EXPECT_NEAR(layoutMancha(d3Record(), ManchaPlacement::monthlyDeclaration(200)).symbols.front().rectMm.width(),
-                2710 * 25.4 / 1440 * 1.7, 0.1);
+    EXPECT_NEAR(
+        layoutMancha(d3Record(), ManchaPlacement::monthlyDeclaration(200)).symbols.front().rectMm.width(),
+        2710 * 25.4 / 1440 * 1.7, 0.1);
 }
 
 TEST(Mancha, LongRecordGrowsThenSplitsButNeverFailsSilently)
@@ -49,7 +50,8 @@ TEST(Mancha, LongRecordGrowsThenSplitsButNeverFailsSilently)
     QString joined;
     for (const PlacedBarcode& p : split.symbols) {
         joined += p.symbol.data;
-        EXPECT_TRUE(QRectF(QPointF(10, 247), QSizeF(190, 45)).adjusted(-0.01, -0.01, 0.01, 0.01).contains(p.rectMm));
+        EXPECT_TRUE(
+            QRectF(QPointF(10, 247), QSizeF(190, 45)).adjusted(-0.01, -0.01, 0.01, 0.01).contains(p.rectMm));
     }
     EXPECT_EQ(joined, manchaText(longPageRecord()));
 
@@ -63,7 +65,7 @@ TEST(Mancha, LongRecordGrowsThenSplitsButNeverFailsSilently)
 // The printed page, scanned at 300 dpi, gives back the records.
 TEST(Mancha, PageAt300DpiDecodesToTheRecords)
 {
-    for (const QString& record : {d3Record(), QStringLiteral("CP01|0001234567|Peña|ÁLVAREZ|Güemes 12|")}) {
+    for (const QString& record : { d3Record(), QStringLiteral("CP01|0001234567|Peña|ÁLVAREZ|Güemes 12|") }) {
         SampleForm form;
         form.record = record;
         const QStringList read = readBarcodes(PageOutput::renderPage(form, 0, 300));

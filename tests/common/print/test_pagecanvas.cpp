@@ -16,7 +16,7 @@ namespace {
 // A 300 dpi white page strip to draw on and look for ink.
 struct Sheet
 {
-    QImage image{2480, 600, QImage::Format_RGB32};
+    QImage image { 2480, 600, QImage::Format_RGB32 };
     Sheet()
     {
         image.fill(Qt::white);
@@ -48,9 +48,10 @@ TEST(PrintFonts, FormNamesResolveToMetricCompatibleFamilies)
 {
     EXPECT_EQ(PrintFonts::family(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(PrintFonts::family(QStringLiteral("times new roman")), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(QFontInfo(PrintFonts::font(QStringLiteral("Arial"), 8)).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(
+        QFontInfo(PrintFonts::font(QStringLiteral("Arial"), 8)).family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(QFontInfo(PrintFonts::font(QStringLiteral("times new roman"), 8)).family(),
-              QStringLiteral("Liberation Serif"));
+        QStringLiteral("Liberation Serif"));
 }
 
 TEST(Rellenar, KeepsDigitsAndPadsLeft)
@@ -64,8 +65,9 @@ TEST(Rellenar, KeepsDigitsAndPadsLeft)
 // alinear: the text's right edge is where the mask's would be when printed from x.
 TEST(Alinear, TextEndsWhereTheMaskEnds)
 {
-    for (const QString& mask : {QStringLiteral("9999999"), QStringLiteral("999.99"), QStringLiteral("9999999.99"),
-                                QStringLiteral("999999999.99"), QStringLiteral("9999"), QStringLiteral("9999999999")}) {
+    for (const QString& mask :
+        { QStringLiteral("9999999"), QStringLiteral("999.99"), QStringLiteral("9999999.99"),
+            QStringLiteral("999999999.99"), QStringLiteral("9999"), QStringLiteral("9999999999") }) {
         Sheet sheet;
         QPainter painter(&sheet.image);
         PageCanvas canvas(painter);
@@ -76,7 +78,8 @@ TEST(Alinear, TextEndsWhereTheMaskEnds)
         painter.end();
         // The "2" glyph's ink stops a hair before its advance width.
         EXPECT_NEAR(sheet.inkRight(), maskEnd, 0.6) << mask.toStdString();
-        EXPECT_GT(sheet.inkLeft(), 12 + 20 + canvas.textWidth(mask) - canvas.textWidth(QStringLiteral("12")) - 0.6);
+        EXPECT_GT(
+            sheet.inkLeft(), 12 + 20 + canvas.textWidth(mask) - canvas.textWidth(QStringLiteral("12")) - 0.6);
     }
 }
 
@@ -100,7 +103,8 @@ TEST(AlineaString, ShortensOnlyWhenNeededAndAligns)
     QPainter rp(&right.image);
     PageCanvas rc(rp);
     rc.setFont(QStringLiteral("Arial"), 8);
-    EXPECT_EQ(rc.alineaString(10, 10, 50, QStringLiteral("1.234,50"), ColumnAlign::Right), QStringLiteral("1.234,50"));
+    EXPECT_EQ(rc.alineaString(10, 10, 50, QStringLiteral("1.234,50"), ColumnAlign::Right),
+        QStringLiteral("1.234,50"));
     rp.end();
     EXPECT_NEAR(right.inkRight(), 60, 0.5);
 
@@ -126,13 +130,14 @@ TEST(AuthorityHeader, FiveLinesWithConfiguredMinistry)
 
 TEST(PageTable, SplitsRowsOverPagesWithTheHeadingEachTime)
 {
-    PageTable table({{QStringLiteral("Fecha"), 25}, {QStringLiteral("Monto"), 30, ColumnAlign::Right}}, 5);
+    PageTable table(
+        { { QStringLiteral("Fecha"), 25 }, { QStringLiteral("Monto"), 30, ColumnAlign::Right } }, 5);
     for (int i = 0; i < 23; ++i)
-        table.addRow({QStringLiteral("01/01/2026"), QString::number(i)});
+        table.addRow({ QStringLiteral("01/01/2026"), QString::number(i) });
     // 50 mm hold the heading and 9 rows: 23 rows need 3 parts.
     EXPECT_EQ(table.rowsPerPage(50), 9);
     EXPECT_EQ(table.pageCount(50), 3);
-    EXPECT_EQ(PageTable({{QStringLiteral("A"), 10}}, 5).pageCount(50), 1);
+    EXPECT_EQ(PageTable({ { QStringLiteral("A"), 10 } }, 5).pageCount(50), 1);
 
     Sheet sheet;
     QPainter painter(&sheet.image);

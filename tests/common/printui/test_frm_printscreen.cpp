@@ -57,8 +57,9 @@ TEST(Frm_PrintScreen, PrintKeyCapturesAsksAndAlwaysCopies)
     QApplication::clipboard()->clear();
     messages.answer(Answer::Yes);
     pressPrint(&window);
-    EXPECT_EQ(messages.texts(), (QStringList{QStringLiteral("Desea imprimir..."),
-                                             QStringLiteral("Operación cancelada por el usuario...")}));
+    EXPECT_EQ(messages.texts(),
+        (QStringList {
+            QStringLiteral("Desea imprimir..."), QStringLiteral("Operación cancelada por el usuario...") }));
     EXPECT_FALSE(QApplication::clipboard()->image().isNull());
 
     // Yes and a printer: one page goes out.
@@ -83,10 +84,12 @@ TEST(Frm_PrintScreen, OwnButtonsCaptureAndClear)
     Frm_PrintScreen window;
     window.show();
     QStringList captions;
-    for (const char16_t* name : {u"Cmd_Screen", u"Cmd_Form", u"Cmd_Client", u"Cmd_Active", u"Cmd_Print", u"Cmd_Clear"})
+    for (const char16_t* name :
+        { u"Cmd_Screen", u"Cmd_Form", u"Cmd_Client", u"Cmd_Active", u"Cmd_Print", u"Cmd_Clear" })
         captions << window.findChild<QPushButton*>(QString::fromUtf16(name))->text();
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("&Screen"), QStringLiteral("&Form"), QStringLiteral("&Client"),
-                                     QStringLiteral("&Active"), QStringLiteral("&Print"), QStringLiteral("C&lear")}));
+    EXPECT_EQ(captions,
+        (QStringList { QStringLiteral("&Screen"), QStringLiteral("&Form"), QStringLiteral("&Client"),
+            QStringLiteral("&Active"), QStringLiteral("&Print"), QStringLiteral("C&lear") }));
     window.findChild<QPushButton*>(QStringLiteral("Cmd_Form"))->click();
     EXPECT_FALSE(window.picture().isNull());
     if (!qEnvironmentVariableIsEmpty("VENTRIX_SHOT"))
@@ -95,5 +98,5 @@ TEST(Frm_PrintScreen, OwnButtonsCaptureAndClear)
     EXPECT_TRUE(window.picture().isNull());
     window.findChild<QPushButton*>(QStringLiteral("Cmd_Active"))->click();
     EXPECT_EQ(messages.last(),
-              QStringLiteral("Two seconds after you close this dialog the active window will be captured."));
+        QStringLiteral("Two seconds after you close this dialog the active window will be captured."));
 }

@@ -27,7 +27,7 @@ const QString NotA4Question = QStringLiteral(
 struct FakeDialog
 {
     explicit FakeDialog(bool accept, QPageSize paper = QPageSize(QPageSize::A4),
-                        QPageLayout::Orientation turn = QPageLayout::Portrait, QString file = {})
+        QPageLayout::Orientation turn = QPageLayout::Portrait, QString file = {})
     {
         setPrinterDialogRunner([=, this](QPrinter& printer, QWidget*) {
             ++shown;
@@ -51,7 +51,7 @@ TEST(DialogoImpresora, CancelAndPaperSizes)
     {
         FakeDialog dialog(false);
         EXPECT_FALSE(DialogoImpresora(printer));
-        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Operación cancelada por el usuario...")});
+        EXPECT_EQ(messages.texts(), QStringList { QStringLiteral("Operación cancelada por el usuario...") });
     }
     {
         FakeDialog dialog(true);
@@ -62,7 +62,7 @@ TEST(DialogoImpresora, CancelAndPaperSizes)
     {
         FakeDialog dialog(true, QPageSize(QPageSize::Letter));
         messages.clear();
-        EXPECT_FALSE(DialogoImpresora(printer));   // No is the default answer
+        EXPECT_FALSE(DialogoImpresora(printer)); // No is the default answer
         EXPECT_EQ(messages.texts(), QStringList { NotA4Question });
     }
     {
@@ -82,12 +82,14 @@ TEST(PrintPreview, ShowsTheFormAndItsButtons)
     SampleForm form;
     PrintPreview preview(form, QStringLiteral("Cancelar Impresion"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Formulario de prueba"));
-    EXPECT_EQ(preview.findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPrint"))->text(), QStringLiteral("Imprimir"));
+    EXPECT_EQ(preview.findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPrint"))->text(),
+        QStringLiteral("Imprimir"));
     EXPECT_EQ(preview.findChild<QPushButton*>(QStringLiteral("Cmd_PreviewCancel"))->text(),
-              QStringLiteral("Cancelar Impresion"));
-    EXPECT_EQ(preview.findChild<QPushButton*>(QStringLiteral("Zoom1"))->text(), QStringLiteral("&Ancho Página"));
+        QStringLiteral("Cancelar Impresion"));
+    EXPECT_EQ(
+        preview.findChild<QPushButton*>(QStringLiteral("Zoom1"))->text(), QStringLiteral("&Ancho Página"));
     EXPECT_EQ(PrintPreview::zoomChoices().join(u'|'),
-              QStringLiteral("Página &Entera|&Ancho Página|&Dos Páginas|&Multiples Páginas"));
+        QStringLiteral("Página &Entera|&Ancho Página|&Dos Páginas|&Multiples Páginas"));
     preview.show();
     for (int i = 0; i < 4; ++i)
         preview.zoomTo(i);

@@ -60,14 +60,15 @@ TEST(IdentifierEdit, RefusedNumberIsEmptiedWhenLeft)
     form.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(refused.count(), 1);
     EXPECT_EQ(form.cuit->value(), QStringLiteral("20-12345678/6"));
-    EXPECT_EQ(form.cuit->metaObject()->userProperty().read(form.cuit).toString(), QStringLiteral("20-12345678/6"));
+    EXPECT_EQ(
+        form.cuit->metaObject()->userProperty().read(form.cuit).toString(), QStringLiteral("20-12345678/6"));
 }
 
 TEST(IdentifierEdit, EmptyAndPartlyTypedFields)
 {
     Form form;
     QSignalSpy refused(form.cuit, &IdentifierEdit::refused);
-    form.other->setFocus(Qt::TabFocusReason);   // left untouched: accepted
+    form.other->setFocus(Qt::TabFocusReason); // left untouched: accepted
     EXPECT_EQ(refused.count(), 0);
 
     form.cuit->setFocus(Qt::TabFocusReason);
@@ -95,8 +96,8 @@ TEST(FieldKeyFilter, KeysAreFilteredAndEnterMovesOn)
     auto* date = new QLineEdit;
     auto* rate = new QLineEdit;
     auto* cuit = new IdentifierEdit(IdentifierKind::Cuit);
-    for (QWidget* w : {static_cast<QWidget*>(integer), static_cast<QWidget*>(date), static_cast<QWidget*>(rate),
-                       static_cast<QWidget*>(cuit)})
+    for (QWidget* w : { static_cast<QWidget*>(integer), static_cast<QWidget*>(date),
+             static_cast<QWidget*>(rate), static_cast<QWidget*>(cuit) })
         layout->addWidget(w);
     FieldKeyFilter::install(integer, FieldKeys::Integer);
     FieldKeyFilter::install(date, FieldKeys::Date);
@@ -142,7 +143,7 @@ TEST(RequiredFields, NamesFocusesAndShowsTheFirstMissingField)
     auto* label = new QLabel(QStringLiteral("&Apellido y Nombre:"));
     label->setBuddy(name);
     personalLayout->addRow(label, name);
-    auto* unused = new QLineEdit;   // hidden by the screen: not asked for
+    auto* unused = new QLineEdit; // hidden by the screen: not asked for
     personalLayout->addRow(QStringLiteral("Oculto"), unused);
     unused->hide();
     auto* fiscal = new QWidget;
@@ -150,15 +151,15 @@ TEST(RequiredFields, NamesFocusesAndShowsTheFirstMissingField)
     auto* cuit = new IdentifierEdit(IdentifierKind::Cuit);
     cuit->setAccessibleName(QStringLiteral("CUIT"));
     auto* province = new QComboBox;
-    province->addItems({QStringLiteral("VALDERA"), QStringLiteral("CHACO")});
+    province->addItems({ QStringLiteral("VALDERA"), QStringLiteral("CHACO") });
     province->setCurrentIndex(-1);
     province->setObjectName(QStringLiteral("Cbo_Provincia"));
     fiscalLayout->addRow(QStringLiteral("CUIT"), cuit);
     fiscalLayout->addRow(province);
     tabs->addTab(personal, QStringLiteral("Personales"));
     tabs->addTab(fiscal, QStringLiteral("Fiscales"));
-    for (QWidget* w : {static_cast<QWidget*>(name), static_cast<QWidget*>(unused), static_cast<QWidget*>(cuit),
-                       static_cast<QWidget*>(province)})
+    for (QWidget* w : { static_cast<QWidget*>(name), static_cast<QWidget*>(unused),
+             static_cast<QWidget*>(cuit), static_cast<QWidget*>(province) })
         RequiredFields::mark(w);
     window.show();
     window.activateWindow();
