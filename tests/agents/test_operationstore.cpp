@@ -78,6 +78,20 @@ TEST_P(StoreTest, DeclaredRowsAreNeitherChangedNorDeleted)
     EXPECT_FALSE(store.load(id));
 }
 
+TEST_P(StoreTest, ACreditedRowStaysAndTheRefusalIsReported)
+{
+    const qint64 id = saved(sampleOperation());
+    test::execInsert(f.t.db(),
+        QStringLiteral("INSERT INTO Form_AgentCredito (CP01_ID, ") + kind.keyColumn
+            + QStringLiteral(") VALUES (?, ?)"),
+        { f.cp01Id, id });
+    const Status refused = store.remove(id);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().startsWith(QStringLiteral("Operación cancelada por el sistema...\n")));
+    EXPECT_GT(refused.error().size(), QStringLiteral("Operación cancelada por el sistema...\n").size());
+    EXPECT_TRUE(store.load(id));
+}
+
 TEST_P(StoreTest, PeriodListsTheTaxpayersRowsWithTotals)
 {
     AgentOperation a = sampleOperation(QStringLiteral("Uno"));
