@@ -1,4 +1,7 @@
 #include "agents/operationstore.h"
+#include "agents/periodmodel.h"
+
+#include <QAbstractItemModelTester>
 
 #include "agentsfixture.h"
 
@@ -208,3 +211,26 @@ INSTANTIATE_TEST_SUITE_P(BothRegisters, StoreTest,
         return param.param == AgentRegister::Retenciones ? std::string("Retenciones")
                                                          : std::string("Percepciones");
     });
+
+TEST(PeriodModel, ShowsTheMonthInNamedColumns)
+{
+    PeriodModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    PeriodList list;
+    list.rows.append({ 7, QDate(2005, 3, 10), QStringLiteral("Peña"), QStringLiteral("20-11111111/2"),
+        Money::fromUnits(100000), Fixed<4>::fromUnits(25000), Money::fromUnits(2500), true });
+    list.rows.append({ 8, QDate(2005, 3, 11), QStringLiteral("Otro"), QString(), Money::fromUnits(-5000),
+        Fixed<4>(), Money(), false });
+    model.setPeriod(list);
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.data(model.index(0, PeriodModel::Fecha)).toString(), QStringLiteral("10/03/2005"));
+    EXPECT_EQ(model.data(model.index(0, PeriodModel::Base)).toString(), QStringLiteral("1.000,00"));
+    EXPECT_EQ(model.data(model.index(0, PeriodModel::Alicuota)).toString(), QStringLiteral("2,5000"));
+    EXPECT_EQ(model.data(model.index(1, PeriodModel::Base)).toString(), QStringLiteral("-50,00"));
+    EXPECT_EQ(model.data(model.index(0, PeriodModel::Declarada)).toString(), QStringLiteral("Sí"));
+    EXPECT_EQ(
+        model.headerData(PeriodModel::Alicuota, Qt::Horizontal).toString(), QStringLiteral("Alícuota (%)"));
+    EXPECT_EQ(model.idAt(1), 8);
+    model.setPeriod({});
+    EXPECT_EQ(model.rowCount(), 0);
+}
