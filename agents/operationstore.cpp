@@ -12,6 +12,17 @@ QVariant isoDate(QDate d)
     return d.toString(Qt::ISODate);
 }
 
+// Texts longer than their column are cut, as the screen's fields would have limited them.
+FieldValues cutToWidths(const QHash<QString, int>& widths, FieldValues values)
+{
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const int width = widths.value(it.key(), 0);
+        if (width > 0 && it.value().typeId() == QMetaType::QString && it.value().toString().size() > width)
+            it.value() = it.value().toString().left(width);
+    }
+    return values;
+}
+
 QString joinCp01()
 {
     return QStringLiteral(
@@ -94,9 +105,9 @@ Status OperationStore::save(AgentOperation& op, qint64 cp01Id)
         if (auto locked = lockedForSaving(*stored))
             return Error { *locked };
     }
-    const SaveResult saved
-        = m_db.saveFields({ m_kind.table, m_kind.keyColumn, op.id > 0 ? QVariant(op.id) : QVariant(),
-            QStringLiteral("CP01_ID"), cp01Id, m_kind.prefix, operationFields(m_kind, op) });
+    const SaveResult saved = m_db.saveFields({ m_kind.table, m_kind.keyColumn,
+        op.id > 0 ? QVariant(op.id) : QVariant(), QStringLiteral("CP01_ID"), cp01Id, m_kind.prefix,
+        cutToWidths(m_db.fieldSizes(m_kind.table, m_kind.prefix), operationFields(m_kind, op)) });
     if (!saved.ok || !tx.commit())
         return Error { msg::errorGuardar() };
     op.id = saved.key;

@@ -54,6 +54,11 @@ TEST_P(StoreTest, SavesLoadsAndModifiesOneRow)
     EXPECT_EQ(again->importe, Money::fromUnits(-99));
     EXPECT_FALSE(again->base.has_value());
     EXPECT_EQ(test::countOf(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM ") + kind.table), 1);
+
+    // Texts longer than their column are cut to it.
+    AgentOperation longName = sampleOperation(QString(150, QChar(u'ñ')));
+    ASSERT_TRUE(store.save(longName, f.cp01Id));
+    EXPECT_EQ(store.load(longName.id)->counterpart.contribuyente, QString(100, QChar(u'ñ')));
 }
 
 TEST_P(StoreTest, DeclaredRowsAreNeitherChangedNorDeleted)
