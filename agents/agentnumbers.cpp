@@ -6,14 +6,14 @@
 
 namespace ventrix::agents {
 
-Result<AgentNumbers> readAgentNumbers(AccesoDatos& db, qint64 cmdId)
+Result<AgentNumbers> readAgentNumbers(data::AccesoDatos& db, qint64 cmdId)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (db.openRecordset(
             QStringLiteral("SELECT CMD_NumAgenteRetencion, CMD_NumAgentePercepcion, CMD_ID FROM CMD "
                            "WHERE CMD_ID = ?"),
             { cmdId }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     if (rs.eof())
         return AgentNumbers();
@@ -49,7 +49,7 @@ const QStringList& clavesCp01Columns()
     return columns;
 }
 
-ClavesForm::ClavesForm(AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status)
+ClavesForm::ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status)
     : m_db(db)
     , m_cmdId(cmdId)
     , m_cp01Id(cp01Id)
@@ -66,7 +66,7 @@ bool ClavesForm::open()
         const QString sql = QStringLiteral("SELECT ") + clavesCp01Columns().join(QStringLiteral(", "))
             + QStringLiteral(" FROM Form_Cp01 WHERE CMD_ID = ? AND CP01_ID = ?");
         if (m_db.loadFields(sql, { m_cmdId, m_cp01Id }, QStringLiteral("CP01"), m_cp01)
-            == LoadStatus::Failed) {
+            == data::LoadStatus::Failed) {
             fail(msg::errorAccesoBaseDatos());
             return false;
         }
@@ -129,7 +129,7 @@ bool ClavesForm::Guardar(const FieldValues& cp01Fields, bool cp01Editable, const
 
 bool ClavesForm::store(const FieldValues& cp01Fields, bool cp01Editable, const AgentNumbers& numbers)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     if (!tx.isActive())
         return false;
     qint64 cp01Id = m_cp01Id;
@@ -139,9 +139,9 @@ bool ClavesForm::store(const FieldValues& cp01Fields, bool cp01Editable, const A
             if (cp01Fields.contains(column))
                 values.insert(column, cp01Fields.value(column));
         }
-        const SaveResult saved = m_db.saveFields({ QStringLiteral("Form_Cp01"), QStringLiteral("CP01_ID"),
-            m_cp01Id > 0 ? QVariant(m_cp01Id) : QVariant(), QStringLiteral("CMD_ID"), m_cmdId,
-            QStringLiteral("CP01"), values });
+        const data::SaveResult saved = m_db.saveFields({ QStringLiteral("Form_Cp01"),
+            QStringLiteral("CP01_ID"), m_cp01Id > 0 ? QVariant(m_cp01Id) : QVariant(),
+            QStringLiteral("CMD_ID"), m_cmdId, QStringLiteral("CP01"), values });
         if (!saved.ok)
             return false;
         cp01Id = saved.key;
@@ -149,7 +149,7 @@ bool ClavesForm::store(const FieldValues& cp01Fields, bool cp01Editable, const A
     FieldValues cmd;
     cmd.insert(QStringLiteral("CMD_NumAgenteRetencion"), numbers.retencion);
     cmd.insert(QStringLiteral("CMD_NumAgentePercepcion"), numbers.percepcion);
-    const SaveResult saved = m_db.saveFields(
+    const data::SaveResult saved = m_db.saveFields(
         { QStringLiteral("CMD"), QStringLiteral("CMD_ID"), m_cmdId, {}, {}, QStringLiteral("CMD"), cmd });
     if (!saved.ok || saved.key != m_cmdId || !tx.commit())
         return false;

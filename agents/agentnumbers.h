@@ -26,7 +26,7 @@ struct AgentNumbers
     }
 };
 
-Result<AgentNumbers> readAgentNumbers(AccesoDatos& db, qint64 cmdId);
+Result<AgentNumbers> readAgentNumbers(data::AccesoDatos& db, qint64 cmdId);
 
 // Whether the agents' module may work for the taxpayer: one number at least.
 Status mayUseAgentsModule(const AgentNumbers& numbers);
@@ -46,7 +46,7 @@ public:
     using Status = std::function<void(const QString&, int)>;
 
     // cp01Id 0: an agent without an inscription (Convenio Multilateral or exempt).
-    ClavesForm(AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status = {});
+    ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status = {});
 
     bool open();
     const FieldValues& cp01() const { return m_cp01; }
@@ -67,7 +67,7 @@ private:
     std::optional<AgentNumbers> checkedNumbers(const AgentNumbers& typed) const;
     bool store(const FieldValues& cp01Fields, bool cp01Editable, const AgentNumbers& numbers);
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
     qint64 m_cmdId;
     qint64 m_cp01Id;
     Status m_status;

@@ -49,7 +49,7 @@ AgentIdentity AgentData::identity() const
     return { text(QStringLiteral("CP01_CUIT")), text(QStringLiteral("CP01_IngBrut")), numAgente };
 }
 
-OperationStore::OperationStore(AccesoDatos& db, const RegisterKind& kind)
+OperationStore::OperationStore(data::AccesoDatos& db, const RegisterKind& kind)
     : m_db(db)
     , m_kind(kind)
 {
@@ -60,12 +60,13 @@ Result<AgentData> OperationStore::agentData(qint64 cmdId, qint64 cp01Id)
     AgentData data;
     const QString sql = QStringLiteral("SELECT ") + agentDataColumns().join(QStringLiteral(", "))
         + QStringLiteral(" FROM Form_Cp01 WHERE CMD_ID = ? AND CP01_ID = ?");
-    if (m_db.loadFields(sql, { cmdId, cp01Id }, QStringLiteral("CP01"), data.cp01) == LoadStatus::Failed)
+    if (m_db.loadFields(sql, { cmdId, cp01Id }, QStringLiteral("CP01"), data.cp01)
+        == data::LoadStatus::Failed)
         return Error { msg::errorAccesoBase() };
-    Recordset rs;
+    data::Recordset rs;
     const QString number
         = QStringLiteral("SELECT ") + m_kind.cmdNumberColumn + QStringLiteral(" FROM CMD WHERE CMD_ID = ?");
-    if (m_db.openRecordset(number, { cmdId }, rs) != AccesoDatos::Opened)
+    if (m_db.openRecordset(number, { cmdId }, rs) != data::AccesoDatos::Opened)
         return Error { m_kind.numberLookupError() };
     if (!rs.eof())
         data.numAgente = rs.value(0).toString().trimmed();
@@ -77,7 +78,7 @@ Result<AgentOperation> OperationStore::load(qint64 id)
     FieldValues row;
     const QString sql = QStringLiteral("SELECT * FROM ") + m_kind.table + QStringLiteral(" WHERE ")
         + m_kind.keyColumn + QStringLiteral(" = ?");
-    if (m_db.loadFields(sql, { id }, QStringLiteral(""), row) != LoadStatus::Loaded)
+    if (m_db.loadFields(sql, { id }, QStringLiteral(""), row) != data::LoadStatus::Loaded)
         return Error { msg::errorAccesoBase() };
     return operationFromFields(m_kind, row);
 }
@@ -88,14 +89,14 @@ Result<DeclarationMarks> OperationStore::marks(qint64 id)
         + QStringLiteral(" FROM ") + m_kind.table + QStringLiteral(" WHERE ") + m_kind.keyColumn
         + QStringLiteral(" = ?");
     FieldValues row;
-    if (m_db.loadFields(sql, { id }, m_kind.prefix, row) == LoadStatus::Failed)
+    if (m_db.loadFields(sql, { id }, m_kind.prefix, row) == data::LoadStatus::Failed)
         return Error { msg::errorAccesoBase() };
     return marksFromFields(m_kind, row);
 }
 
 Status OperationStore::save(AgentOperation& op, qint64 cp01Id)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     if (!tx.isActive())
         return Error { msg::errorGuardar() };
     if (op.id > 0) {
@@ -105,7 +106,7 @@ Status OperationStore::save(AgentOperation& op, qint64 cp01Id)
         if (auto locked = lockedForSaving(*stored))
             return Error { *locked };
     }
-    const SaveResult saved = m_db.saveFields({ m_kind.table, m_kind.keyColumn,
+    const data::SaveResult saved = m_db.saveFields({ m_kind.table, m_kind.keyColumn,
         op.id > 0 ? QVariant(op.id) : QVariant(), QStringLiteral("CP01_ID"), cp01Id, m_kind.prefix,
         cutToWidths(m_db.fieldSizes(m_kind.table, m_kind.prefix), operationFields(m_kind, op)) });
     if (!saved.ok || !tx.commit())
@@ -117,7 +118,7 @@ Status OperationStore::save(AgentOperation& op, qint64 cp01Id)
 
 Status OperationStore::remove(qint64 id)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     const auto stored = marks(id);
     if (!tx.isActive() || !stored)
         return Error { msg::canceladaPorSistema(m_db.lastError()) };
@@ -126,7 +127,7 @@ Status OperationStore::remove(qint64 id)
     const QString sql = QStringLiteral("DELETE FROM ") + m_kind.table + QStringLiteral(" WHERE ")
         + m_kind.keyColumn + QStringLiteral(" = ?");
     const QString answer = m_db.execute(sql, { id });
-    if (answer != AccesoDatos::Ok)
+    if (answer != data::AccesoDatos::Ok)
         return Error { msg::canceladaPorSistema(answer) };
     if (!tx.commit())
         return Error { msg::canceladaPorSistema(tx.lastError()) };
@@ -140,9 +141,9 @@ Result<QList<ListEntry>> OperationStore::search(qint64 cmdId, const QString& tex
         + QStringLiteral(", ") + m_kind.keyColumn + joinCp01().arg(m_kind.table) + QStringLiteral(" AND ")
         + name + QStringLiteral(" LIKE ? ESCAPE '\\' ORDER BY ") + name + QStringLiteral(", ")
         + m_kind.dateColumn + QStringLiteral(" DESC");
-    Recordset probe;
+    data::Recordset probe;
     const QVariantList params { cmdId, likePattern(text, LikeMatch::StartsWith, true) };
-    if (m_db.openRecordset(sql, params, probe) != AccesoDatos::Opened)
+    if (m_db.openRecordset(sql, params, probe) != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     const QString pattern = u'{' + m_kind.dateColumn + QStringLiteral("},{") + name + u'}';
     return m_db.fillList(sql, params, pattern, m_kind.keyColumn);
@@ -159,9 +160,9 @@ Result<QList<Counterpart>> OperationStore::counterparts(const QString& text)
         + ib + QStringLiteral(" LIKE ? ESCAPE '\\' ORDER BY ") + name;
     const QString trimmed = text.trimmed();
     const QString contains = likePattern(trimmed, LikeMatch::Contains);
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(sql, { likePattern(trimmed, LikeMatch::StartsWith, true), contains, contains }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     QList<Counterpart> out;
     for (; !rs.eof(); rs.moveNext()) {
@@ -178,10 +179,10 @@ Result<std::optional<AgentOperation>> OperationStore::firstAsNew(
     const QString& sql, const QVariantList& params)
 {
     FieldValues row;
-    const LoadStatus status = m_db.loadFields(sql, params, QStringLiteral(""), row);
-    if (status == LoadStatus::Failed)
+    const data::LoadStatus status = m_db.loadFields(sql, params, QStringLiteral(""), row);
+    if (status == data::LoadStatus::Failed)
         return Error { msg::errorAccesoBaseDatos() };
-    if (status == LoadStatus::NotFound)
+    if (status == data::LoadStatus::NotFound)
         return std::optional<AgentOperation>();
     const auto stored = operationFromFields(m_kind, row);
     if (!stored)
@@ -216,8 +217,9 @@ Result<int> OperationStore::depositsOfPeriod(qint64 cmdId, QDate date)
     const QString sql = QStringLiteral("SELECT COUNT(*) AS Cantidad")
         + joinCp01().arg(QStringLiteral("Form_ARP"))
         + QStringLiteral(" AND Arp_Operacion = ? AND ? BETWEEN Arp_Desde AND Arp_Hasta");
-    Recordset rs;
-    if (m_db.openRecordset(sql, { cmdId, m_kind.arpOperacion, isoDate(date) }, rs) != AccesoDatos::Opened
+    data::Recordset rs;
+    if (m_db.openRecordset(sql, { cmdId, m_kind.arpOperacion, isoDate(date) }, rs)
+            != data::AccesoDatos::Opened
         || rs.eof())
         return Error { msg::errorAccesoBaseDatos() };
     return static_cast<int>(rs.value(0).toLongLong());
@@ -234,8 +236,8 @@ Result<PeriodList> OperationStore::period(qint64 cmdId, QDate desde, QDate hasta
         + m_kind.column(QStringLiteral("Periodo_DDJJOutDate")) + joinCp01().arg(m_kind.table)
         + QStringLiteral(" AND ") + m_kind.dateColumn + QStringLiteral(" BETWEEN ? AND ? ORDER BY ")
         + m_kind.dateColumn + QStringLiteral(", ") + m_kind.keyColumn;
-    Recordset rs;
-    if (m_db.openRecordset(sql, { cmdId, isoDate(desde), isoDate(hasta) }, rs) != AccesoDatos::Opened)
+    data::Recordset rs;
+    if (m_db.openRecordset(sql, { cmdId, isoDate(desde), isoDate(hasta) }, rs) != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     PeriodList out;
     for (; !rs.eof(); rs.moveNext()) {
@@ -251,9 +253,9 @@ Result<PeriodList> OperationStore::period(qint64 cmdId, QDate desde, QDate hasta
 
 Result<QStringList> OperationStore::provincias()
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT Provincia FROM Provincias ORDER BY Provincia"), {}, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     QStringList out;
     for (; !rs.eof(); rs.moveNext())

@@ -50,10 +50,10 @@ const QStringList& agentDataColumns();
 class OperationStore
 {
 public:
-    OperationStore(AccesoDatos& db, const RegisterKind& kind);
+    OperationStore(data::AccesoDatos& db, const RegisterKind& kind);
 
     const RegisterKind& kind() const { return m_kind; }
-    AccesoDatos& access() { return m_db; }
+    data::AccesoDatos& access() { return m_db; }
 
     Result<AgentData> agentData(qint64 cmdId, qint64 cp01Id);
     Result<AgentOperation> load(qint64 id);
@@ -80,7 +80,7 @@ public:
 private:
     Result<std::optional<AgentOperation>> firstAsNew(const QString& sql, const QVariantList& params);
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
     const RegisterKind& m_kind;
 };
 

@@ -28,7 +28,7 @@ inline int countOf(QSqlDatabase db, const QString& sql)
 struct AgentsFixture
 {
     TestDatabase t;
-    AccesoDatos access { t.db() };
+    data::AccesoDatos access { t.db() };
     qint64 cmdId = execInsert(t.db(),
         QStringLiteral("INSERT INTO CMD (CMD_Contribuyente, CMD_NumAgenteRetencion, CMD_NumAgentePercepcion) "
                        "VALUES (?, ?, ?)"),
