@@ -49,7 +49,7 @@ const QStringList& clavesCp01Columns()
     return columns;
 }
 
-ClavesForm::ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status)
+ClavesForm::ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, StatusLine status)
     : m_db(db)
     , m_cmdId(cmdId)
     , m_cp01Id(cp01Id)

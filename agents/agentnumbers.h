@@ -43,10 +43,10 @@ class ClavesForm
 {
 public:
     // The message line: a text and how long it stays, in milliseconds.
-    using Status = std::function<void(const QString&, int)>;
+    using StatusLine = std::function<void(const QString&, int)>;
 
     // cp01Id 0: an agent without an inscription (Convenio Multilateral or exempt).
-    ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, Status status = {});
+    ClavesForm(data::AccesoDatos& db, qint64 cmdId, qint64 cp01Id, StatusLine status = {});
 
     bool open();
     const FieldValues& cp01() const { return m_cp01; }
@@ -70,7 +70,7 @@ private:
     data::AccesoDatos& m_db;
     qint64 m_cmdId;
     qint64 m_cp01Id;
-    Status m_status;
+    StatusLine m_status;
     FieldValues m_cp01;
     AgentNumbers m_numbers;
 };
