@@ -121,9 +121,15 @@ QWidget* Frm_CP01::buildCard(const QList<FieldSpec>& specs, int pairsPerRow)
         const int row = i / pairsPerRow;
         const int column = (i % pairsPerRow) * 2;
         grid->addWidget(label, row, column, Qt::AlignRight);
-        grid->addWidget(field, row, column + 1);
+        // A date keeps its own width; the column grows with its other fields.
+        const bool date = specs.at(i).kind == Kind::Date;
+        if (date)
+            field->setMinimumWidth(
+                field->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
+        grid->addWidget(field, row, column + 1, date ? Qt::AlignLeft : Qt::Alignment());
     }
-    grid->setRowStretch(static_cast<int>((specs.size() + pairsPerRow - 1) / pairsPerRow), 1);
+    for (int pair = 0; pair < pairsPerRow; ++pair)
+        grid->setColumnStretch(pair * 2 + 1, 1);
     return card;
 }
 
@@ -234,7 +240,8 @@ QWidget* Frm_CP01::buildPersonTab()
         m_tab2->addTab(buildResponsibleCard(n), QStringLiteral("Responsable &%1").arg(n));
     legalLayout->addWidget(m_tab2);
     layout->addWidget(m_naturalCard);
-    layout->addWidget(legal);
+    layout->addWidget(legal, 1);
+    layout->addStretch();
     return page;
 }
 
@@ -264,8 +271,12 @@ QWidget* Frm_CP01::buildComplementaryTab()
 
 QWidget* Frm_CP01::buildAddressTab()
 {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
     m_addressCard = buildCard(fiscalAddress());
-    return m_addressCard;
+    layout->addWidget(m_addressCard);
+    layout->addStretch();
+    return page;
 }
 
 }

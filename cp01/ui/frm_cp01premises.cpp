@@ -116,6 +116,7 @@ QTableView* Frm_CP01::makeGrid(int premises, QWidget* parent)
     grid->setModel(model);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->horizontalHeader()->setDefaultSectionSize(82);
     grid->horizontalHeader()->setSectionResizeMode(ActivityGridModel::Denominacion, QHeaderView::Stretch);
     grid->verticalHeader()->setDefaultSectionSize(22);
     grid->setMinimumHeight(170);

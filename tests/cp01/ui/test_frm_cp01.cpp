@@ -1,5 +1,6 @@
 #include "cp01/ui/activitygridmodel.h"
 #include "cp01uifixture.h"
+#include "screenshot.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -34,6 +35,11 @@ TEST_F(FormTest, ANewInscriptionProposesArgentinaAndValderaAndFollowsThePersonTy
     EXPECT_EQ(child<QComboBox>(form.get(), QStringLiteral("CP01_DomFisc_Provincia"))->currentText(),
         QStringLiteral("VALDERA"));
     EXPECT_EQ(child<QTabWidget>(form.get(), QStringLiteral("vsIndexTab3"))->count(), 3);
+    saveScreenshot(form.get(), QStringLiteral("frm_cp01_persona_juridica"));
+    tabs(form.get())->setCurrentIndex(1);
+    saveScreenshot(form.get(), QStringLiteral("frm_cp01_infcomplementaria"));
+    tabs(form.get())->setCurrentIndex(2);
+    saveScreenshot(form.get(), QStringLiteral("frm_cp01_domicilio"));
 
     auto* personas = child<QComboBox>(form.get(), QStringLiteral("CP01_Personas"));
     personas->setCurrentIndex(personas->findData(Fisicas));
@@ -134,6 +140,9 @@ TEST_F(FormTest, AnOpeningOfPremisesShowsItsCardAndTellsWhatItMayChange)
     auto* cards = child<QTabWidget>(form.get(), QStringLiteral("vsIndexTab3"));
     ASSERT_EQ(cards->count(), 4);
     EXPECT_EQ(cards->tabText(3), QStringLiteral("Aperturas Com."));
+    tabs(form.get())->setCurrentIndex(3);
+    cards->setCurrentIndex(3);
+    saveScreenshot(form.get(), QStringLiteral("frm_cp01_aperturas"));
 }
 
 TEST(ActivityGridModelTest, PassesTheModelTesterAndRefusesBadDates)

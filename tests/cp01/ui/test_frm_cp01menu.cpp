@@ -1,6 +1,7 @@
 #include "cp01/ui/frm_cp01menu.h"
 #include "cp01/ui/modifact.h"
 #include "cp01uifixture.h"
+#include "screenshot.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -40,6 +41,7 @@ TEST_F(MenuTest, InscribingATaxpayerFromTheWizardStoresItAndListsIt)
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Formulario CP01 1 - Inscripción"));
         EXPECT_EQ(text(form, QStringLiteral("Lab_Personas")), QStringLiteral("FISICAS"));
         setText(form, QStringLiteral("CP01_Contribuyente"), QStringLiteral("Pérez Juan"));
+        saveScreenshot(form, QStringLiteral("frm_cp01_persona_fisica"));
         setText(form, QStringLiteral("CP01_Activ_Nombre"), QStringLiteral("Almacén Don Pepe"));
         setText(form, QStringLiteral("CP01_Activ_FhInicio"), QStringLiteral("01022003"));
         EXPECT_EQ(child<QLineEdit>(form, QStringLiteral("CP01_Activ_FhInicio"))->text(),
@@ -49,6 +51,7 @@ TEST_F(MenuTest, InscribingATaxpayerFromTheWizardStoresItAndListsIt)
                 selectRow(child<QTableWidget>(editor, QStringLiteral("Grilla")), QStringLiteral("621013")));
             click(editor, QStringLiteral("Cmd_Siguiente"));
             setText(editor, QStringLiteral("Txt_NumEmp"), QStringLiteral("2"));
+            saveScreenshot(editor, QStringLiteral("modifact_figuras"));
             EXPECT_EQ(text(editor, QStringLiteral("Lab_Minimo")), QStringLiteral("126,00"));
             click(editor, QStringLiteral("Cmd_Aceptar"));
         });
@@ -57,16 +60,20 @@ TEST_F(MenuTest, InscribingATaxpayerFromTheWizardStoresItAndListsIt)
         EXPECT_EQ(grid->index(0, 0).data().toString(), QStringLiteral("621013"));
         EXPECT_EQ(grid->index(0, 3).data().toString(), QStringLiteral("2"));
         EXPECT_TRUE(grid->setData(grid->index(0, 5), QStringLiteral("01022003")));
+        child<QTabWidget>(form, QStringLiteral("vsIndexTab1"))->setCurrentIndex(3);
+        saveScreenshot(form, QStringLiteral("frm_cp01_actividades"));
         click(form, QStringLiteral("Guardar"));
         EXPECT_FALSE(text(form, QStringLiteral("CP01_ID")).isEmpty())
             << boxes.texts().join(u'|').toStdString();
         leave(form);
     });
+    saveScreenshot(menu.get(), QStringLiteral("frm_cp01menu_persona"));
     chooseOption(1);
     EXPECT_TRUE(dialogs.allOpened());
     EXPECT_TRUE(boxes.texts().contains(QStringLiteral("Está seguro que desea salir...")));
 
     chooseOption(Frm_CP01Menu::ListOption);
+    saveScreenshot(menu.get(), QStringLiteral("frm_cp01menu_lista"));
     ASSERT_EQ(list()->rowCount(), 1);
     EXPECT_EQ(list()->item(0, 0)->text(), QStringLiteral("Pérez Juan"));
     EXPECT_EQ(list()->item(0, 1)->text(), QStringLiteral("1 - Inscripción"));
@@ -106,6 +113,7 @@ TEST_F(MenuTest, AModificationOfAddressAndActivitiesIsStoredAsANewProcedureWithO
     });
     chooseOption(3);
     ASSERT_EQ(menu->currentPage(), Frm_CP01Menu::SectionsPage);
+    saveScreenshot(menu.get(), QStringLiteral("frm_cp01menu_secciones"));
     child<QCheckBox>(menu.get(), QStringLiteral("Opt_Modif1"))->setChecked(true); // Actividades
     child<QCheckBox>(menu.get(), QStringLiteral("Opt_Modif2"))->setChecked(true); // Domicilio
     click(menu.get(), QStringLiteral("Cmd_Prox"));
