@@ -3,14 +3,14 @@
 namespace ventrix::cp01 {
 namespace {
 
-QList<ListEntry> textList(AccesoDatos& db, const QString& sql, const QString& column)
+QList<ListEntry> textList(data::AccesoDatos& db, const QString& sql, const QString& column)
 {
     return db.fillList(sql, {}, QLatin1Char('{') + column + QLatin1Char('}'), column);
 }
 
 }
 
-LookupLists loadLookupLists(AccesoDatos& db)
+LookupLists loadLookupLists(data::AccesoDatos& db)
 {
     LookupLists lists;
     lists.tiposDoc
@@ -32,12 +32,12 @@ LookupLists loadLookupLists(AccesoDatos& db)
     return lists;
 }
 
-QString taxpayerName(AccesoDatos& db, qint64 cmdId)
+QString taxpayerName(data::AccesoDatos& db, qint64 cmdId)
 {
     FieldValues row;
     if (db.loadFields(QStringLiteral("SELECT CMD_Contribuyente FROM CMD WHERE CMD_ID = ?"), { cmdId },
             QStringLiteral("CMD"), row)
-        != LoadStatus::Loaded)
+        != data::LoadStatus::Loaded)
         return {};
     return row.value(QStringLiteral("CMD_Contribuyente")).toString();
 }

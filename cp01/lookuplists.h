@@ -18,9 +18,9 @@ struct LookupLists
     QList<ListEntry> provincias;
 };
 
-LookupLists loadLookupLists(AccesoDatos& db);
+LookupLists loadLookupLists(data::AccesoDatos& db);
 
 // The taxpayer's name as the register holds it; empty when there is none.
-QString taxpayerName(AccesoDatos& db, qint64 cmdId);
+QString taxpayerName(data::AccesoDatos& db, qint64 cmdId);
 
 }

@@ -53,7 +53,7 @@ private:
     void openForm(const std::optional<FormOpening>& opening);
     const ProcedureListRow* selectedRow() const;
 
-    AccesoDatos m_access;
+    data::AccesoDatos m_access;
     Cp01Store m_store;
     ProcedureMenu m_menu;
     qint64 m_cmdId;
