@@ -139,6 +139,9 @@ QWidget* Frm_CP01::makeField(const FieldSpec& spec, QWidget* parent)
     case Kind::Combo: {
         auto* combo = bind(new QComboBox(parent), spec.column, FieldKeys::Text, spec.required);
         fillCombo(combo, spec.list);
+        // Long look-up texts must not widen their column at the others' expense.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
         return combo;
     }
     case Kind::Cuit:
