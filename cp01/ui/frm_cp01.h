@@ -44,7 +44,7 @@ public:
         Personas,
         Firma
     };
-    struct FieldSpec
+    struct FieldDef
     {
         QString column;
         QString caption;
@@ -75,8 +75,8 @@ private:
     QWidget* buildActivitiesTab();
     QWidget* buildPremisesCard(int n);
     QWidget* buildOpeningsCard();
-    QWidget* buildCard(const QList<FieldSpec>& specs, int pairsPerRow = 2);
-    QWidget* makeField(const FieldSpec& spec, QWidget* parent);
+    QWidget* buildCard(const QList<FieldDef>& fields, int pairsPerRow = 2);
+    QWidget* makeField(const FieldDef& def, QWidget* parent);
     QTableView* makeGrid(int premises, QWidget* parent);
     QWidget* gridButtons(int premises, QWidget* parent);
     void fillCombo(QComboBox* combo, Lookup list) const;

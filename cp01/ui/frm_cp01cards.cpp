@@ -17,14 +17,14 @@ namespace {
 
 using Kind = Frm_CP01::Kind;
 using Lookup = Frm_CP01::Lookup;
-using Spec = Frm_CP01::FieldSpec;
+using Def = Frm_CP01::FieldDef;
 
 QString cp01(const char* name)
 {
     return QStringLiteral("CP01_") + QString::fromUtf8(name);
 }
 
-QList<Spec> naturalPerson()
+QList<Def> naturalPerson()
 {
     return {
         { cp01("PerFis_TipoDoc"), QStringLiteral("Tipo de Documento"), 0, Kind::Combo, Lookup::TipoDoc,
@@ -37,7 +37,7 @@ QList<Spec> naturalPerson()
     };
 }
 
-QList<Spec> legalPerson()
+QList<Def> legalPerson()
 {
     return {
         { cp01("PerJur_Nat_Juridica"), QStringLiteral("Naturaleza Jurídica"), 0, Kind::Combo,
@@ -51,7 +51,7 @@ QList<Spec> legalPerson()
     };
 }
 
-QList<Spec> responsible(int n)
+QList<Def> responsible(int n)
 {
     const auto c = [n](const char* item) { return col::responsible(n, QString::fromUtf8(item)); };
     return {
@@ -73,7 +73,7 @@ QList<Spec> responsible(int n)
     };
 }
 
-QList<Spec> complementary()
+QList<Def> complementary()
 {
     return {
         { col::Cuit, QStringLiteral("CUIT"), 13, Kind::Cuit, Lookup::None, true },
@@ -89,7 +89,7 @@ QList<Spec> complementary()
     };
 }
 
-QList<Spec> fiscalAddress()
+QList<Def> fiscalAddress()
 {
     return {
         { cp01("DomFisc_Email"), QStringLiteral("E-mail"), 50, Kind::Text },
@@ -110,19 +110,19 @@ QList<Spec> fiscalAddress()
 
 }
 
-QWidget* Frm_CP01::buildCard(const QList<FieldSpec>& specs, int pairsPerRow)
+QWidget* Frm_CP01::buildCard(const QList<FieldDef>& fields, int pairsPerRow)
 {
     auto* card = new QWidget;
     auto* grid = new QGridLayout(card);
-    for (int i = 0; i < specs.size(); ++i) {
-        QWidget* field = makeField(specs.at(i), card);
-        auto* label = new QLabel(specs.at(i).caption, card);
+    for (int i = 0; i < fields.size(); ++i) {
+        QWidget* field = makeField(fields.at(i), card);
+        auto* label = new QLabel(fields.at(i).caption, card);
         label->setBuddy(field);
         const int row = i / pairsPerRow;
         const int column = (i % pairsPerRow) * 2;
         grid->addWidget(label, row, column, Qt::AlignRight);
         // A date keeps its own width; the column grows with its other fields.
-        const bool date = specs.at(i).kind == Kind::Date;
+        const bool date = fields.at(i).kind == Kind::Date;
         if (date)
             field->setMinimumWidth(
                 field->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
@@ -133,12 +133,12 @@ QWidget* Frm_CP01::buildCard(const QList<FieldSpec>& specs, int pairsPerRow)
     return card;
 }
 
-QWidget* Frm_CP01::makeField(const FieldSpec& spec, QWidget* parent)
+QWidget* Frm_CP01::makeField(const FieldDef& def, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (def.kind) {
     case Kind::Combo: {
-        auto* combo = bind(new QComboBox(parent), spec.column, FieldKeys::Text, spec.required);
-        fillCombo(combo, spec.list);
+        auto* combo = bind(new QComboBox(parent), def.column, FieldKeys::Text, def.required);
+        fillCombo(combo, def.list);
         // Long look-up texts must not widen their column at the others' expense.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(12);
@@ -147,18 +147,18 @@ QWidget* Frm_CP01::makeField(const FieldSpec& spec, QWidget* parent)
     case Kind::Cuit:
     case Kind::Isib:
         return bind(new IdentifierEdit(
-                        spec.kind == Kind::Cuit ? IdentifierKind::Cuit : IdentifierKind::IngBrutos, parent),
-            spec.column, FieldKeys::Text, spec.required);
+                        def.kind == Kind::Cuit ? IdentifierKind::Cuit : IdentifierKind::IngBrutos, parent),
+            def.column, FieldKeys::Text, def.required);
     default:
         break;
     }
-    const FieldKeys keys = spec.kind == Kind::Digits ? FieldKeys::Integer
-        : spec.kind == Kind::Date                    ? FieldKeys::Date
-                                                     : FieldKeys::Text;
-    auto* edit = bind(new QLineEdit(parent), spec.column, keys, spec.required);
-    edit->setMaxLength(spec.width);
-    if (spec.kind == Kind::Date) {
-        m_dateColumns.insert(spec.column);
+    const FieldKeys keys = def.kind == Kind::Digits ? FieldKeys::Integer
+        : def.kind == Kind::Date                    ? FieldKeys::Date
+                                                    : FieldKeys::Text;
+    auto* edit = bind(new QLineEdit(parent), def.column, keys, def.required);
+    edit->setMaxLength(def.width);
+    if (def.kind == Kind::Date) {
+        m_dateColumns.insert(def.column);
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { checkDate(edit); });
     }
     return edit;

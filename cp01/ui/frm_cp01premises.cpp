@@ -22,7 +22,7 @@ namespace ventrix::cp01 {
 namespace {
 
 using Kind = Frm_CP01::Kind;
-using Spec = Frm_CP01::FieldSpec;
+using Def = Frm_CP01::FieldDef;
 
 // Column names of premises 1 to 3, or of the opened premises (4).
 QString premisesColumn(int n, const char* item)
@@ -31,7 +31,7 @@ QString premisesColumn(int n, const char* item)
     return n == 4 ? QStringLiteral("Com_Activ_") + name : col::premises(n, name);
 }
 
-QList<Spec> premisesData(int n)
+QList<Def> premisesData(int n)
 {
     const auto c = [n](const char* item) { return premisesColumn(n, item); };
     return {
@@ -41,7 +41,7 @@ QList<Spec> premisesData(int n)
     };
 }
 
-QList<Spec> premisesAddress(int n)
+QList<Def> premisesAddress(int n)
 {
     const auto c = [n](const char* item) { return premisesColumn(n, item); };
     return {
