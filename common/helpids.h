@@ -10,8 +10,11 @@ inline constexpr int Indices = 130;
 inline constexpr int Backup = 140;
 inline constexpr int Preview = 150;
 inline constexpr int PrintScreen = 160;
-inline constexpr int BorrarContribuyente = 680; // the delete question's help button
-inline constexpr int InfoComplementaria = 520; // missing CUIT / I.S.I.B. number in the CP01
+inline constexpr int BorrarContribuyente = 680;   // the delete question's help button
+inline constexpr int Cp01Menu = 500;
+inline constexpr int Cp01 = 510;
+inline constexpr int InfoComplementaria = 520;    // missing CUIT / I.S.I.B. number in the CP01
+inline constexpr int ModifAct = 530;
 inline constexpr int Agentes = 690;
 inline constexpr int Pagos = 1160;
 

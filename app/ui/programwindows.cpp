@@ -3,6 +3,7 @@
 #include "app/modulegates.h"
 #include "app/ui/frm_principal.h"
 #include "common/ui/moduleregistry.h"
+#include "cp01/ui/frm_cp01menu.h"
 #include "data/backupstore.h"
 #include "data/backupvolumes.h"
 #include "data/database.h"
@@ -51,6 +52,7 @@ void runBackupWindow(QPointer<QWidget> mainWindow, data::Database& database, dat
 void registerModuleWindows()
 {
     rates::registerRatesWindows(ModuleRegistry::instance());
+    cp01::registerCp01Windows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)
