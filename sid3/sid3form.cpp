@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/messages.h"
+#include "common/regional.h"
 #include "sid3/sid3messages.h"
 
 namespace ventrix::sid3 {
@@ -213,6 +214,70 @@ bool Sid3Form::CalculaInteres()
     const InterestResult r = sid3::CalculaInteres(in);
     d.interes = r.interes;
     d.totalDepositar = r.totalDepositar;
+    return true;
+}
+
+void Sid3Form::fhVtoEntered(QDate typed)
+{
+    Declaration& d = m_declaration;
+    switch (judgeDueDate(m_proposedDue, typed)) {
+    case DueDateChange::Unchanged:
+        d.fhVto = typed;
+        break;
+    case DueDateChange::OtherDay:
+        inform(msg::recuerdeVencimiento());
+        d.fhVto = typed;
+        break;
+    case DueDateChange::OtherMonth:
+        inform(msg::soloDiaVencimiento());
+        d.fhVto = QDate();
+        CalculaDefault();
+        return;
+    }
+    CalculaInteres();
+}
+
+void Sid3Form::fhVtoInvalid(const QString& text)
+{
+    inform(text.trimmed().isEmpty() ? msg::vencimientoInvalido()
+                                    : msg::formatoFecha(regional::formatDate(Clock::today())));
+    m_declaration.fhVto = QDate();
+    CalculaDefault();
+}
+
+void Sid3Form::fechaPagoEntered(QDate typed)
+{
+    Declaration& d = m_declaration;
+    d.fechaPago = typed;
+    if (!typed.isValid()) {
+        CalculaDefault();
+        if (!d.fechaPago.isValid())
+            fail(msg::errorCalculoFechas());
+        return;
+    }
+    if (!indexAt(typed)) {
+        std::optional<IndexDay> newest;
+        if (!m_indices.newest(&newest) || !newest) {
+            fail(msg::errorTablaTasas());
+            return;
+        }
+        inform(msg::pagoPosteriorATasas(regional::formatDate(newest->fecha)));
+        d.fechaPago = newest->fecha;
+    }
+    CalculaInteres();
+}
+
+bool Sid3Form::interesEntered(std::optional<Money> typed)
+{
+    Declaration& d = m_declaration;
+    d.interes = typed;
+    CalculaInteres();
+    if (d.id == 0)
+        return true;
+    if (auto written = m_store.updateInterest(d.id, d.interes); !written) {
+        fail(written.error());
+        return false;
+    }
     return true;
 }
 

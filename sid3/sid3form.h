@@ -55,6 +55,14 @@ public:
     void CalculaDefault();
     // Interest and total to deposit; false when it could not be computed.
     bool CalculaInteres();
+    // Leaving the due date: only its day may differ from the proposed one.
+    void fhVtoEntered(QDate typed);
+    // The due date field holds no date: the proposal is made again.
+    void fhVtoInvalid(const QString& text);
+    // Leaving the payment date: a day past the index table becomes its last day.
+    void fechaPagoEntered(QDate typed);
+    // Leaving the interest of a Rectificativa: recomputed, and written at once when stored.
+    bool interesEntered(std::optional<Money> typed);
     // A register's total and count handed back by its screen.
     void setRegisterTotal(Register reg, RegisterTotal total);
 

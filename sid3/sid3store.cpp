@@ -152,6 +152,15 @@ Status Sid3Store::writeLines(qint64 sidId, const QList<ActivityLine>& lines)
     return {};
 }
 
+Status Sid3Store::updateInterest(qint64 sidId, std::optional<Money> interes)
+{
+    if (m_db.execute(QStringLiteral("UPDATE Form_Sid3 SET Sid_Interes = ? WHERE Sid_ID = ?"),
+            { storedMoney(interes), sidId })
+        != AccesoDatos::Ok)
+        return Error { msg::errorActualizarIntereses() };
+    return {};
+}
+
 Status Sid3Store::BorrarTabla(qint64 sidId)
 {
     Transaction tx(m_db.connection());

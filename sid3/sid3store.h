@@ -48,6 +48,8 @@ public:
     // Copies the CP01's I.S.I.B. number and CUIT into the head, stores it with its lines and
     // gives the head its key. On failure the database and the declaration are unchanged.
     Status Guardar_Sid3(Declaration& d, const QList<ActivityLine>& lines);
+    // Writes the interest of a stored declaration alone.
+    Status updateInterest(qint64 sidId, std::optional<Money> interes);
     // Deletes the declaration with its lines and register records.
     Status BorrarTabla(qint64 sidId);
 

@@ -157,3 +157,58 @@ TEST(Sid3FormOpen, AnEmptyIndexTableIsRefused)
     ASSERT_FALSE(opened);
     EXPECT_EQ(opened.error(), QStringLiteral("No se encuentran tasas cargadas..."));
 }
+
+TEST_F(Sid3FormTest, OnlyTheDayOfTheDueDateMayBeChanged)
+{
+    messages.answer(Answer::No);
+    ASSERT_TRUE(startMarch());
+    form.CalculaDefault();
+    ASSERT_EQ(form.proposedDueDate(), QDate(2003, 4, 15));
+
+    form.fhVtoEntered(QDate(2003, 4, 16));
+    EXPECT_EQ(form.declaration().fhVto, QDate(2003, 4, 16));
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral(
+        "Recuerde que ud. está completando una declaración jurada y la fecha de vencimiento debe "
+        "coincidir con la que publica la Agencia General Tributaria, que se fijó para el día 15 de "
+        "cada mes salvo los días Sábados, Domingos y Feriados...")));
+
+    form.fhVtoEntered(QDate(2003, 5, 15));
+    EXPECT_EQ(messages.last(),
+        QStringLiteral(
+            "Ud. solo puede modificar el día de vencimiento.\nLa modificación de la fecha es aceptada "
+            "si el día propuesto por el sistema es feriado..."));
+    EXPECT_EQ(form.declaration().fhVto, QDate(2003, 4, 15));
+
+    form.fhVtoInvalid(QString());
+    EXPECT_EQ(messages.last(), QStringLiteral("Ingrese una fecha de vencimiento válida..."));
+    form.fhVtoInvalid(QStringLiteral("31/13/2003"));
+    EXPECT_EQ(messages.last(), QStringLiteral("El formato para la fecha es: 20/04/2003"));
+    EXPECT_EQ(form.declaration().fhVto, QDate(2003, 4, 15));
+}
+
+TEST_F(Sid3FormTest, APaymentDatePastTheIndexTableBecomesItsLastDay)
+{
+    messages.answer(Answer::No);
+    ASSERT_TRUE(startMarch());
+    form.lines()[0].baseImp = Money::fromInteger(10000);
+    form.CalculaImpuesto();
+    form.CalculaDefault();
+    form.fechaPagoEntered(QDate(2003, 7, 1));
+    EXPECT_EQ(messages.last(),
+        QStringLiteral("La fecha de Pago debe ser menor al 31/05/2003 según las tasas ingresadas..."));
+    EXPECT_EQ(form.declaration().fechaPago, QDate(2003, 5, 31));
+    // 46 days at 0,1 a day on 350,00.
+    EXPECT_EQ(form.declaration().interes->toPlain(), QStringLiteral("16.10"));
+}
+
+TEST_F(Sid3FormTest, ATypedInterestIsWrittenAtOnceForAStoredDeclaration)
+{
+    messages.answer(Answer::No);
+    ASSERT_TRUE(startMarch(Procedure::Rectificativa));
+    ASSERT_TRUE(form.Guardar());
+    ASSERT_TRUE(form.interesEntered(Money::fromUnits(990)));
+    EXPECT_EQ(countRows(f.t.db(), QStringLiteral("SELECT Sid_Interes FROM Form_Sid3")), 990);
+    ASSERT_TRUE(form.interesEntered(std::nullopt));
+    EXPECT_EQ(
+        countRows(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Sid3 WHERE Sid_Interes IS NULL")), 1);
+}
