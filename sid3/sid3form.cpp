@@ -164,6 +164,24 @@ void Sid3Form::setRegisterTotal(Register reg, RegisterTotal total)
     Calc_FavorContrib();
 }
 
+bool Sid3Form::CallRegistraciones(Register reg)
+{
+    Declaration& d = m_declaration;
+    if (!d.hasPeriod()) {
+        fail(msg::debeIngresarPeriodo());
+        return false;
+    }
+    if (d.id == 0 && !Guardar())
+        return false;
+    if (d.id == 0 || !m_hooks.openRegister) {
+        fail(msg::debeIngresarPeriodoContinuar());
+        return false;
+    }
+    setRegisterTotal(reg, m_hooks.openRegister(reg, d.id, { d.month, d.year }));
+    setStatus(msg::actualizando(), FlashMs);
+    return Guardar();
+}
+
 void Sid3Form::CalculaDefault()
 {
     Declaration& d = m_declaration;

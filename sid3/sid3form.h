@@ -23,6 +23,8 @@ public:
         std::function<std::optional<NewPeriod>()> nuevoTramite;
         // The declaration screen must close (an index it needs is missing).
         std::function<void()> close;
+        // Opens the register's screen over the stored declaration; what it hands back on closing.
+        std::function<RegisterTotal(Register, qint64 sidId, Period)> openRegister;
     };
 
     Sid3Form(AccesoDatos& db, IndicesTable& indices, qint64 cmdId, qint64 cp01Id, Hooks hooks);
@@ -63,6 +65,9 @@ public:
     void fechaPagoEntered(QDate typed);
     // Leaving the interest of a Rectificativa: recomputed, and written at once when stored.
     bool interesEntered(std::optional<Money> typed);
+    // Opens a register; a new declaration is stored first. The register's total then goes into
+    // the declaration, which is stored again.
+    bool CallRegistraciones(Register reg);
     // A register's total and count handed back by its screen.
     void setRegisterTotal(Register reg, RegisterTotal total);
 

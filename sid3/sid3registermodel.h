@@ -18,6 +18,7 @@ public:
     Sid3RegisterModel(AccesoDatos& db, Register reg, qint64 sidId, QObject* parent = nullptr);
 
     Sid3RegisterStore& store() { return m_store; }
+    const Sid3RegisterStore& store() const { return m_store; }
     // Reads the records and their total again, in the chosen order.
     Status VerTabla(RegisterOrder order = RegisterOrder::Fecha);
     const RegisterTotal& total() const { return m_total; }
