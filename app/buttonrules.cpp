@@ -1,6 +1,6 @@
 #include "app/buttonrules.h"
 
-namespace ventrix {
+namespace ventrix::app {
 
 bool isButtonEnabled(MainButton button, qint64 cmdId, const QString& estadoCp01)
 {

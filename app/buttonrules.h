@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The command buttons of the main window.
 enum class MainButton {

@@ -8,7 +8,7 @@
 
 #include <dlfcn.h>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 const QString NotInstalled = QStringLiteral("(no está instalada)");

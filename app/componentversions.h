@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // A library the program was built against, with the version it finds when it runs.
 struct ComponentVersion

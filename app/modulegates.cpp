@@ -7,7 +7,7 @@
 #include "common/regional.h"
 #include "rates/indicestable.h"
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 QString rateMessageStart(Module module)
@@ -111,8 +111,8 @@ bool ModuleGates::rateOfCurrentMonth(Module module, GateOutcome* outcome)
 {
     const QDate today = Clock::today();
     const QDate first(today.year(), today.month(), 1);
-    std::optional<IndexDay> row;
-    if (!IndicesTable(m_db).day(first, &row)) {
+    std::optional<rates::IndexDay> row;
+    if (!rates::IndicesTable(m_db).day(first, &row)) {
         fail(taxpayers::msg::ErrorBase);
         *outcome = GateOutcome::stop();
         return false;

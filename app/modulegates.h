@@ -7,7 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::app {
 
 enum class Module { Cp01, Sid3, Cp02, Arp, Pfp, Ib08, Tasas };
 

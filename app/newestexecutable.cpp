@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 bool isProgramCopy(const QFileInfo& file)

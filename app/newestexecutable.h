@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The newest copy of the program in the running executable's folder ("ventrix*" files that can
 // be run, the command-line tool apart), when it is not the running executable itself.

@@ -4,7 +4,7 @@
 
 #include <QDate>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 const QString ControlPanel = QStringLiteral("Seleccione en el Panel de Control en el ítem Configuración Regional");

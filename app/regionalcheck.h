@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The regional settings every date and amount of the program depends on, as texts:
 // 5 October 1999 in the general date format, and the digit grouping ("3;0") and decimal

@@ -11,9 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace ventrix {
+namespace ventrix::app {
 
-Startup::Startup(StartupContext context, DataFolderLock& lock)
+Startup::Startup(StartupContext context, data::DataFolderLock& lock)
     : m_context(std::move(context))
     , m_lock(lock)
 {
@@ -23,15 +23,15 @@ bool Startup::takeLock()
 {
     QDir().mkpath(m_context.folder.path());
     switch (m_lock.acquire()) {
-    case DataFolderLock::Result::Acquired:
+    case data::DataFolderLock::Result::Acquired:
         // Pieces an interrupted restore, backup or copy left behind.
         m_context.folder.removeLeftovers();
         return true;
-    case DataFolderLock::Result::HeldByAnother:
-        warn(startupmsg::secondInstance());
+    case data::DataFolderLock::Result::HeldByAnother:
+        warn(startup::msg::secondInstance());
         return false;
-    case DataFolderLock::Result::Unwritable:
-        fail(startupmsg::folderUnwritable(m_context.folder.path()));
+    case data::DataFolderLock::Result::Unwritable:
+        fail(startup::msg::folderUnwritable(m_context.folder.path()));
         return false;
     }
     return false;
@@ -53,7 +53,7 @@ MainOutcome Startup::Main(const Launcher& launch)
 }
 
 StartupWindow Startup::Inicia(
-    Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional)
+    data::Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional)
 {
     const QString warnings = versionWarnings(components).trimmed();
     if (!warnings.isEmpty())
@@ -74,9 +74,9 @@ StartupWindow Startup::Inicia(
     return StartupWindow::Principal;
 }
 
-StartupWindow Startup::openDatabase(Database& database)
+StartupWindow Startup::openDatabase(data::Database& database)
 {
-    const DataFolder& folder = m_context.folder;
+    const data::DataFolder& folder = m_context.folder;
     const QString path = folder.databasePath();
     QString error;
     if (!QFileInfo::exists(path)) {
@@ -85,25 +85,25 @@ StartupWindow Startup::openDatabase(Database& database)
             return StartupWindow::Backup;
         }
         // The very first start: the program brings its own database with the reference data.
-        const OpenResult created = database.create(path, loadDeliveredIndices);
+        const data::OpenResult created = database.create(path, rates::loadDeliveredIndices);
         if (!created.ok()) {
             // Nothing half-made may stay behind to be taken for a damaged database next time.
             database.close();
-            backupfiles::removeWithCompanions(path);
+            data::backupfiles::removeWithCompanions(path);
             fail(startup::msg::databaseNotCreated(path, created.reason));
             return StartupWindow::None;
         }
         folder.markDatabaseCreated(&error);
         return StartupWindow::Principal;
     }
-    const OpenResult result = database.open(path);
-    if (result.failure == OpenFailure::ReadOnly) {
-        fail(startupmsg::databaseReadOnly(result.reason));
+    const data::OpenResult result = database.open(path);
+    if (result.failure == data::OpenFailure::ReadOnly) {
+        fail(startup::msg::databaseReadOnly(result.reason));
         return StartupWindow::None;
     }
-    if (result.failure == OpenFailure::Other
+    if (result.failure == data::OpenFailure::Other
         && result.reason.contains(QStringLiteral("locked"), Qt::CaseInsensitive)) {
-        fail(startupmsg::databaseBusy(result.reason));
+        fail(startup::msg::databaseBusy(result.reason));
         return StartupWindow::None;
     }
     if (!result.ok()) {

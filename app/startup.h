@@ -8,17 +8,20 @@
 
 #include <functional>
 
-namespace ventrix {
-
+namespace ventrix::data {
 class Database;
 class DataFolderLock;
+}
+
+namespace ventrix::app {
+
 
 // What the program was started with.
 struct StartupContext
 {
     QString executable; // the running program's file
     QStringList arguments; // as given (without the program's name): passed on to a newer copy
-    DataFolder folder;
+    data::DataFolder folder;
 };
 
 enum class MainOutcome { Continue, End };
@@ -33,7 +36,7 @@ public:
     // Starts a program detached with arguments; false when it could not be started.
     using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
 
-    Startup(StartupContext context, DataFolderLock& lock);
+    Startup(StartupContext context, data::DataFolderLock& lock);
 
     // The entry steps: a second copy is refused, a newer copy of the program is started instead.
     MainOutcome Main(const Launcher& launch);
@@ -41,14 +44,14 @@ public:
     // The checks of the splash window: component versions, the "Archivos" folder, the database
     // (created on the very first start, opened, checked and upgraded), the regional formats.
     StartupWindow Inicia(
-        Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional);
+        data::Database& database, const QList<ComponentVersion>& components, const RegionalSettings& regional);
 
 private:
     bool takeLock();
-    StartupWindow openDatabase(Database& database);
+    StartupWindow openDatabase(data::Database& database);
 
     StartupContext m_context;
-    DataFolderLock& m_lock;
+    data::DataFolderLock& m_lock;
 };
 
 }

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The texts shown while the program starts, together so they can be read side by side.
-namespace ventrix::startup::msg {
+namespace ventrix::app::startup::msg {
 
 inline QString secondInstance()
 {
@@ -42,9 +42,4 @@ inline QString databaseNotCreated(const QString& path, const QString& reason)
     return QStringLiteral("No se pudo crear la base de datos ") + path + u'\n' + reason;
 }
 
-}
-
-namespace ventrix {
-// The former name, for code written before the texts moved; the namespace sweep removes it.
-namespace startupmsg = startup::msg;
 }

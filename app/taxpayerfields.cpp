@@ -1,6 +1,6 @@
 #include "app/taxpayerfields.h"
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 const QString Contribuyente = QStringLiteral("CMD_Contribuyente");

@@ -3,7 +3,7 @@
 #include "app/register/taxpayers.h"
 #include "common/fieldvalues.h"
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The columns of CMD the identification screen binds; the password is not among them, as the
 // table keeps only its hash.

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     test::TestDatabase t;
-    AccesoDatos access(t.db());
+    data::AccesoDatos access(t.db());
     Nomenclature n(access);
 
     report("name search \"venta al por menor de art\"",

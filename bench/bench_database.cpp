@@ -14,6 +14,8 @@
 #include <algorithm>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::rates;
 
 namespace {
 
@@ -27,7 +29,7 @@ double median(QList<double> values)
 // integrity check at opening has real work to do.
 void fill(QSqlDatabase db, int operations)
 {
-    Transaction tx(db);
+    data::Transaction tx(db);
     QSqlQuery q(db);
     q.exec(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente) VALUES ('Agente de prueba')"));
     const qint64 cmd = q.lastInsertId().toLongLong();
@@ -54,10 +56,10 @@ double timeOpen(const QString& path, int runs)
 {
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
-        Database db(QStringLiteral("bench_open"));
+        data::Database db(QStringLiteral("bench_open"));
         QElapsedTimer timer;
         timer.start();
-        const OpenResult r = db.open(path);
+        const data::OpenResult r = db.open(path);
         times.append(timer.nsecsElapsed() / 1e6);
         if (!r.ok())
             qFatal("open failed: %s", qPrintable(r.reason));
@@ -76,10 +78,10 @@ int main(int argc, char** argv)
     QList<double> creates;
     for (int i = 0; i < 7; ++i) {
         const QString path = dir.filePath(QStringLiteral("create%1.db").arg(i));
-        Database db(QStringLiteral("bench_create"));
+        data::Database db(QStringLiteral("bench_create"));
         QElapsedTimer timer;
         timer.start();
-        const OpenResult r = db.create(path, loadDeliveredIndices);
+        const data::OpenResult r = db.create(path, rates::loadDeliveredIndices);
         creates.append(timer.nsecsElapsed() / 1e6);
         if (!r.ok())
             qFatal("create failed: %s", qPrintable(r.reason));
@@ -94,8 +96,8 @@ int main(int argc, char** argv)
     for (int operations : { 20000, 200000 }) {
         const QString path = dir.filePath(QStringLiteral("big%1.db").arg(operations));
         {
-            Database db(QStringLiteral("bench_fill"));
-            db.create(path, loadDeliveredIndices);
+            data::Database db(QStringLiteral("bench_fill"));
+            db.create(path, rates::loadDeliveredIndices);
             fill(db.connection(), operations);
         }
         out << "open existing database (" << operations << " withholdings, " << QFile(path).size() / 1024

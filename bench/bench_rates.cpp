@@ -11,6 +11,7 @@
 #include <algorithm>
 
 using namespace ventrix;
+using namespace ventrix::rates;
 
 namespace {
 
@@ -43,12 +44,12 @@ int main(int argc, char** argv)
     // Far enough ahead that every appended month counts as published.
     FixedClock clock(QDate(2100, 1, 1));
     Clock::install(&clock);
-    out << "Indices table: " << IndicesTable(database.db()).count() << " days\n";
+    out << "Indices table: " << rates::IndicesTable(database.db()).count() << " days\n";
 
     QList<double> append;
     for (int run = 0; run < 36; ++run) {
         std::optional<rates::MonthProposal> next;
-        rates::CargaTasa(IndicesTable(database.db()), &next);
+        rates::CargaTasa(rates::IndicesTable(database.db()), &next);
         QElapsedTimer timer;
         timer.start();
         const auto outcome = rates::ActualizaIdx(database.db(),
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
     for (int run = 0; run < 9; ++run) {
         QElapsedTimer timer;
         timer.start();
-        Frm_Indices screen(database.db());
+        rates::Frm_Indices screen(database.db());
         screen.show();
         QApplication::processEvents();
         open << timer.nsecsElapsed() / 1e6;

@@ -24,6 +24,8 @@
 #include <vector>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::app;
 
 namespace {
 
@@ -122,7 +124,7 @@ int startUp(int argc, char** argv, bool mainWindow, const QString& path)
     QElapsedTimer t;
     t.start();
     QApplication app(argc, argv);
-    Database database(QStringLiteral("bench"));
+    data::Database database(QStringLiteral("bench"));
     std::unique_ptr<QWidget> window;
     if (mainWindow) {
         if (!database.open(path).ok())

@@ -62,7 +62,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 {
     if (emptyDataDir(args))
         return usage(err, QStringLiteral("Falta la carpeta de datos después de --data-dir."));
-    const DataFolder folder = DataFolder::resolve(args);
+    const data::DataFolder folder = data::DataFolder::resolve(args);
     if (args.isEmpty())
         return usage(err);
     const QString name = args.takeFirst();

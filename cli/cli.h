@@ -19,7 +19,7 @@ inline constexpr int ExitUsage = 2; // the command line itself is wrong
 
 struct Context
 {
-    DataFolder folder;
+    data::DataFolder folder;
     QTextStream& out;
     QTextStream& err;
 };
@@ -34,10 +34,10 @@ struct Command
 // Takes the data folder's writer lock for one command, after creating the folder; nullptr with
 // the reason told when another program holds it or the folder cannot be written. Half-written
 // files an interrupted earlier run left behind are removed once the lock is held.
-std::unique_ptr<DataFolderLock> lockDataFolder(Context& context);
+std::unique_ptr<data::DataFolderLock> lockDataFolder(Context& context);
 
 // The reason a database cannot be used, in the user's words and with what to do about it.
-void explainUnusable(Context& context, const QString& path, const OpenResult& result);
+void explainUnusable(Context& context, const QString& path, const data::OpenResult& result);
 
 // Every command of the tool, in the order the usage message lists them.
 QList<Command> commands();

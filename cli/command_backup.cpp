@@ -43,20 +43,20 @@ int backup(Context& c, const QStringList& args)
         return usageOf(c, QStringLiteral("backup ARCHIVO.zip"));
     const QString path = c.folder.databasePath();
     // Reading only: a backup works on a read-only database and never upgrades it.
-    Database database;
-    const OpenResult opened = database.openReadOnly(path);
+    data::Database database;
+    const data::OpenResult opened = database.openReadOnly(path);
     if (!opened.ok()) {
-        c.err << backupmsg::backupFailed() << '\n';
+        c.err << data::msg::backupFailed() << '\n';
         explainUnusable(c, path, opened);
         return ExitRefused;
     }
-    BackupStore store(c.folder, &database);
+    data::BackupStore store(c.folder, &database);
     QString error;
     if (!store.backupTo(QDir::current().absoluteFilePath(parsed->positional.first()), {}, &error)) {
-        c.err << backup::msg::backupFailed() << '\n' << error << '\n';
+        c.err << data::msg::backupFailed() << '\n' << error << '\n';
         return ExitRefused;
     }
-    c.out << backup::msg::backupDone() << '\n';
+    c.out << data::msg::backupDone() << '\n';
     return ExitOk;
 }
 
@@ -74,18 +74,18 @@ int restore(Context& c, const QStringList& args)
     const auto lock = lockDataFolder(c);
     if (!lock)
         return ExitRefused;
-    BackupStore store(c.folder, nullptr);
+    data::BackupStore store(c.folder, nullptr);
     QString error;
-    BackupStore::RestoreProblem problem = BackupStore::RestoreProblem::None;
-    PreparedRestore prepared = store.prepareRestore(archive, {}, &error, &problem);
+    data::BackupStore::RestoreProblem problem = data::BackupStore::RestoreProblem::None;
+    data::PreparedRestore prepared = store.prepareRestore(archive, {}, &error, &problem);
     const QString name = store.databaseFileName();
     if (!prepared.isValid()) {
-        if (problem == BackupStore::RestoreProblem::Device)
-            c.err << backupmsg::notRestored(name) << '\n'
+        if (problem == data::BackupStore::RestoreProblem::Device)
+            c.err << data::msg::notRestored(name) << '\n'
                   << error << '\n'
-                  << backupmsg::restoreIncomplete() << '\n';
+                  << data::msg::restoreIncomplete() << '\n';
         else
-            c.err << backupmsg::damagedArchive() << '\n' << error << '\n';
+            c.err << data::msg::damagedArchive() << '\n' << error << '\n';
         return ExitRefused;
     }
     if (QFileInfo::exists(c.folder.databasePath()) && !parsed->yes) {
@@ -95,12 +95,12 @@ int restore(Context& c, const QStringList& args)
         return ExitRefused;
     }
     if (!store.applyRestore(std::move(prepared), &error)) {
-        c.err << backupmsg::notRestored(name) << '\n'
+        c.err << data::msg::notRestored(name) << '\n'
               << error << '\n'
-              << backupmsg::restoreIncomplete() << '\n';
+              << data::msg::restoreIncomplete() << '\n';
         return ExitRefused;
     }
-    c.out << backup::msg::restoreDone() << '\n';
+    c.out << data::msg::restoreDone() << '\n';
     return ExitOk;
 }
 

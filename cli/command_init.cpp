@@ -19,12 +19,12 @@ int init(Context& c, const QStringList& args)
         return ExitRefused;
     QString error;
     const QString path = c.folder.databasePath();
-    Database database;
+    data::Database database;
     if (!QFileInfo::exists(path)) {
-        const OpenResult created = database.create(path, loadDeliveredIndices);
+        const data::OpenResult created = database.create(path, rates::loadDeliveredIndices);
         if (!created.ok()) {
             database.close();
-            backupfiles::removeWithCompanions(path);
+            data::backupfiles::removeWithCompanions(path);
             c.err << "No se pudo crear la base de datos " << path << '\n' << created.reason << '\n';
             return ExitRefused;
         }
@@ -32,7 +32,7 @@ int init(Context& c, const QStringList& args)
         c.out << "Base de datos creada: " << path << '\n';
         return ExitOk;
     }
-    const OpenResult result = database.open(path);
+    const data::OpenResult result = database.open(path);
     if (!result.ok()) {
         explainUnusable(c, path, result);
         return ExitRefused;

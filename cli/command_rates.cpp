@@ -67,12 +67,12 @@ private:
 };
 
 // Opens the data folder's database for writing, creating it with the delivered history when missing.
-bool openDatabase(Context& context, Database& database)
+bool openDatabase(Context& context, data::Database& database)
 {
     const QString path = context.folder.databasePath();
-    OpenResult result = database.open(path);
-    if (result.failure == OpenFailure::Missing)
-        result = database.create(path, loadDeliveredIndices);
+    data::OpenResult result = database.open(path);
+    if (result.failure == data::OpenFailure::Missing)
+        result = database.create(path, rates::loadDeliveredIndices);
     if (!result.ok())
         explainUnusable(context, path, result);
     return result.ok();
@@ -106,18 +106,18 @@ int list(Context& context, QStringList args)
         return ExitUsage;
     }
     // Reading only: never creates nor upgrades the database.
-    Database database;
-    const OpenResult opened = database.openReadOnly(context.folder.databasePath());
+    data::Database database;
+    const data::OpenResult opened = database.openReadOnly(context.folder.databasePath());
     if (!opened.ok()) {
         explainUnusable(context, context.folder.databasePath(), opened);
         return ExitRefused;
     }
-    QList<IndexDay> days;
-    if (!IndicesTable(database.connection()).since(from, &days)) {
+    QList<rates::IndexDay> days;
+    if (!rates::IndicesTable(database.connection()).since(from, &days)) {
         context.err << rates::msg::databaseError() << '\n';
         return ExitRefused;
     }
-    for (const IndexDay& d : days)
+    for (const rates::IndexDay& d : days)
         context.out << regional::formatDate(d.fecha) << '\t' << d.indice.toDisplay() << '\t'
                     << d.tasa.toDisplay() << '\n';
     return ExitOk;
@@ -157,7 +157,7 @@ int add(Context& context, QStringList args)
     const auto lock = lockDataFolder(context);
     if (!lock)
         return ExitRefused;
-    Database database;
+    data::Database database;
     if (!openDatabase(context, database))
         return ExitRefused;
     PrintedMessages printed(context, recompute);
@@ -169,7 +169,7 @@ int add(Context& context, QStringList args)
     if (entered)
         context.out << rates::msg::monthAppended(entry->firstDay()) << '\n';
     std::optional<rates::MonthProposal> proposal;
-    if (rates::CargaTasa(IndicesTable(database.connection()), &proposal))
+    if (rates::CargaTasa(rates::IndicesTable(database.connection()), &proposal))
         rates::remindPendingMonth(proposal, today);
     return entered ? ExitOk : ExitRefused;
 }

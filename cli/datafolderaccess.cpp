@@ -4,7 +4,7 @@
 
 namespace ventrix::cli {
 
-std::unique_ptr<DataFolderLock> lockDataFolder(Context& context)
+std::unique_ptr<data::DataFolderLock> lockDataFolder(Context& context)
 {
     const QString folder = QDir::toNativeSeparators(context.folder.path());
     QString error;
@@ -12,38 +12,38 @@ std::unique_ptr<DataFolderLock> lockDataFolder(Context& context)
         context.err << error << '\n';
         return nullptr;
     }
-    auto lock = std::make_unique<DataFolderLock>(context.folder.lockPath());
+    auto lock = std::make_unique<data::DataFolderLock>(context.folder.lockPath());
     switch (lock->acquire()) {
-    case DataFolderLock::Result::Acquired:
+    case data::DataFolderLock::Result::Acquired:
         context.folder.removeLeftovers();
         return lock;
-    case DataFolderLock::Result::HeldByAnother:
+    case data::DataFolderLock::Result::HeldByAnother:
         context.err << "La carpeta de datos " << folder
                     << " está en uso por el programa o por otra orden de ventrix-cli; ciérrelo e intente de "
                        "nuevo.\n";
         return nullptr;
-    case DataFolderLock::Result::Unwritable:
+    case data::DataFolderLock::Result::Unwritable:
         break;
     }
     context.err << "No se puede escribir en la carpeta de datos " << folder << ".\n";
     return nullptr;
 }
 
-void explainUnusable(Context& context, const QString& path, const OpenResult& result)
+void explainUnusable(Context& context, const QString& path, const data::OpenResult& result)
 {
     const QString name = QDir::toNativeSeparators(path);
     switch (result.failure) {
-    case OpenFailure::Missing:
+    case data::OpenFailure::Missing:
         context.err << "No existe la base de datos " << name << ".\nCréela con: ventrix-cli init\n";
         return;
-    case OpenFailure::ReadOnly:
+    case data::OpenFailure::ReadOnly:
         context.err << "La base de datos " << name << " no se puede modificar:\n" << result.reason << '\n';
         return;
-    case OpenFailure::FutureVersion:
+    case data::OpenFailure::FutureVersion:
         context.err << "La base de datos " << name << " no se puede usar:\n"
                     << result.reason << "\nUse la versión del programa que la creó.\n";
         return;
-    case OpenFailure::Other:
+    case data::OpenFailure::Other:
         if (result.reason.contains(QStringLiteral("locked"), Qt::CaseInsensitive)
             || result.reason.contains(QStringLiteral("busy"), Qt::CaseInsensitive)) {
             context.err << "La base de datos " << name
@@ -53,9 +53,9 @@ void explainUnusable(Context& context, const QString& path, const OpenResult& re
         }
         context.err << "La base de datos " << name << " no se puede abrir:\n" << result.reason << '\n';
         return;
-    case OpenFailure::NotADatabase:
-    case OpenFailure::Corrupt:
-    case OpenFailure::None:
+    case data::OpenFailure::NotADatabase:
+    case data::OpenFailure::Corrupt:
+    case data::OpenFailure::None:
         break;
     }
     context.err << "La base de datos " << name << " no se puede usar:\n"

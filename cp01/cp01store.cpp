@@ -26,7 +26,7 @@ template <typename T> QVariant optionalValue(const std::optional<T>& v)
         return v ? QVariant(v->units()) : QVariant();
 }
 
-ActivityRow activityOf(const Recordset& rs)
+ActivityRow activityOf(const data::Recordset& rs)
 {
     ActivityRow r;
     r.codigo = rs.value(0).toString();
@@ -50,7 +50,7 @@ QVariant dateValue(QDate d)
 
 }
 
-Cp01Store::Cp01Store(AccesoDatos& db)
+Cp01Store::Cp01Store(data::AccesoDatos& db)
     : m_db(db)
 {
 }
@@ -71,10 +71,10 @@ FieldValues Cp01Store::cutToWidths(const QString& table, const QString& prefix, 
 Result<ActivityTable> Cp01Store::readActivities(
     const QString& table, const QString& parentColumn, qint64 parent)
 {
-    Recordset rs;
+    data::Recordset rs;
     const QString sql = QStringLiteral("SELECT ") + ActivityColumns + QStringLiteral(" FROM ") + table
         + QStringLiteral(" WHERE ") + parentColumn + QStringLiteral(" = ? ORDER BY Act_ID");
-    if (m_db.openRecordset(sql, { parent }, rs) != AccesoDatos::Opened)
+    if (m_db.openRecordset(sql, { parent }, rs) != data::AccesoDatos::Opened)
         return Error { msg::errorCargarActividades() };
     ActivityTable out;
     for (int i = 0; !rs.eof() && i < ActivityTable::Rows; rs.moveNext(), ++i)
@@ -97,7 +97,7 @@ Status Cp01Store::rewriteActivities(
 {
     const QString del = QStringLiteral("DELETE FROM ") + table + QStringLiteral(" WHERE ") + parentColumn
         + QStringLiteral(" = ?");
-    if (m_db.execute(del, { parent }) != AccesoDatos::Ok)
+    if (m_db.execute(del, { parent }) != data::AccesoDatos::Ok)
         return Error { msg::errorGuardarActividades() };
     const QString ins = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + parentColumn
         + QStringLiteral(", ") + ActivityColumns + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -111,7 +111,7 @@ Status Cp01Store::rewriteActivities(
             r.denominacion.left(widths.value(QStringLiteral("Act_Denominacion"), 150)),
             optionalValue(r.alicuota), optionalValue(r.numEmp), optionalValue(r.baseMinimo),
             dateValue(r.fecha), dateValue(r.fhCese), r.exento ? 1 : 0 };
-        if (m_db.execute(ins, values) != AccesoDatos::Ok)
+        if (m_db.execute(ins, values) != data::AccesoDatos::Ok)
             return Error { msg::errorGuardarActividades() };
     }
     return {};
@@ -119,7 +119,7 @@ Status Cp01Store::rewriteActivities(
 
 Status Cp01Store::Guardar_Tabla(int premises, qint64 cp01Id, const ActivityTable& activities)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     if (auto s = rewriteActivities(activityTable(premises), QStringLiteral("CP01_ID"), cp01Id, activities);
         !s)
         return s;
@@ -128,7 +128,7 @@ Status Cp01Store::Guardar_Tabla(int premises, qint64 cp01Id, const ActivityTable
 
 Status Cp01Store::Guardar_Tabla4(qint64 comId, const ActivityTable& activities)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     if (auto s = rewriteActivities(PremisesActivities, col::ComId, comId, activities); !s)
         return s;
     return tx.commit() ? Status() : Status(Error { msg::errorGuardarActividades() });
@@ -139,7 +139,7 @@ Result<Cp01Record> Cp01Store::load(qint64 cp01Id)
     Cp01Record record;
     const auto status = m_db.loadFields(QStringLiteral("SELECT * FROM Form_Cp01 WHERE CP01_ID = ?"),
         { cp01Id }, QStringLiteral("CP01"), record.fields);
-    if (status != LoadStatus::Loaded)
+    if (status != data::LoadStatus::Loaded)
         return Error { msg::errorAcceso() };
     for (int n = 1; n <= 3; ++n) {
         auto table = Cargar_Tabla(n, cp01Id);
@@ -157,10 +157,10 @@ Status Cp01Store::GuardarCP01(Cp01Record& record, qint64 cmdId, qint64 derivedFr
     // Columns other screens own; the form neither shows nor writes them.
     values.remove(col::TrigerIngreso);
     values.remove(col::FormCp01);
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     if (!tx.isActive())
         return Error { msg::errorAcceso() };
-    const SaveResult saved = m_db.saveFields(
+    const data::SaveResult saved = m_db.saveFields(
         { Procedures, col::Id, before == 0 ? QVariant() : QVariant(before), QStringLiteral("CMD_ID"), cmdId,
             QStringLiteral("CP01"), cutToWidths(Procedures, QStringLiteral("CP01"), values) });
     if (!saved.ok)
@@ -191,37 +191,37 @@ Result<qint64> Cp01Store::copyPremises(qint64 comId, qint64 toCp01)
     FieldValues values;
     if (m_db.loadFields(QStringLiteral("SELECT * FROM Form_Cp01_Comercios WHERE Com_ID = ?"), { comId },
             QStringLiteral("Com"), values)
-        != LoadStatus::Loaded)
+        != data::LoadStatus::Loaded)
         return Error { msg::errorAcceso() };
     // The permanent identity travels with every copy; a premises stored before it was kept
     // takes the key of the copy it comes from.
     if (values.value(col::ComComId).isNull())
         values.insert(col::ComComId, comId);
-    const SaveResult saved = m_db.saveFields(
+    const data::SaveResult saved = m_db.saveFields(
         { Premises, col::ComId, {}, QStringLiteral("Cp01_ID"), toCp01, QStringLiteral("Com"), values });
     if (!saved.ok)
         return Error { msg::errorAcceso() };
     const QString copy = QStringLiteral("INSERT INTO Form_Cp01_Com_Act (Com_ID, ") + ActivityColumns
         + QStringLiteral(") SELECT ?, ") + ActivityColumns
         + QStringLiteral(" FROM Form_Cp01_Com_Act WHERE Com_ID = ? ORDER BY Act_ID");
-    if (m_db.execute(copy, { saved.key, comId }) != AccesoDatos::Ok)
+    if (m_db.execute(copy, { saved.key, comId }) != data::AccesoDatos::Ok)
         return Error { msg::errorGuardarActividades() };
     return saved.key;
 }
 
 Status Cp01Store::InsertComercios(qint64 fromCp01, qint64 toCp01)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(
             QStringLiteral("SELECT Com_ID FROM Form_Cp01_Comercios WHERE Cp01_ID = ? ORDER BY Com_ID"),
             { fromCp01 }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     QList<qint64> sources;
     for (; !rs.eof(); rs.moveNext())
         sources << rs.value(0).toLongLong();
     rs.close();
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     for (qint64 comId : sources) {
         if (auto copied = copyPremises(comId, toCp01); !copied)
             return Error { copied.error() };

@@ -31,7 +31,7 @@ struct CurrentProcedure
 class Cp01Store
 {
 public:
-    explicit Cp01Store(AccesoDatos& db);
+    explicit Cp01Store(data::AccesoDatos& db);
 
     Result<Cp01Record> load(qint64 cp01Id);
     // Premises 1 to 3 of the procedure, rows in the order they were stored.
@@ -65,7 +65,7 @@ public:
     // with the given permanent identity (Com_Com_ID, 0 for a new one) do not count.
     Result<bool> premisesNumberTaken(qint64 cmdId, const QString& number, qint64 exceptComComId);
 
-    AccesoDatos& access() { return m_db; }
+    data::AccesoDatos& access() { return m_db; }
 
 private:
     Status rewriteActivities(
@@ -74,7 +74,7 @@ private:
     Result<qint64> copyPremises(qint64 comId, qint64 toCp01);
     FieldValues cutToWidths(const QString& table, const QString& prefix, FieldValues values) const;
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
 };
 
 }

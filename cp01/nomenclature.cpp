@@ -81,11 +81,11 @@ QStringList ActivitySelection::slotTexts() const
 Result<QList<NomenclaEntry>> Nomenclature::entries(
     const QString& where, const QString& order, const QVariantList& params)
 {
-    Recordset rs;
+    data::Recordset rs;
     const QString sql = QStringLiteral("SELECT Codigo, Actividad FROM Nomencla")
         + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where) + QStringLiteral(" ORDER BY ")
         + order;
-    if (m_db.openRecordset(sql, params, rs) != AccesoDatos::Opened)
+    if (m_db.openRecordset(sql, params, rs) != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     QList<NomenclaEntry> out;
     for (; !rs.eof(); rs.moveNext())
@@ -127,10 +127,10 @@ Result<QList<NomenclaEntry>> Nomenclature::saleActivities(const QString& text)
 Result<ChosenActivity> Nomenclature::figures(
     int code, MinimumColumn column, const std::optional<Rate>& rateOverride, qint64 quantity)
 {
-    Recordset rs;
+    data::Recordset rs;
     const QString sql = QStringLiteral("SELECT Actividad, Alicuota, ") + columnName(column)
         + QStringLiteral(" FROM Nomencla WHERE Codigo = ?");
-    if (m_db.openRecordset(sql, { code }, rs) != AccesoDatos::Opened || rs.eof())
+    if (m_db.openRecordset(sql, { code }, rs) != data::AccesoDatos::Opened || rs.eof())
         return Error { msg::errorAcceso() };
     ChosenActivity a;
     a.codigo = QString::number(code);

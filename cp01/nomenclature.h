@@ -40,7 +40,7 @@ struct ActivitySelection
 class Nomenclature
 {
 public:
-    explicit Nomenclature(AccesoDatos& db)
+    explicit Nomenclature(data::AccesoDatos& db)
         : m_db(db)
     {
     }
@@ -63,7 +63,7 @@ private:
     Result<ChosenActivity> figures(
         int code, MinimumColumn column, const std::optional<Rate>& rateOverride, qint64 quantity);
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
 };
 
 // "3,5", "0", "1,5": a rate as the editor shows it, without trailing zeros.

@@ -8,7 +8,7 @@
 #include <QSqlDatabase>
 #include <QVariantList>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // What saving a screen's fields asks for: the table and its key, the parent column and
 // value, and the values of the fields whose column names begin with the prefix.

@@ -12,7 +12,7 @@
 #include <memory>
 #include <utility>
 
-namespace ventrix::backuparchive {
+namespace ventrix::data::backuparchive {
 namespace {
 
 constexpr zip_int64_t ChunkSize = 64 * 1024;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // The backup archive: a zip holding exactly one file, the database.
 namespace backuparchive {

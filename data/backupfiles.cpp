@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ventrix::backupfiles {
+namespace ventrix::data::backupfiles {
 namespace {
 
 // The program's words for a failed file step, with the system's words as a detail line.

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Progress of a backup or restore in percent: the whole operation and the current file.
 using BackupProgress = std::function<void(int whole, int file)>;

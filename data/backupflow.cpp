@@ -9,7 +9,7 @@
 
 #include <exception>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 QString withReason(const QString& message, const QString& reason)
@@ -22,7 +22,7 @@ template <typename Step> bool guarded(Step step)
     try {
         return step();
     } catch (const std::exception&) {
-        fail(backup::msg::unexpectedError());
+        fail(msg::unexpectedError());
         return false;
     }
 }
@@ -52,13 +52,13 @@ std::optional<QString> BackupFlow::backupFolder()
 {
     const QString volume = m_volumes.first();
     if (!volume.isEmpty()) {
-        setStatus(backup::msg::backingUpOn(volumeDisplayPath(volume)));
+        setStatus(msg::backingUpOn(volumeDisplayPath(volume)));
         return volume;
     }
-    inform(backup::msg::noDiskette());
+    inform(msg::noDiskette());
     const auto folder = m_hooks.chooseFolder ? m_hooks.chooseFolder() : std::nullopt;
     if (folder)
-        setStatus(backup::msg::backingUpIn(*folder));
+        setStatus(msg::backingUpIn(*folder));
     return folder;
 }
 
@@ -66,7 +66,7 @@ bool BackupFlow::CopiarDiskette()
 {
     return guarded([this] {
         if (!m_store.databaseOpen()) {
-            warn(withReason(backup::msg::backupFailed(), backup::msg::databaseNotOpen()));
+            warn(withReason(msg::backupFailed(), msg::databaseNotOpen()));
             return false;
         }
         const auto folder = backupFolder();
@@ -75,12 +75,12 @@ bool BackupFlow::CopiarDiskette()
         resetProgress();
         QString error;
         const bool ok
-            = m_store.backupTo(QDir(*folder).filePath(backup::msg::archiveName()), m_hooks.progress, &error);
+            = m_store.backupTo(QDir(*folder).filePath(msg::archiveName()), m_hooks.progress, &error);
         setStatus({});
         if (ok)
-            inform(backup::msg::backupDone());
+            inform(msg::backupDone());
         else
-            warn(withReason(backup::msg::backupFailed(), error));
+            warn(withReason(msg::backupFailed(), error));
         return ok;
     });
 }
@@ -89,14 +89,14 @@ std::optional<QString> BackupFlow::archiveToRestore()
 {
     const QStringList volumes = m_volumes.volumes();
     for (const QString& volume : volumes) {
-        const QString archive = QDir(volume).filePath(backup::msg::archiveName());
+        const QString archive = QDir(volume).filePath(msg::archiveName());
         if (QFileInfo::exists(archive))
             return archive;
     }
     if (volumes.isEmpty())
-        inform(backup::msg::noDiskette());
+        inform(msg::noDiskette());
     else
-        warn(backup::msg::noFirstDisk());
+        warn(msg::noFirstDisk());
     return m_hooks.chooseArchive ? m_hooks.chooseArchive() : std::nullopt;
 }
 
@@ -115,27 +115,27 @@ bool BackupFlow::RecupDeDiskette()
             resetProgress();
             // A full or read-only disk is not a damaged archive.
             if (problem == BackupStore::RestoreProblem::Device)
-                warn(withReason(backupmsg::restoreIncomplete(), error));
+                warn(withReason(msg::restoreIncomplete(), error));
             else
-                warn(withReason(backupmsg::damagedArchive(), error));
+                warn(withReason(msg::damagedArchive(), error));
             return false;
         }
         if (QFileInfo::exists(m_store.folder().databasePath())
-            && !askYesNo(backupmsg::overwriteQuestion(name), MessageIcon::Question, false, 0,
-                backupmsg::confirmationTitle())) {
-            warn(backupmsg::restoreCancelled(), backupmsg::warningTitle());
-            inform(backupmsg::notRestored(name));
+            && !askYesNo(msg::overwriteQuestion(name), MessageIcon::Question, false, 0,
+                msg::confirmationTitle())) {
+            warn(msg::restoreCancelled(), msg::warningTitle());
+            inform(msg::notRestored(name));
             resetProgress();
             return false;
         }
         if (!m_store.applyRestore(std::move(prepared), &error)) {
-            warn(withReason(backup::msg::notRestored(name), error));
-            warn(backup::msg::restoreIncomplete());
+            warn(withReason(msg::notRestored(name), error));
+            warn(msg::restoreIncomplete());
             return false;
         }
         if (m_hooks.progress)
             m_hooks.progress(100, 100);
-        inform(backup::msg::restoreDone());
+        inform(msg::restoreDone());
         return true;
     });
 }
@@ -143,17 +143,17 @@ bool BackupFlow::RecupDeDiskette()
 bool BackupFlow::Cmd_DiscoRigido()
 {
     return guarded([this] {
-        if (!askYesNo(backup::msg::hardDiskQuestion(), MessageIcon::Question, false)) {
-            inform(backup::msg::operationCancelled());
+        if (!askYesNo(msg::hardDiskQuestion(), MessageIcon::Question, false)) {
+            inform(msg::operationCancelled());
             return false;
         }
         resetProgress();
         QString error;
         if (!m_store.copyToHardDisk(m_hooks.progress, &error)) {
-            fail(backup::msg::copyFailed(error));
+            fail(msg::copyFailed(error));
             return false;
         }
-        inform(backup::msg::fileCopied());
+        inform(msg::fileCopied());
         return true;
     });
 }

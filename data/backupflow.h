@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // What the backup window does when each of its buttons is pressed, with every message and
 // question, so the whole road can be followed without a window.

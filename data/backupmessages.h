@@ -3,7 +3,7 @@
 #include <QString>
 
 // The texts of the backup and restore, together so they can be read side by side.
-namespace ventrix::backup::msg {
+namespace ventrix::data::msg {
 
 inline QString windowTitle() { return QStringLiteral("Respaldo y Recuperación de datos"); }
 inline QString archiveName() { return QStringLiteral("Impuest.zip"); }
@@ -40,9 +40,4 @@ inline QString copyFailed(const QString& reason)
 }
 inline QString databaseNotOpen() { return QStringLiteral("La base de datos no está abierta."); }
 
-}
-
-namespace ventrix {
-// The former name, for code written before the texts moved; the namespace sweep removes it.
-namespace backupmsg = backup::msg;
 }

@@ -8,7 +8,7 @@
 
 #include <sqlite3.h>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 constexpr int PagesPerStep = 256;

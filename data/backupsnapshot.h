@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Copies the open database page by page with SQLite's online backup, so the copy is consistent
 // even while the program keeps the connection open. The copy is written beside target and

@@ -15,7 +15,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 // Maps a step's own percentage onto its share [from, to] of the whole operation.

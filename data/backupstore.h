@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 class Database;
 

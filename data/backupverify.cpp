@@ -9,7 +9,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 OpenResult failure(OpenFailure kind, const QString& reason)

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Tells whether a file taken from or written for a backup is one of the program's databases
 // that can be put in place as it is: a whole file with nothing after its last page, passing

@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-namespace ventrix {
+namespace ventrix::data {
 
 BackupVolumes::BackupVolumes() : m_probe(true) {}
 

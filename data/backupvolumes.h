@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // The removable volumes a backup can go to or come from, in the order they are offered: by
 // default the ones mounted for the user (as delivery copies probe them); tests pass folders.

@@ -5,7 +5,7 @@
 
 #include <QDate>
 
-namespace ventrix::columncodec {
+namespace ventrix::data::columncodec {
 namespace {
 
 bool isEmpty(const QVariant& value)

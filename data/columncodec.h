@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Converts between the values SQLite stores and the values the program works with.
 namespace columncodec {

@@ -1,6 +1,6 @@
 #include "data/crashpoint.h"
 
-namespace ventrix::crashpoint {
+namespace ventrix::data::crashpoint {
 namespace {
 
 Handler& handler()

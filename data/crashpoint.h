@@ -4,7 +4,7 @@
 
 // Named points between the steps of operations that replace files, where a test can stop the
 // process as a crash or a power cut would, then check that nothing committed was lost.
-namespace ventrix::crashpoint {
+namespace ventrix::data::crashpoint {
 
 using Handler = std::function<void(const char* step)>;
 

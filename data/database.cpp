@@ -15,7 +15,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 bool pragma(QSqlDatabase db, const QString& statement, QString* error = nullptr)

@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // The database file's name inside the data folder, as messages name it.
 inline constexpr char16_t DatabaseFileName[] = u"Impuest.db";

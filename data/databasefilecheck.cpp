@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 constexpr int HeaderSize = 100;

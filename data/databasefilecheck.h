@@ -3,7 +3,7 @@
 #include "common/result.h"
 #include "data/database.h"
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Looks at a database file's bytes without opening it through the engine, so that an empty,
 // truncated or foreign file is refused before anything could write to it.

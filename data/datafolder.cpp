@@ -13,7 +13,7 @@
 
 #include <sys/stat.h>
 
-namespace ventrix {
+namespace ventrix::data {
 
 DataFolder DataFolder::resolve(QStringList& args)
 {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Where the database and the "Archivos" folder live: "--data-dir DIR" on the command line,
 // else the environment variable VENTRIX_DATA_DIR, else the per-user data folder.

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <csignal>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 // The lock was left by a process of this machine that no longer runs.

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // One writer at a time on a data folder: the program holds it for its whole session, and every
 // command of the command-line tool that writes (init, rates add, restore) for its run. A lock

@@ -7,7 +7,7 @@ static void registerDataResources()
     Q_INIT_RESOURCE(data);
 }
 
-namespace ventrix {
+namespace ventrix::data {
 
 void initDataResources()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Registers the schema and reference-data resources compiled into this static library.
 void initDataResources();

@@ -4,7 +4,7 @@
 
 #include <sqlite3.h>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 // How long another process's transaction may take to finish before the file counts as in use.

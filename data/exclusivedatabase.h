@@ -4,7 +4,7 @@
 
 struct sqlite3;
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Holds a database file for this process alone while it is moved aside: every change its log
 // held is folded into the file and the log is gone, so the file is whole by itself, and no other

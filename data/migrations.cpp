@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 QString resourceText(const QString& name)

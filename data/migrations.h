@@ -3,7 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Runs every SQL statement of the text in order; false with the engine's error on the first failure.
 bool runScript(QSqlDatabase db, const QString& script, QString* error);

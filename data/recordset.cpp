@@ -7,7 +7,7 @@
 
 #include <sqlite3.h>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 // The engine's statement behind the query, to read each result column's declared type.

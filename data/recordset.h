@@ -6,7 +6,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // The rows of one statement, read by column name and typed by the columns' declared types.
 class Recordset

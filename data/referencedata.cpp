@@ -9,7 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 struct ReferenceList

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Delivered data that another library owns and writes itself (the history of daily indices is
 // the rates library's), loaded inside the same transaction as the lists.

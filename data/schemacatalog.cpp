@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
-namespace ventrix {
+namespace ventrix::data {
 
 ColumnKind columnKindOf(const QString& declaredType)
 {

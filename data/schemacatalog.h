@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // How the program stores a column's values; decided by the column's declared type.
 enum class ColumnKind { Integer, Text, Fixed2, Fixed4, Date, Other };

@@ -9,7 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace ventrix::schemaguard {
+namespace ventrix::data::schemaguard {
 namespace {
 
 // One object of the catalogue: a table, a column, a relation, an index, a view or a trigger.

@@ -4,7 +4,7 @@
 
 #include <QSqlDatabase>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Tells whether a database file holds the program's own schema and nothing else, so that a
 // file placed by hand or brought back from an archive cannot smuggle in a trigger, a view in

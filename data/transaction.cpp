@@ -4,7 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 QAtomicInteger<quint32> savepointCounter;

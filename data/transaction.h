@@ -3,7 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::data {
 
 // Opens a transaction that rolls back when it goes out of scope without commit().
 // Transactions may nest: an inner one is a savepoint of the outer one, so a save that

@@ -10,7 +10,7 @@ static void registerRatesResources()
     Q_INIT_RESOURCE(rates);
 }
 
-namespace ventrix {
+namespace ventrix::rates {
 namespace {
 
 void initRatesResources()

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QSqlDatabase>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 // One month of the late-payment rate history the program is delivered with.
 struct MonthlyRate

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace ventrix {
+namespace ventrix::rates {
 namespace {
 
 // The float nearest to the decimal value, as a conversion of its text would give.

@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QList>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 // One day of the cumulative late-payment index.
 struct IndexDay

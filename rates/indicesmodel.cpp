@@ -4,7 +4,7 @@
 
 #include <QScopedValueRollback>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 IndicesModel::IndicesModel(QSqlDatabase db, QObject* parent)
     : QAbstractTableModel(parent)

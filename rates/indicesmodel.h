@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 // The indices table for a grid, newest day first, read a page at a time as the view scrolls.
 class IndicesModel : public QAbstractTableModel

@@ -6,7 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace ventrix {
+namespace ventrix::rates {
 namespace {
 
 QString isoDate(QDate day)
@@ -124,7 +124,7 @@ bool IndicesTable::append(const QList<IndexDay>& days)
 
 bool IndicesTable::replaceFrom(QDate from, const QList<IndexDay>& days)
 {
-    Transaction tx(m_db);
+    data::Transaction tx(m_db);
     if (!tx.isActive()) {
         m_error = tx.lastError();
         return false;
@@ -135,11 +135,11 @@ bool IndicesTable::replaceFrom(QDate from, const QList<IndexDay>& days)
             m_error = q.lastError().text();
             return false;
         }
-        crashpoint::reach("indices:removed");
+        data::crashpoint::reach("indices:removed");
     }
     if (!insertAll(days))
         return false;
-    crashpoint::reach("indices:inserted");
+    data::crashpoint::reach("indices:inserted");
     if (!tx.commit()) {
         m_error = tx.lastError();
         return false;

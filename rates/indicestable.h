@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 // The table of daily cumulative indices: one row per calendar day, grown and shrunk by whole months.
 class IndicesTable

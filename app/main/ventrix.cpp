@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ventrix::productName());
-    ventrix::loadSpanishTranslations(app);
+    ventrix::app::loadSpanishTranslations(app);
     ventrix::DialogMessageService messages;
     messages.setHelpHandler([](int context) { ventrix::Ayuda_Contexto(context); });
     ventrix::MessageService::install(&messages);
@@ -20,14 +20,14 @@ int main(int argc, char** argv)
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     QStringList rest = arguments;
-    const ventrix::DataFolder folder = ventrix::DataFolder::resolve(rest);
+    const ventrix::data::DataFolder folder = ventrix::data::DataFolder::resolve(rest);
 
-    ventrix::registerModuleWindows();
-    ventrix::StartupHooks hooks;
-    hooks.createMainWindow = ventrix::createProgramMainWindow;
+    ventrix::app::registerModuleWindows();
+    ventrix::app::StartupHooks hooks;
+    hooks.createMainWindow = ventrix::app::createProgramMainWindow;
     hooks.installPrintScreenWatcher = [&app] { ventrix::print::installPrintScreenWatcher(app); };
 
-    ventrix::StartupFlow flow({QApplication::applicationFilePath(), arguments, folder}, hooks);
+    ventrix::app::StartupFlow flow({QApplication::applicationFilePath(), arguments, folder}, hooks);
     const bool running = flow.start([](const QString& program, const QStringList& args) {
         return QProcess::startDetached(program, args);
     });

@@ -5,7 +5,7 @@
 #include "app/register/taxpayers.h"
 #include "common/messages.h"
 
-namespace ventrix {
+namespace ventrix::app {
 
 bool VerificaPwd(TaxpayerRegister& taxpayerRegister, qint64 cmdId, const PasswordPrompt& prompt)
 {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::app {
 
 class TaxpayerRegister;
 

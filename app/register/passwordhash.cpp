@@ -8,7 +8,7 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
-namespace ventrix::passwordhash {
+namespace ventrix::app::passwordhash {
 namespace {
 
 const QString Scheme = QStringLiteral("pbkdf2-sha256");

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // Access passwords are kept as a salted PBKDF2-HMAC-SHA256 hash of their trimmed, upper-cased
 // form, so the stored text never reveals the password and the comparison ignores case and the

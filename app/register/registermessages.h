@@ -4,7 +4,7 @@
 
 // The Spanish texts of the taxpayer register, the main window and the module gates, kept
 // together so they can be read side by side.
-namespace ventrix::taxpayers::msg {
+namespace ventrix::app::taxpayers::msg {
 
 inline const QString NoHayRegistros = QStringLiteral("  No hay registros...");
 inline const QString ErrorBase = QStringLiteral("Error al acceder a la base de datos...");
@@ -89,9 +89,4 @@ inline const QString AyudaArp
 inline const QString AyudaGeneral = QStringLiteral("  Ingresar a la ayuda - Presione F1 ...");
 inline const QString AyudaSalir = QStringLiteral("  Salir del Programa...");
 
-}
-
-namespace ventrix {
-// The former name, for code written before the texts moved; the namespace sweep removes it.
-namespace registermsg = taxpayers::msg;
 }

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 struct OrderEntry

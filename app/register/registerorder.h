@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The keys of the whole register in display order: by vx_sortkey of the identification (a
 // missing one first), then by key; nullopt with the engine's words in error on failure.

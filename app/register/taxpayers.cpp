@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 QString text(const QSqlQuery& q, int column)

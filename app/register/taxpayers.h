@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // One row of the register of taxpayers (table CMD).
 struct Taxpayer

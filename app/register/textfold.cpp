@@ -5,7 +5,7 @@
 
 #include <sqlite3.h>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 // Most identifications are ASCII or Latin-1 (Spanish letters), which are folded byte by byte;

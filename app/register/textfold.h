@@ -6,7 +6,7 @@
 
 struct sqlite3;
 
-namespace ventrix {
+namespace ventrix::app {
 
 // Identifications are the same whatever their case, accented letters included ("Peña" and
 // "PEÑA"); SQLite's own upper() and LIKE only fold ASCII, so the connection gets two functions

@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 // Stands for a stored password the user has not touched; it is never a password itself.
@@ -176,7 +176,7 @@ std::optional<QString> Frm_Id_Contrib::passwordToStore()
 void Frm_Id_Contrib::Cmd_Aceptar_Click()
 {
     if (QWidget* missing = RequiredFields::firstMissing(this)) {
-        warn(registermsg::FaltaIdentificador);
+        warn(taxpayers::msg::FaltaIdentificador);
         missing->setFocus();
         return;
     }

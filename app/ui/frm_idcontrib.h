@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The identification screen ("Identificación del Contribuyente") that adds or changes a taxpayer.
 class Frm_Id_Contrib : public ModuleWindow

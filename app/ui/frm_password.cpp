@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::app {
 
 Frm_Password::Frm_Password(QWidget* parent)
     : QDialog(parent)

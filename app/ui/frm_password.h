@@ -7,7 +7,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The access password prompt ("Clave de Accesso") asked before working on a protected taxpayer.
 class Frm_Password : public QDialog

@@ -30,7 +30,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::app {
 
 Frm_Principal::Frm_Principal(QSqlDatabase db, QWidget* parent, ModuleRegistry* registry)
     : QMainWindow(parent)
@@ -305,7 +305,7 @@ PasswordPrompt Frm_Principal::passwordPrompt()
 
 bool Frm_Principal::VerificaPwd()
 {
-    return ventrix::VerificaPwd(m_register, m_cmdId, passwordPrompt());
+    return ventrix::app::VerificaPwd(m_register, m_cmdId, passwordPrompt());
 }
 
 bool Frm_Principal::runCovered(const std::function<void()>& work)
@@ -389,13 +389,13 @@ void Frm_Principal::openModule(Module module)
     // A module not built into this version says so at once, rather than asking for a password
     // or sending the user to another module that cannot open either.
     if (!m_registry->contains(moduleKeyOf(module))) {
-        inform(registermsg::ModuloNoDisponible);
+        inform(taxpayers::msg::ModuloNoDisponible);
         return;
     }
     m_picture2->setEnabled(false);
     const GateOutcome outcome = ModuleGates(m_db, passwordPrompt()).run(module, m_cmdId);
     if (outcome.open && !m_registry->contains(outcome.moduleKey)) {
-        inform(registermsg::ModuloNoDisponible);
+        inform(taxpayers::msg::ModuloNoDisponible);
     } else if (outcome.open) {
         runCovered([&] { m_registry->runModal(outcome.moduleKey, { m_db, m_cmdId, outcome.cp01Id }, this); });
     }

@@ -15,12 +15,15 @@ class QTableView;
 class QWidget;
 
 namespace ventrix {
-
 class ElidedLabel;
 class HoverStatusFilter;
 class ModuleRegistry;
-class TaxpayerGridModel;
 class TimedStatusLine;
+}
+
+namespace ventrix::app {
+
+class TaxpayerGridModel;
 
 // The main window ("Menú Principal"): the register of taxpayers and the only way into the modules.
 class Frm_Principal : public QMainWindow

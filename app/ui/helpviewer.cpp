@@ -17,7 +17,7 @@ static void initHelpResources()
     Q_INIT_RESOURCE(help);
 }
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 const QString IndexPage = QStringLiteral("index.html");

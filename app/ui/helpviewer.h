@@ -7,7 +7,7 @@
 
 class QTextBrowser;
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The help window: the program's own Spanish pages, one per screen, opened at a context id.
 // Opened from a modal window it comes up modal over it, so it can be read, scrolled and closed

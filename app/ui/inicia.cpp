@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::app {
 
 Inicia::Inicia(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {

@@ -6,7 +6,7 @@
 
 class QLabel;
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The splash window shown while the program starts; it waits for a click or a key before the
 // program goes on to its first window.

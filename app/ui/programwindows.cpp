@@ -16,13 +16,13 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 // A restore replaces the database file under the connection, so no window may still hold a
 // handle on it: the main window goes away while the backup window is open and comes back over
 // the (possibly new) database afterwards.
-void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolder folder)
+void runBackupWindow(QPointer<QWidget> mainWindow, data::Database& database, data::DataFolder folder)
 {
     const bool quitOnClose = QApplication::quitOnLastWindowClosed();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,8 +31,8 @@ void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolde
     const QRect area = mainWindow ? mainWindow->frameGeometry() : QRect();
     delete mainWindow.data();
     {
-        BackupStore store(folder, &database);
-        Frm_Backup dialog(store, BackupVolumes());
+        data::BackupStore store(folder, &database);
+        data::Frm_Backup dialog(store, data::BackupVolumes());
         if (area.isValid()) {
             dialog.adjustSize();
             dialog.move(area.center() - dialog.rect().center());
@@ -50,10 +50,10 @@ void runBackupWindow(QPointer<QWidget> mainWindow, Database& database, DataFolde
 
 void registerModuleWindows()
 {
-    registerRatesWindows(ModuleRegistry::instance());
+    rates::registerRatesWindows(ModuleRegistry::instance());
 }
 
-QWidget* createProgramMainWindow(Database& database, const DataFolder& folder)
+QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)
 {
     auto* window = new Frm_Principal(database.connection());
     window->setAttribute(Qt::WA_DeleteOnClose);

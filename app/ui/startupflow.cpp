@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
-namespace ventrix {
+namespace ventrix::app {
 
 StartupFlow::StartupFlow(StartupContext context, StartupHooks hooks, QObject* parent)
     : QObject(parent)
@@ -69,7 +69,7 @@ void StartupFlow::handOver()
     if (m_outcome == StartupWindow::Principal) {
         m_chosen = m_hooks.createMainWindow(m_database, m_context.folder);
     } else {
-        auto* backup = new Frm_Backup(m_store, BackupVolumes());
+        auto* backup = new data::Frm_Backup(m_store, data::BackupVolumes());
         m_chosen = backup;
     }
     m_chosen->show();
@@ -79,18 +79,18 @@ void StartupFlow::handOver()
     emit handedOver(m_outcome);
 }
 
-QWidget* plainMainWindow(Database& database, const DataFolder& folder)
+QWidget* plainMainWindow(data::Database& database, const data::DataFolder& folder)
 {
     auto* window = new QMainWindow;
     window->setObjectName(QStringLiteral("Frm_Principal"));
     window->setWindowTitle(mainCaption());
     window->setProperty(HelpContextProperty, helpid::Principal);
     window->resize(900, 600);
-    auto* store = new BackupStore(folder, &database);
+    auto* store = new data::BackupStore(folder, &database);
     QMenu* menu = window->menuBar()->addMenu(QStringLiteral("A&rchivo"));
     QObject::connect(menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos")),
         &QAction::triggered, window, [window, store] {
-            Frm_Backup dialog(*store, BackupVolumes(), window);
+            data::Frm_Backup dialog(*store, data::BackupVolumes(), window);
             dialog.exec();
         });
     QObject::connect(menu->addAction(QStringLiteral("&Salir")), &QAction::triggered, window, &QWidget::close);

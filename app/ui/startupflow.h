@@ -15,17 +15,20 @@
 class QApplication;
 class QWidget;
 
-namespace ventrix {
+namespace ventrix::data {
+class Frm_Backup;
+}
+
+namespace ventrix::app {
 
 class Inicia;
-class Frm_Backup;
 
 // The places where other parts of the program plug into the start-up.
 struct StartupHooks
 {
     // Builds the main window over the open database. Until the register lands, the default
     // is an empty main window with the program's caption.
-    std::function<QWidget*(Database&, const DataFolder&)> createMainWindow;
+    std::function<QWidget*(data::Database&, const data::DataFolder&)> createMainWindow;
     // Shows the print-screen watcher before the splash; nothing by default.
     std::function<void()> installPrintScreenWatcher;
 };
@@ -44,14 +47,14 @@ public:
     // The entry steps; false when the program must end at once.
     bool start(const Startup::Launcher& launch);
 
-    Database& database() { return m_database; }
+    data::Database& database() { return m_database; }
     Inicia* splash() const { return m_splash.get(); }
     QWidget* chosenWindow() const { return m_chosen; }
     StartupWindow outcome() const { return m_outcome; }
 
 signals:
     // The chosen window is on screen (or the program is ending, with StartupWindow::None).
-    void handedOver(ventrix::StartupWindow window);
+    void handedOver(ventrix::app::StartupWindow window);
 
 private:
     void activate();
@@ -59,17 +62,17 @@ private:
 
     StartupContext m_context;
     StartupHooks m_hooks;
-    DataFolderLock m_lock;
+    data::DataFolderLock m_lock;
     Startup m_startup;
-    Database m_database;
-    BackupStore m_store;
+    data::Database m_database;
+    data::BackupStore m_store;
     std::unique_ptr<Inicia> m_splash;
     QPointer<QWidget> m_chosen;
     StartupWindow m_outcome = StartupWindow::None;
 };
 
 // The empty main window shown until the register is wired in.
-QWidget* plainMainWindow(Database& database, const DataFolder& folder);
+QWidget* plainMainWindow(data::Database& database, const data::DataFolder& folder);
 
 // Loads Qt's own Spanish texts so standard buttons and dialogs speak Spanish.
 void loadSpanishTranslations(QApplication& app);

@@ -1,6 +1,6 @@
 #include "app/ui/taxpayergridmodel.h"
 
-namespace ventrix {
+namespace ventrix::app {
 namespace {
 
 constexpr int PageSize = 64;

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 
-namespace ventrix {
+namespace ventrix::app {
 
 // The main window's grid of taxpayers: holds only the keys of the current search and reads the
 // rows it is asked to show from the database, a page at a time.

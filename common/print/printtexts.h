@@ -41,8 +41,3 @@ inline QString pdfNotWritten(const QString& path)
 }
 
 }
-
-namespace ventrix::print {
-// The former name, for code written before the texts moved; the namespace sweep removes it.
-namespace texts = msg;
-}

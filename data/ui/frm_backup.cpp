@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::data {
 namespace {
 
 QPushButton* button(const QString& name, const QString& text, const QString& tip)
@@ -37,7 +37,7 @@ QProgressBar* bar(const QString& name)
 }
 
 Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent)
-    : ModuleWindow(QStringLiteral("Frm_Backup"), backupmsg::windowTitle(), helpid::Backup, parent)
+    : ModuleWindow(QStringLiteral("Frm_Backup"), msg::windowTitle(), helpid::Backup, parent)
     , m_store(store)
     , m_volumes(std::move(volumes))
 {
@@ -63,7 +63,7 @@ void Frm_Backup::build()
 
     auto* files = new QLabel(QStringLiteral("Base de datos: ")
         + QDir::toNativeSeparators(m_store.folder().databasePath()) + QStringLiteral("\nArchivo de Backup: ")
-        + backup::msg::archiveName());
+        + msg::archiveName());
     files->setObjectName(QStringLiteral("OrigenInclude"));
     files->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

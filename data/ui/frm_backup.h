@@ -7,7 +7,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-namespace ventrix {
+namespace ventrix::data {
 
 // "Respaldo y Recuperación de datos": backup of the database to a removable volume, restore
 // from it, and a copy into the "Archivos" folder.

@@ -20,7 +20,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace ventrix {
+namespace ventrix::rates {
 
 Frm_Indices::Frm_Indices(QSqlDatabase db, QWidget* parent)
     : ModuleWindow(QStringLiteral("Frm_Indices"), rates::msg::windowTitle(), helpid::Indices, parent)

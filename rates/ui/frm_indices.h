@@ -12,10 +12,12 @@ class QPushButton;
 class QTableView;
 
 namespace ventrix {
+class ModuleRegistry;
+}
+
+namespace ventrix::rates {
 
 class IndicesModel;
-class ModuleRegistry;
-
 // The rates screen: the user types the month's published rate and the program appends the
 // month's daily indices; the grid shows the table newest day first.
 class Frm_Indices : public ModuleWindow

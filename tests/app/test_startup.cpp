@@ -21,6 +21,9 @@
 #include <sys/resource.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::rates;
+using namespace ventrix::app;
 
 namespace {
 

@@ -14,6 +14,8 @@
 #include <unistd.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::cli;
 
 namespace {
 

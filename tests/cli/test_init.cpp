@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::cli;
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::rates;
+using namespace ventrix::cli;
 
 namespace {
 

@@ -40,7 +40,7 @@ inline cp01::ActivityRow activity(const QString& code, QDate start, QDate cese =
 struct Cp01Fixture
 {
     TestDatabase t;
-    AccesoDatos access { t.db() };
+    data::AccesoDatos access { t.db() };
     cp01::Cp01Store store { access };
     qint64 cmdId = addTaxpayerRow(t.db(), QStringLiteral("Pérez Juan"));
 

@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 namespace {
 

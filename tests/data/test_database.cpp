@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 TEST(Database, NewDatabaseHasLatestSchemaAndIndices)
 {

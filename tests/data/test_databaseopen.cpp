@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 namespace {
 

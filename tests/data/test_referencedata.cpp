@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 namespace {
 

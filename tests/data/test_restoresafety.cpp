@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 namespace {
 

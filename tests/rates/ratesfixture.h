@@ -35,18 +35,18 @@ protected:
         m_clock = std::make_unique<FixedClock>(day);
         Clock::install(m_clock.get());
     }
-    IndicesTable table() const { return IndicesTable(m_database.db()); }
-    IndexDay newest() const
+    rates::IndicesTable table() const { return rates::IndicesTable(m_database.db()); }
+    rates::IndexDay newest() const
     {
-        std::optional<IndexDay> d;
+        std::optional<rates::IndexDay> d;
         EXPECT_TRUE(table().newest(&d));
-        return d.value_or(IndexDay {});
+        return d.value_or(rates::IndexDay {});
     }
-    IndexDay dayOf(QDate fecha) const
+    rates::IndexDay dayOf(QDate fecha) const
     {
-        std::optional<IndexDay> d;
+        std::optional<rates::IndexDay> d;
         EXPECT_TRUE(table().day(fecha, &d));
-        return d.value_or(IndexDay {});
+        return d.value_or(rates::IndexDay {});
     }
 
     TestDatabase m_database;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::rates;
 
 namespace {
 

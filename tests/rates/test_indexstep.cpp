@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::rates;
 
 TEST(IndexStep, ThirtyDayMonthAtThreeAddsExactlyThree)
 {

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 using namespace ventrix::rates;
 
 namespace {

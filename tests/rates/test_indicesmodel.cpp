@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 
 using namespace ventrix;
+using namespace ventrix::rates;
 
 using IndicesModelTest = test::RatesFixture;
 

@@ -8,16 +8,16 @@
 namespace ventrix::test {
 
 TestDatabase::TestDatabase(const QString& connectionName)
-    : m_database(std::make_unique<Database>(connectionName))
+    : m_database(std::make_unique<data::Database>(connectionName))
 {
-    const OpenResult r = m_database->create(path(), loadDeliveredIndices);
+    const data::OpenResult r = m_database->create(path(), rates::loadDeliveredIndices);
     if (!r.ok())
         throw std::runtime_error(r.reason.toStdString());
 }
 
 QString TestDatabase::path() const
 {
-    return QDir(m_dir.path()).filePath(QString::fromUtf16(DatabaseFileName));
+    return QDir(m_dir.path()).filePath(QString::fromUtf16(data::DatabaseFileName));
 }
 
 }

@@ -12,16 +12,16 @@ namespace ventrix::test {
 class TestDatabase
 {
 public:
-    explicit TestDatabase(const QString& connectionName = Database::mainConnectionName());
+    explicit TestDatabase(const QString& connectionName = data::Database::mainConnectionName());
 
     QSqlDatabase db() const { return m_database->connection(); }
-    Database& database() { return *m_database; }
+    data::Database& database() { return *m_database; }
     QString folder() const { return m_dir.path(); }
     QString path() const;
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<Database> m_database;
+    std::unique_ptr<data::Database> m_database;
 };
 
 }

@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::app;
 using namespace ventrix::test;
 
 namespace {

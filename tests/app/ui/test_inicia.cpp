@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::app;
 
 namespace {
 

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
+using namespace ventrix::app;
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 namespace {
 

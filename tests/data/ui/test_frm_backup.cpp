@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace ventrix;
+using namespace ventrix::data;
 
 TEST(Frm_Backup, ButtonsRunTheFlowAndShowProgress)
 {

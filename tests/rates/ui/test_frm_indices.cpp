@@ -11,6 +11,7 @@
 #include <QTest>
 
 using namespace ventrix;
+using namespace ventrix::rates;
 
 namespace {
 
