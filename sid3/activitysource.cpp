@@ -59,8 +59,9 @@ const QString Cp02Joins = QStringLiteral(
 Result<QList<ActivityLine>> ActivitySource::CargarTablaNew(qint64 cmdId, Period period)
 {
     const QVariantList bounds { cmdId, iso(period.lastDay()), iso(period.firstDay()) };
-    Recordset rs;
-    if (m_db.openRecordset(activitiesQuery(), bounds + bounds + bounds + bounds, rs) != AccesoDatos::Opened)
+    data::Recordset rs;
+    if (m_db.openRecordset(activitiesQuery(), bounds + bounds + bounds + bounds, rs)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorLeerActividades() };
     QList<ActivityLine> lines;
     for (; !rs.eof(); rs.moveNext()) {
@@ -87,11 +88,11 @@ Result<QString> ActivitySource::premisesTag(const QString& tag)
 {
     if (tag.startsWith(u'C'))
         return tag;
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(
             QStringLiteral("SELECT Com_Activ_ComerNum FROM Form_Cp01_Comercios WHERE Com_ID = ?"), { tag },
             rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorLeerActividades() };
     if (rs.eof() || !rs.value(0).isValid() || rs.value(0).isNull())
         return QStringLiteral("Com--:");
@@ -111,11 +112,11 @@ Result<std::optional<Money>> ActivitySource::nomenclaMinimum(
     if (codes.isEmpty())
         return std::optional<Money>();
     QStringList marks(codes.size(), QStringLiteral("?"));
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT MAX(") + minimumColumnName(column)
                 + QStringLiteral(") FROM Nomencla WHERE Codigo IN (") + marks.join(u',') + u')',
             codes, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     return rs.eof() ? std::optional<Money>() : moneyOf(rs.value(0));
 }
@@ -123,10 +124,10 @@ Result<std::optional<Money>> ActivitySource::nomenclaMinimum(
 Result<Cp02Employees> ActivitySource::CargarTablaNewNumEmp(qint64 cmdId, int year, QList<ActivityLine>& lines)
 {
     Cp02Employees out;
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT I.CPIA_NumEmp") + Cp02Joins + QStringLiteral(" LIMIT 1"),
             { cmdId, year }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     out.found = !rs.eof();
     if (!out.found)
@@ -136,7 +137,8 @@ Result<Cp02Employees> ActivitySource::CargarTablaNewNumEmp(qint64 cmdId, int yea
     for (ActivityLine& l : lines) {
         if (!l.hasCode())
             continue;
-        if (m_db.openRecordset(perLine, { cmdId, year, l.codigo, l.denominacion }, rs) != AccesoDatos::Opened)
+        if (m_db.openRecordset(perLine, { cmdId, year, l.codigo, l.denominacion }, rs)
+            != data::AccesoDatos::Opened)
             return Error { msg::errorAcceso() };
         if (rs.eof() || !rs.value(0).isValid() || rs.value(0).isNull())
             continue;

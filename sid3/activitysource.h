@@ -19,7 +19,7 @@ struct Cp02Employees
 class ActivitySource
 {
 public:
-    explicit ActivitySource(AccesoDatos& db)
+    explicit ActivitySource(data::AccesoDatos& db)
         : m_db(db)
     {
     }
@@ -40,7 +40,7 @@ public:
 private:
     Result<QString> premisesTag(const QString& tag);
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
 };
 
 }

@@ -29,7 +29,7 @@ Result<NewPeriod> NuevoTramite::accept(int month, int year, std::optional<Proced
     const Period period { month, normalizeYear(year) };
     if (auto early = checkNotInAdvance(period, Clock::today()); !early)
         return Error { early.error() };
-    std::optional<IndexDay> paymentDay;
+    std::optional<rates::IndexDay> paymentDay;
     if (!m_indices.day(period.paymentMonth(), &paymentDay))
         return Error { msg::errorAcceso() };
     if (!paymentDay)
@@ -38,7 +38,7 @@ Result<NewPeriod> NuevoTramite::accept(int month, int year, std::optional<Proced
         return Error { msg::seleccioneTramite() };
     if (auto allowed = checkProcedure(period, *procedure); !allowed)
         return Error { allowed.error() };
-    std::optional<IndexDay> first;
+    std::optional<rates::IndexDay> first;
     if (!m_indices.day(period.firstDay(), &first))
         return Error { msg::errorAcceso() };
     if (!first)

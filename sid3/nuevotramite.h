@@ -24,7 +24,7 @@ struct NewPeriod
 class NuevoTramite
 {
 public:
-    NuevoTramite(Sid3Store& store, IndicesTable& indices, qint64 cmdId, qint64 cp01Id)
+    NuevoTramite(Sid3Store& store, rates::IndicesTable& indices, qint64 cmdId, qint64 cp01Id)
         : m_store(store)
         , m_indices(indices)
         , m_cmdId(cmdId)
@@ -43,7 +43,7 @@ private:
     Status checkProcedure(Period period, Procedure procedure);
 
     Sid3Store& m_store;
-    IndicesTable& m_indices;
+    rates::IndicesTable& m_indices;
     qint64 m_cmdId;
     qint64 m_cp01Id;
 };

@@ -7,7 +7,7 @@
 namespace ventrix::sid3 {
 namespace {
 
-RegisterRecord recordOf(const Recordset& rs)
+RegisterRecord recordOf(const data::Recordset& rs)
 {
     RegisterRecord r;
     r.id = rs.value(QStringLiteral("Per_ID")).toLongLong();
@@ -70,11 +70,11 @@ std::optional<Register> Sid3RegisterStore::registerOf(const QString& table)
 
 Result<RegisterTotal> Sid3RegisterStore::VerTabla(qint64 sidId)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT SUM(Per_Monto), COUNT(*) FROM ") + table()
                 + QStringLiteral(" WHERE Sid_ID = ?"),
             { sidId }, rs)
-            != AccesoDatos::Opened
+            != data::AccesoDatos::Opened
         || rs.eof())
         return Error { msg::errorAcceso() };
     // The sum of an amount column comes back in cents.
@@ -83,12 +83,12 @@ Result<RegisterTotal> Sid3RegisterStore::VerTabla(qint64 sidId)
 
 Result<QList<RegisterRecord>> Sid3RegisterStore::records(qint64 sidId, RegisterOrder order)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT * FROM ") + table()
                 + QStringLiteral(" WHERE Sid_ID = ? ORDER BY ") + orderColumn(order)
                 + QStringLiteral(", Per_ID"),
             { sidId }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     QList<RegisterRecord> out;
     for (; !rs.eof(); rs.moveNext())
@@ -114,7 +114,7 @@ Status Sid3RegisterStore::Guardar(RegisterRecord& record, qint64 sidId, Period p
         return Error { msg::ingreseCuit() };
     record.mes = QString::number(period.month);
     record.anio = QString::number(period.year);
-    const SaveResult saved = m_db.saveFields({ table(), QStringLiteral("Per_ID"), record.id,
+    const data::SaveResult saved = m_db.saveFields({ table(), QStringLiteral("Per_ID"), record.id,
         QStringLiteral("Sid_ID"), sidId, QStringLiteral("Per"), fieldsOf(record) });
     if (!saved.ok)
         return Error { msg::errorGuardar() };
@@ -126,7 +126,7 @@ Status Sid3RegisterStore::Borrar(qint64 perId)
 {
     if (m_db.execute(
             QStringLiteral("DELETE FROM ") + table() + QStringLiteral(" WHERE Per_ID = ?"), { perId })
-        != AccesoDatos::Ok)
+        != data::AccesoDatos::Ok)
         return Error { msg::errorAcceso() };
     return {};
 }
@@ -135,18 +135,18 @@ Status Sid3RegisterStore::BorrarTodos(qint64 sidId)
 {
     if (m_db.execute(
             QStringLiteral("DELETE FROM ") + table() + QStringLiteral(" WHERE Sid_ID = ?"), { sidId })
-        != AccesoDatos::Ok)
+        != data::AccesoDatos::Ok)
         return Error { msg::errorBorrarTodos() };
     return {};
 }
 
 Result<std::optional<AgentInfo>> Sid3RegisterStore::agentByNumber(const QString& number)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT Per_Responsable, Per_CUIT FROM ") + table()
                 + QStringLiteral(" WHERE Per_NumAgenteRet = ? ORDER BY Per_ID DESC LIMIT 1"),
             { number }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     if (rs.eof())
         return std::optional<AgentInfo>();
@@ -158,7 +158,7 @@ Result<ImportOutcome> Sid3RegisterStore::Ingresar_Registros(qint64 sidId, Period
     const std::function<bool()>& cancelled)
 {
     ImportOutcome out;
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     const QString insert = QStringLiteral("INSERT INTO ") + table()
         + QStringLiteral(" (Sid_ID, Per_Fecha, Per_Concepto, Per_Monto, Per_Mes, Per_Año, Per_Responsable, "
                          "Per_CUIT) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -173,7 +173,7 @@ Result<ImportOutcome> Sid3RegisterStore::Ingresar_Registros(qint64 sidId, Period
         }
         const QVariantList values { sidId, r.fecha.toString(Qt::ISODate), r.concepto, r.monto->units(),
             QString::number(period.month), QString::number(period.year), r.responsable, r.cuit };
-        if (m_db.execute(insert, values) == AccesoDatos::Ok) {
+        if (m_db.execute(insert, values) == data::AccesoDatos::Ok) {
             ++out.inserted;
             continue;
         }

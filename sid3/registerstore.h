@@ -47,7 +47,7 @@ struct ImportOutcome
 class Sid3RegisterStore
 {
 public:
-    Sid3RegisterStore(AccesoDatos& db, Register reg)
+    Sid3RegisterStore(data::AccesoDatos& db, Register reg)
         : m_db(db)
         , m_register(reg)
     {
@@ -81,7 +81,7 @@ public:
         const std::function<bool()>& continueAfterFailure, const std::function<bool()>& cancelled = {});
 
 private:
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
     Register m_register;
 };
 

@@ -12,7 +12,8 @@ constexpr int FlashMs = 1500;
 
 }
 
-Sid3Form::Sid3Form(AccesoDatos& db, IndicesTable& indices, qint64 cmdId, qint64 cp01Id, Hooks hooks)
+Sid3Form::Sid3Form(
+    data::AccesoDatos& db, rates::IndicesTable& indices, qint64 cmdId, qint64 cp01Id, Hooks hooks)
     : m_store(db)
     , m_source(db)
     , m_indices(indices)
@@ -31,7 +32,7 @@ void Sid3Form::setStatus(const QString& text, int ms) const
 
 Status Sid3Form::open()
 {
-    std::optional<IndexDay> lowest, highest;
+    std::optional<rates::IndexDay> lowest, highest;
     if (!m_indices.oldest(&lowest) || !m_indices.newest(&highest))
         return Error { msg::errorAcceso() };
     if (!lowest || !highest)
@@ -198,7 +199,7 @@ void Sid3Form::CalculaDefault()
 
 std::optional<Index4> Sid3Form::indexAt(QDate day) const
 {
-    std::optional<IndexDay> row;
+    std::optional<rates::IndexDay> row;
     if (!m_indices.day(day, &row) || !row)
         return std::nullopt;
     return row->indice;
@@ -274,7 +275,7 @@ void Sid3Form::fechaPagoEntered(QDate typed)
         return;
     }
     if (!indexAt(typed)) {
-        std::optional<IndexDay> newest;
+        std::optional<rates::IndexDay> newest;
         if (!m_indices.newest(&newest) || !newest) {
             fail(msg::errorTablaTasas());
             return;

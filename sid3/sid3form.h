@@ -27,7 +27,7 @@ public:
         std::function<RegisterTotal(Register, qint64 sidId, Period)> openRegister;
     };
 
-    Sid3Form(AccesoDatos& db, IndicesTable& indices, qint64 cmdId, qint64 cp01Id, Hooks hooks);
+    Sid3Form(data::AccesoDatos& db, rates::IndicesTable& indices, qint64 cmdId, qint64 cp01Id, Hooks hooks);
 
     // Screen load: the first and last day of the index table; refused when it is empty.
     Status open();
@@ -83,7 +83,7 @@ private:
 
     Sid3Store m_store;
     ActivitySource m_source;
-    IndicesTable& m_indices;
+    rates::IndicesTable& m_indices;
     qint64 m_cmdId;
     qint64 m_cp01Id;
     Hooks m_hooks;

@@ -11,7 +11,8 @@ constexpr int StatusMs = 2000;
 
 }
 
-Sid3RegisterForm::Sid3RegisterForm(AccesoDatos& db, Register reg, qint64 sidId, Period period, Hooks hooks)
+Sid3RegisterForm::Sid3RegisterForm(
+    data::AccesoDatos& db, Register reg, qint64 sidId, Period period, Hooks hooks)
     : m_model(db, reg, sidId)
     , m_sidId(sidId)
     , m_period(period)

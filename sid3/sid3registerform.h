@@ -19,7 +19,7 @@ public:
         std::function<bool()> cancelImport;
     };
 
-    Sid3RegisterForm(AccesoDatos& db, Register reg, qint64 sidId, Period period, Hooks hooks = {});
+    Sid3RegisterForm(data::AccesoDatos& db, Register reg, qint64 sidId, Period period, Hooks hooks = {});
 
     Sid3RegisterModel& model() { return m_model; }
     QString caption() const { return registerCaption(m_model.store().kind()); }

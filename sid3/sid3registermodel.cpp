@@ -4,7 +4,7 @@
 
 namespace ventrix::sid3 {
 
-Sid3RegisterModel::Sid3RegisterModel(AccesoDatos& db, Register reg, qint64 sidId, QObject* parent)
+Sid3RegisterModel::Sid3RegisterModel(data::AccesoDatos& db, Register reg, qint64 sidId, QObject* parent)
     : QAbstractTableModel(parent)
     , m_store(db, reg)
     , m_sidId(sidId)

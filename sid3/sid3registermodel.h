@@ -15,7 +15,7 @@ class Sid3RegisterModel : public QAbstractTableModel
 public:
     enum Column { Fecha, Concepto, Monto, Mes, Anio, NumAgente, Agente, Cuit, ColumnCount };
 
-    Sid3RegisterModel(AccesoDatos& db, Register reg, qint64 sidId, QObject* parent = nullptr);
+    Sid3RegisterModel(data::AccesoDatos& db, Register reg, qint64 sidId, QObject* parent = nullptr);
 
     Sid3RegisterStore& store() { return m_store; }
     const Sid3RegisterStore& store() const { return m_store; }

@@ -15,13 +15,13 @@ QVariant storedMoney(const std::optional<Money>& m)
     return m ? QVariant(m->units()) : QVariant();
 }
 
-std::optional<Money> moneyAt(const Recordset& rs, const QString& column)
+std::optional<Money> moneyAt(const data::Recordset& rs, const QString& column)
 {
     const QVariant v = rs.value(column);
     return v.isValid() ? std::optional(v.value<Money>()) : std::nullopt;
 }
 
-ActivityLine lineOf(const Recordset& rs)
+ActivityLine lineOf(const data::Recordset& rs)
 {
     ActivityLine l;
     l.codigo = rs.value(QStringLiteral("SidAct_Codigo")).toString();
@@ -48,14 +48,14 @@ QString PeriodListRow::text() const
 
 Result<QList<PeriodListRow>> Sid3Store::Cargar_List_FormSid3(qint64 cmdId)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(
             QStringLiteral("SELECT S.Sid_Mes, S.Sid_Año, S.Sid_Tramite_Descrip, S.Sid_Fecha_Pago, "
                            "S.Sid_ID FROM CMD C JOIN Form_Cp01 P ON P.CMD_ID = C.CMD_ID "
                            "JOIN Form_Sid3 S ON S.CP01_ID = P.CP01_ID WHERE C.CMD_ID = ? "
                            "ORDER BY S.Sid_ID DESC"),
             { cmdId }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorAcceso() };
     QList<PeriodListRow> rows;
     for (; !rs.eof(); rs.moveNext()) {
@@ -68,13 +68,13 @@ Result<QList<PeriodListRow>> Sid3Store::Cargar_List_FormSid3(qint64 cmdId)
 Result<Declaration> Sid3Store::load(qint64 sidId)
 {
     FieldValues values;
-    const LoadStatus status = m_db.loadFields(
+    const data::LoadStatus status = m_db.loadFields(
         QStringLiteral("SELECT * FROM Form_Sid3 WHERE Sid_ID = ?"), { sidId }, QStringLiteral("Sid"), values);
-    if (status != LoadStatus::Loaded)
+    if (status != data::LoadStatus::Loaded)
         return Error { msg::errorCargarDatos() };
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(QStringLiteral("SELECT CP01_ID FROM Form_Sid3 WHERE Sid_ID = ?"), { sidId }, rs)
-            != AccesoDatos::Opened
+            != data::AccesoDatos::Opened
         || rs.eof())
         return Error { msg::errorCargarDatos() };
     Declaration d = withDeclarationFields({}, values);
@@ -85,10 +85,10 @@ Result<Declaration> Sid3Store::load(qint64 sidId)
 
 Result<QList<ActivityLine>> Sid3Store::loadLines(qint64 sidId)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(
             QStringLiteral("SELECT * FROM Form_Sid3_Act WHERE Sid_ID = ? ORDER BY SidAct_ID"), { sidId }, rs)
-        != AccesoDatos::Opened)
+        != data::AccesoDatos::Opened)
         return Error { msg::errorLeerActividades() };
     QList<ActivityLine> lines;
     for (; !rs.eof(); rs.moveNext())
@@ -98,12 +98,12 @@ Result<QList<ActivityLine>> Sid3Store::loadLines(qint64 sidId)
 
 Result<Cp01Identity> Sid3Store::cp01Identity(qint64 cp01Id)
 {
-    Recordset rs;
+    data::Recordset rs;
     if (m_db.openRecordset(
             QStringLiteral(
                 "SELECT CP01_Contribuyente, CP01_CUIT, CP01_IngBrut FROM Form_Cp01 WHERE CP01_ID = ?"),
             { cp01Id }, rs)
-            != AccesoDatos::Opened
+            != data::AccesoDatos::Opened
         || rs.eof())
         return Error { msg::errorAcceso() };
     return Cp01Identity { rs.value(0).toString(), rs.value(1).toString(), rs.value(2).toString() };
@@ -117,8 +117,8 @@ Status Sid3Store::Guardar_Sid3(Declaration& d, const QList<ActivityLine>& lines)
     Declaration stored = d;
     stored.ib = identity->ingBrut;
     stored.cuit = identity->cuit;
-    Transaction tx(m_db.connection());
-    const SaveResult saved = m_db.saveFields({ Table, QStringLiteral("Sid_ID"), d.id,
+    data::Transaction tx(m_db.connection());
+    const data::SaveResult saved = m_db.saveFields({ Table, QStringLiteral("Sid_ID"), d.id,
         QStringLiteral("CP01_ID"), d.cp01Id, QStringLiteral("Sid"), declarationFields(stored) });
     if (!saved.ok || saved.key == 0)
         return Error { msg::errorGuardar() };
@@ -134,7 +134,7 @@ Status Sid3Store::Guardar_Sid3(Declaration& d, const QList<ActivityLine>& lines)
 Status Sid3Store::writeLines(qint64 sidId, const QList<ActivityLine>& lines)
 {
     if (m_db.execute(QStringLiteral("DELETE FROM Form_Sid3_Act WHERE Sid_ID = ?"), { sidId })
-        != AccesoDatos::Ok)
+        != data::AccesoDatos::Ok)
         return Error { msg::errorGuardarActividades() };
     const QString insert = QStringLiteral("INSERT INTO Form_Sid3_Act (Sid_ID, SidAct_Codigo, "
                                           "SidAct_Denominacion, SidAct_Exento, SidAct_NumEmp, "
@@ -146,7 +146,7 @@ Status Sid3Store::writeLines(qint64 sidId, const QList<ActivityLine>& lines)
         const QVariantList bound { sidId, l.codigo, l.denominacion, l.exento ? 1 : 0,
             l.numEmp ? QVariant(*l.numEmp) : QVariant(), storedMoney(l.baseMinimo), storedMoney(l.alicuota),
             storedMoney(l.baseImp), storedMoney(l.impuesto.rescaled<2>()) };
-        if (m_db.execute(insert, bound) != AccesoDatos::Ok)
+        if (m_db.execute(insert, bound) != data::AccesoDatos::Ok)
             return Error { msg::errorGuardarActividades() };
     }
     return {};
@@ -156,25 +156,25 @@ Status Sid3Store::updateInterest(qint64 sidId, std::optional<Money> interes)
 {
     if (m_db.execute(QStringLiteral("UPDATE Form_Sid3 SET Sid_Interes = ? WHERE Sid_ID = ?"),
             { storedMoney(interes), sidId })
-        != AccesoDatos::Ok)
+        != data::AccesoDatos::Ok)
         return Error { msg::errorActualizarIntereses() };
     return {};
 }
 
 Status Sid3Store::BorrarTabla(qint64 sidId)
 {
-    Transaction tx(m_db.connection());
+    data::Transaction tx(m_db.connection());
     for (Register r : AllRegisters) {
         if (m_db.execute(
                 QStringLiteral("DELETE FROM ") + registerTable(r) + QStringLiteral(" WHERE Sid_ID = ?"),
                 { sidId })
-            != AccesoDatos::Ok)
+            != data::AccesoDatos::Ok)
             return Error { msg::errorAcceso() };
     }
     if (m_db.execute(QStringLiteral("DELETE FROM Form_Sid3_Act WHERE Sid_ID = ?"), { sidId })
-            != AccesoDatos::Ok
+            != data::AccesoDatos::Ok
         || m_db.execute(QStringLiteral("DELETE FROM Form_Sid3 WHERE Sid_ID = ?"), { sidId })
-            != AccesoDatos::Ok
+            != data::AccesoDatos::Ok
         || !tx.commit())
         return Error { msg::errorAcceso() };
     return {};
@@ -182,8 +182,8 @@ Status Sid3Store::BorrarTabla(qint64 sidId)
 
 Result<int> Sid3Store::count(const QString& sql, const QVariantList& params)
 {
-    Recordset rs;
-    if (m_db.openRecordset(sql, params, rs) != AccesoDatos::Opened || rs.eof())
+    data::Recordset rs;
+    if (m_db.openRecordset(sql, params, rs) != data::AccesoDatos::Opened || rs.eof())
         return Error { msg::errorAcceso() };
     return rs.value(0).toInt();
 }

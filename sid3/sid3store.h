@@ -35,7 +35,7 @@ struct Cp01Identity
 class Sid3Store
 {
 public:
-    explicit Sid3Store(AccesoDatos& db)
+    explicit Sid3Store(data::AccesoDatos& db)
         : m_db(db)
     {
     }
@@ -57,13 +57,13 @@ public:
     Result<int> anticiposOfInscription(qint64 cp01Id, Period period);
     Result<int> anticiposOfTaxpayer(qint64 cmdId, Period period);
 
-    AccesoDatos& access() { return m_db; }
+    data::AccesoDatos& access() { return m_db; }
 
 private:
     Status writeLines(qint64 sidId, const QList<ActivityLine>& lines);
     Result<int> count(const QString& sql, const QVariantList& params);
 
-    AccesoDatos& m_db;
+    data::AccesoDatos& m_db;
 };
 
 }

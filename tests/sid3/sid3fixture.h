@@ -31,9 +31,9 @@ inline int countRows(QSqlDatabase db, const QString& sql)
 struct Sid3Fixture
 {
     TestDatabase t;
-    AccesoDatos access { t.db() };
+    data::AccesoDatos access { t.db() };
     sid3::Sid3Store store { access };
-    IndicesTable indices { t.db() };
+    rates::IndicesTable indices { t.db() };
     qint64 cmdId = insertRow(t.db(), QStringLiteral("INSERT INTO CMD (CMD_Contribuyente) VALUES (?)"),
         { QStringLiteral("Pérez Juan") });
     qint64 cp01Id = addInscription(QStringLiteral("2003-01-10"));
@@ -52,7 +52,7 @@ struct Sid3Fixture
     // Every day from `from` to `to` with the index growing by `step` ten-thousandths a day.
     void addIndices(QDate from, QDate to, qint64 firstIndex = 100000, qint64 step = 1000, qint64 tasa = 300)
     {
-        QList<IndexDay> days;
+        QList<rates::IndexDay> days;
         qint64 index = firstIndex;
         for (QDate d = from; d <= to; d = d.addDays(1), index += step)
             days.append({ d, Index4::fromUnits(index), Rate::fromUnits(tasa) });

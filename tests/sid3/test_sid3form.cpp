@@ -20,7 +20,7 @@ struct Sid3FormTest : ::testing::Test
     std::optional<NewPeriod> chosen;
     int closed = 0;
     Sid3Form form { f.access, f.indices, f.cmdId, f.cp01Id,
-        { {}, [this] { return chosen; }, [this] { ++closed; } } };
+        { {}, [this] { return chosen; }, [this] { ++closed; }, {} } };
 
     void SetUp() override
     {
