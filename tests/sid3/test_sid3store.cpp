@@ -131,3 +131,22 @@ TEST(Sid3Store, DeclarationMessages)
     EXPECT_EQ(registerCountCaption(Register::PagoACuenta, 4), QStringLiteral("Otros Pagos: cantidad = 4"));
     EXPECT_EQ(registerCaption(Register::Compensaciones), QStringLiteral("Compensaciones..."));
 }
+
+TEST(Sid3Store, BoundFieldsAsTheScreenTypesThem)
+{
+    FieldValues typed;
+    typed[QStringLiteral("Sid_Mes")] = QStringLiteral("3");
+    typed[QStringLiteral("Sid_Año")] = QStringLiteral("2003");
+    typed[QStringLiteral("Sid_No_Gravado")] = QStringLiteral("1.234,50");
+    typed[QStringLiteral("Sid_Importe_Pagado")] = QStringLiteral("no es importe");
+    typed[QStringLiteral("Sid_Otros")] = QVariant::fromValue(Money::fromUnits(99));
+    typed[QStringLiteral("Sid_Fh_Vto")] = QDate(2003, 4, 15);
+    const Declaration d = withDeclarationFields({}, typed);
+    EXPECT_EQ(d.month, 3);
+    EXPECT_EQ(d.year, 2003);
+    EXPECT_EQ(d.noGravado.toPlain(), QStringLiteral("1234.50"));
+    EXPECT_FALSE(d.importePagado);
+    EXPECT_EQ(d.registerTotal(Register::PagoACuenta).total.toPlain(), QStringLiteral("0.99"));
+    EXPECT_EQ(d.fhVto, QDate(2003, 4, 15));
+    EXPECT_EQ(withDeclarationFields({}, declarationFields(d)), d);
+}
