@@ -172,18 +172,22 @@ OpenResult Database::create(const QString& path, const MoreReferenceData& more)
     return connect(path);
 }
 
-OpenResult Database::open(const QString& path)
+OpenResult Database::checkBeforeOpening(const QString& path, bool forWriting) const
 {
-    close();
     if (!QFileInfo::exists(path))
         return { OpenFailure::Missing, {} };
     OpenResult result = checkDatabaseFile(path);
-    if (!result.ok())
-        return result;
-    result = checkWritable(path);
-    if (!result.ok())
-        return result;
-    result = inspect(path);
+    if (result.ok() && forWriting)
+        result = checkWritable(path);
+    if (result.ok())
+        result = inspect(path);
+    return result;
+}
+
+OpenResult Database::open(const QString& path)
+{
+    close();
+    OpenResult result = checkBeforeOpening(path, true);
     if (!result.ok())
         return result;
     result = connect(path);
@@ -247,13 +251,7 @@ OpenResult Database::inspectConnection(QSqlDatabase db) const
 OpenResult Database::openReadOnly(const QString& path)
 {
     close();
-    if (!QFileInfo::exists(path))
-        return { OpenFailure::Missing, {} };
-    OpenResult result = checkDatabaseFile(path);
-    if (!result.ok())
-        return result;
-    result = inspect(path);
-    if (!result.ok())
+    if (OpenResult result = checkBeforeOpening(path, false); !result.ok())
         return result;
     m_path = path;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);

@@ -55,6 +55,8 @@ public:
 
 private:
     OpenResult connect(const QString& path);
+    // The file exists, is a database, is writable when asked, and has the program's shape.
+    OpenResult checkBeforeOpening(const QString& path, bool forWriting) const;
     OpenResult inspect(const QString& path) const;
     OpenResult inspectConnection(QSqlDatabase db) const;
     static OpenResult checkWritable(const QString& path);
