@@ -44,6 +44,7 @@ bool emptyDataDir(const QStringList& args)
 }
 
 Command ratesCommand();
+Command printCp01Command();
 
 QList<Command> commands()
 {
@@ -55,6 +56,7 @@ QList<Command> commands()
         backupCommand(),
         restoreCommand(),
         ratesCommand(),
+        printCp01Command(),
     };
 }
 

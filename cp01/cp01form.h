@@ -26,6 +26,8 @@ public:
         // The required-fields check of the cards to print (person, responsible persons,
         // complementary data, fiscal address, named premises); it names the missing field itself.
         std::function<bool()> cardsComplete;
+        // The same check over the opened premises' card and address frame.
+        std::function<bool()> openedCardComplete;
     };
 
     Cp01Form(Cp01Store& store, qint64 cmdId, Hooks hooks);
@@ -53,6 +55,9 @@ public:
     // "&Imprimir": the checks before printing and the store with the presentation date asked;
     // the date when the print may follow.
     std::optional<QDate> prepararImpresion();
+    // "&Imprimir" of the openings card: the checks of the opened premises, its store and the
+    // presentation date asked; the date when its print may follow.
+    std::optional<QDate> prepararImpresionApertura();
 
     // "Recuperar las actividades cargadas de la base de datos": the grid as stored; a failure
     // is shown and leaves the grid empty.

@@ -217,9 +217,24 @@ inline QString comercioSinNombre(int premises)
     return QStringLiteral("Los datos del Comercio ") + QString::number(premises)
         + QStringLiteral(" serán eliminados por estar incompleto el nombre de fantasía...");
 }
+inline QString comercioAperturaSinNombre()
+{
+    return QStringLiteral(
+        "Los datos del Comercio serán eliminados por estar incompleto el nombre de fantasía...");
+}
 inline QString presentacionAnterior()
 {
     return QStringLiteral("La fecha de presentación no puede ser anterior a la de su sistema...");
+}
+
+// Printing.
+inline QString imprimiendo()
+{
+    return QStringLiteral("Imprimiendo...");
+}
+inline QString impresionCancelada()
+{
+    return QStringLiteral("Impresión cancelada ...");
 }
 
 // Presentation date.

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -22,7 +22,10 @@ int invalidArgument(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printed forms need fonts, which need the GUI side of Qt; without a display it draws offscreen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -29,6 +29,8 @@ public:
     void setPdfPathAsker(std::function<QString()> asker) { m_askPdfPath = std::move(asker); }
 
     bool printed() const { return m_printed; }
+    // Whether "Guardar PDF" wrote the pages to a file.
+    bool pdfSaved() const { return m_pdfSaved; }
 
     void printPages();
     void savePdf();
@@ -48,6 +50,7 @@ private:
     QPrintPreviewWidget* m_view = nullptr;
     std::function<QString()> m_askPdfPath;
     bool m_printed = false;
+    bool m_pdfSaved = false;
 };
 
 // The usual road of a print: DialogoImpresora (cancel prints nothing), then the preview on the chosen

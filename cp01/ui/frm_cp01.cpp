@@ -8,7 +8,6 @@
 #include "cp01/cp01messages.h"
 #include "cp01/dateentry.h"
 #include "cp01/ui/activitygridmodel.h"
-#include "cp01/ui/cp01uimessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +40,7 @@ Frm_CP01::Frm_CP01(Cp01Store& store, qint64 cmdId, const FormOpening& opening, Q
     , m_form(store, cmdId,
           { [this](const QString& text, int ms) { statusLine()->showNotice(text, ms); },
               [this] { return chooseActivity(); }, [this](const CheckFailure& f) { showFailure(f); },
-              [this] { return cardsComplete(); } })
+              [this] { return cardsComplete(); }, [this] { return openedCardComplete(); } })
     , m_lists(loadLookupLists(store.access()))
     , m_nomenclature(store.access())
 {
@@ -256,19 +255,6 @@ void Frm_CP01::Guardar_Click()
         return;
     showRecord();
     setModified(false);
-}
-
-void Frm_CP01::Cmd_Imprimir_Click()
-{
-    if (m_form.isSaving())
-        return;
-    readRecord();
-    const std::optional<QDate> presented = m_form.prepararImpresion();
-    const bool modified = isModified();
-    showRecord();
-    setModified(modified && !presented);
-    if (presented)
-        inform(msg::impresionNoDisponible());
 }
 
 void Frm_CP01::done(int result)

@@ -2,6 +2,7 @@
 
 #include "common/ui/modulewindow.h"
 #include "cp01/cp01form.h"
+#include "cp01/cp01printflow.h"
 #include "cp01/lookuplists.h"
 
 #include <QSet>
@@ -13,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QLabel;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -64,7 +66,12 @@ public:
     void CambiaPersonaJuridica();
     void Guardar_Click();
     void Cmd_Imprimir_Click();
+    void Cmd_ImpAperCom_Click();
     void done(int result) override;
+
+    // Where the delivery files are written; by default "Archivos" beside the database.
+    void setArchivosFolder(const QString& folder) { m_archivos = folder; }
+    QString archivosFolder() const;
 
 private:
     // Cards built from tables of fields.
@@ -97,6 +104,8 @@ private:
     void tabRequested(int index);
     void showFailure(const CheckFailure& failure);
     bool cardsComplete();
+    bool openedCardComplete();
+    Cp01PrintFlow::Hooks printHooks(QPrinter& printer);
     void fillOpenedList();
     void Cmd_Com_Nuevo_Click();
     void Cmd_Com_Guardar_Click();
@@ -131,6 +140,7 @@ private:
     QCheckBox* m_sid3 = nullptr;
     QListWidget* m_lstCom = nullptr;
     QLineEdit* m_fechaPres = nullptr;
+    QString m_archivos;
 };
 
 }

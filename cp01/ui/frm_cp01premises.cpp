@@ -3,7 +3,6 @@
 #include "common/messages.h"
 #include "cp01/cp01messages.h"
 #include "cp01/ui/activitygridmodel.h"
-#include "cp01/ui/cp01uimessages.h"
 #include "cp01/ui/frm_cp01.h"
 #include "cp01/ui/modifact.h"
 
@@ -182,7 +181,7 @@ QWidget* Frm_CP01::buildOpeningsCard()
     connect(made.at(0), &QPushButton::clicked, this, &Frm_CP01::Cmd_Com_Nuevo_Click);
     connect(made.at(1), &QPushButton::clicked, this, &Frm_CP01::Cmd_Com_Guardar_Click);
     connect(made.at(2), &QPushButton::clicked, this, &Frm_CP01::Cmd_Com_Borrar_Click);
-    connect(made.at(3), &QPushButton::clicked, this, [] { inform(msg::impresionNoDisponible()); });
+    connect(made.at(3), &QPushButton::clicked, this, &Frm_CP01::Cmd_ImpAperCom_Click);
     connect(m_lstCom, &QListWidget::itemClicked, this, &Frm_CP01::comercioElegido);
     return card;
 }
