@@ -85,8 +85,8 @@ void legalPerson(PageBuilder& b, const Cp01Record& r)
     if (!r.isLegalPerson())
         return;
     b.value(33, 68, 167, shown(r.fields, col::Contribuyente));
-    b.value(177, 72.2, 23, shown(r.fields, cp01("PerJur_DuracionAños")));
-    b.value(42, 72.2, 104, shown(r.fields, cp01("PerJur_Nat_Juridica")));
+    b.value(180, 72.2, 20, shown(r.fields, cp01("PerJur_DuracionAños")));
+    b.value(44, 72.2, 102, shown(r.fields, cp01("PerJur_Nat_Juridica")));
 }
 
 void complementary(PageBuilder& b, const Cp01Record& r)
@@ -102,11 +102,11 @@ void complementary(PageBuilder& b, const Cp01Record& r)
     b.label(78, 86.2, QStringLiteral("RESPONSABILIDAD:"));
     b.value(80, 82, 15, shown(f, cp01("RegPubCom_Numero")));
     b.value(182, 82, 20, shown(f, cp01("RegPubCom_Folio")));
-    b.value(159, 82, 12, shown(f, cp01("RegPubCom_Tomo")));
-    b.value(105, 86.2, 95, shown(f, cp01("RegPubCom_CondIVA")));
+    b.value(161, 82, 10, shown(f, cp01("RegPubCom_Tomo")));
+    b.value(107, 86.2, 93, shown(f, cp01("RegPubCom_CondIVA")));
     b.value(104, 82, 12, shown(f, cp01("RegPubCom_Año")));
-    b.value(127, 82, 22, shown(f, cp01("RegPubCom_Fecha")));
-    b.value(53, 86.2, 24, shown(f, cp01("RegPubCom_FechaCierre")));
+    b.value(129, 82, 20, shown(f, cp01("RegPubCom_Fecha")));
+    b.value(55, 86.2, 22, shown(f, cp01("RegPubCom_FechaCierre")));
 }
 
 void fiscalAddressFirst(PageBuilder& b, const Cp01Record& r)
@@ -129,8 +129,8 @@ void fiscalAddressFirst(PageBuilder& b, const Cp01Record& r)
     b.value(97, 154, 17, shown(f, cp01("DomFisc_DomNumero")));
     b.value(132, 154, 12, shown(f, cp01("DomFisc_Monoblock")));
     b.value(157, 154, 5, shown(f, cp01("DomFisc_Planta")));
-    b.value(171, 154, 6, shown(f, cp01("DomFisc_Piso")));
-    b.value(189, 154, 12, shown(f, cp01("DomFisc_Depto")));
+    b.value(172.5, 154, 5, shown(f, cp01("DomFisc_Piso")));
+    b.value(191, 154, 10, shown(f, cp01("DomFisc_Depto")));
     b.value(23, 158.2, 16, shown(f, cp01("DomFisc_Oficina")));
 }
 
@@ -139,7 +139,7 @@ void fiscalAddressRest(PageBuilder& b, const Cp01Record& r)
     const FieldValues& f = r.fields;
     b.value(49, 158.2, 35, shown(f, cp01("DomFisc_Telefono")));
     b.value(27, 162.4, 57, shown(f, cp01("DomFisc_Localidad")));
-    b.value(105, 162.4, 19, shown(f, cp01("DomFisc_CodPostal")));
+    b.value(107, 162.4, 17, shown(f, cp01("DomFisc_CodPostal")));
     b.value(142, 162.4, 59, shown(f, cp01("DomFisc_Provincia")));
     b.value(99, 158.2, 102, shown(f, cp01("DomFisc_Email")));
 }
@@ -215,6 +215,7 @@ void premises(
     b.label(92, r1, QStringLiteral("Nombre de Fantasía :"));
     b.label(170, r1, QStringLiteral("Tel. :"));
     b.label(9, r2, QStringLiteral("Domicilio donde desarrolla Actividades  ( calle ) :"));
+    b.label(137, r2, QStringLiteral("N°"));
     b.label(9, r3, QStringLiteral("Monoblock :"));
     b.label(38, r3, QStringLiteral("Puerta :"));
     b.label(57, r3, QStringLiteral("Piso :"));
@@ -227,8 +228,8 @@ void premises(
     b.value(70, r1, 21, shown(f, c("FhInicio")));
     b.value(121, r1, 48, shown(f, c("Nombre")));
     b.value(178, r1, 23, shown(f, c("Telefono")));
-    b.value(80, r2, 95, shown(f, c("Domicilio")));
-    b.value(177, r2, 24, shown(f, c("DomicNumero")));
+    b.value(80, r2, 55, shown(f, c("Domicilio")));
+    b.value(142, r2, 20, shown(f, c("DomicNumero")));
     b.value(26, r3, 11, shown(f, c("Monoblock")));
     b.value(50, r3, 6, shown(f, c("Planta")));
     b.value(66, r3, 6, shown(f, c("Piso")));

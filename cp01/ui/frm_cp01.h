@@ -100,6 +100,8 @@ private:
 
     // Field and tab rules.
     void checkDate(QLineEdit* field);
+    // A list field left with a text that is none of its items is emptied and taken back to.
+    void checkListChoice(QComboBox* combo);
     void checkPremisesNumber(int premises, QLineEdit* field);
     void tabRequested(int index);
     void showFailure(const CheckFailure& failure);
@@ -119,6 +121,7 @@ private:
     Nomenclature m_nomenclature;
     bool m_opened = false;
     bool m_switchingTab = false;
+    bool m_checkingList = false;
     int m_lastTab = 0;
     QSet<QString> m_dateColumns;
     QLabel* m_key = nullptr;

@@ -1,10 +1,13 @@
 // The cards of the person, the complementary data and the fiscal address, built from tables of
 // their fields.
+#include "common/messages.h"
 #include "common/ui/identifieredit.h"
+#include "cp01/cp01messages.h"
 #include "cp01/ui/frm_cp01.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -138,7 +141,14 @@ QWidget* Frm_CP01::makeField(const FieldDef& def, QWidget* parent)
     switch (def.kind) {
     case Kind::Combo: {
         auto* combo = bind(new QComboBox(parent), def.column, FieldKeys::Text, def.required);
+        // Typed like a text field, completed from the list; leaving it checks the text is an item.
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
         fillCombo(combo, def.list);
+        connect(
+            combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo] { checkListChoice(combo); });
         // Long look-up texts must not widen their column at the others' expense.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(12);
@@ -162,6 +172,41 @@ QWidget* Frm_CP01::makeField(const FieldDef& def, QWidget* parent)
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { checkDate(edit); });
     }
     return edit;
+}
+
+void Frm_CP01::checkListChoice(QComboBox* combo)
+{
+    if (m_form.isSaving() || m_checkingList)
+        return;
+    const QString typed = combo->currentText().trimmed();
+    const int found = typed.isEmpty() ? -1 : combo->findText(typed, Qt::MatchFixedString);
+    if (typed.isEmpty() || found >= 0) {
+        if (found != combo->currentIndex() || combo->currentText() != combo->itemText(found)) {
+            combo->setCurrentIndex(found);
+            setModified(true);
+            // As if chosen from the list: the person type rearranges the cards.
+            if (found >= 0)
+                emit combo->activated(found);
+        }
+        return;
+    }
+    m_checkingList = true;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    inform(msg::seleccioneOpcionLista());
+    // Back to the combo, on whatever tab the user was going to.
+    m_switchingTab = true;
+    for (QWidget* w = combo; w; w = w->parentWidget()) {
+        auto* tabs = qobject_cast<QTabWidget*>(w);
+        for (int i = 0; tabs && i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(combo))
+                tabs->setCurrentIndex(i);
+        }
+    }
+    m_lastTab = m_tab1->currentIndex();
+    m_switchingTab = false;
+    combo->setFocus();
+    m_checkingList = false;
 }
 
 void Frm_CP01::fillCombo(QComboBox* combo, Lookup list) const
