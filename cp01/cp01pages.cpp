@@ -154,7 +154,7 @@ void responsibles(PageBuilder& b, const Cp01Record& r)
     b.label(119, 96, QStringLiteral("Tipo y N° Doc."), 7, true);
     b.label(148, 95.5, QStringLiteral("Cargo que"), 7, true);
     b.label(148, 98.3, QStringLiteral("Desempeña"), 7, true);
-    b.label(177, 96, QStringLiteral("Carácter de la Firma"), 7, true);
+    b.label(175.5, 96, QStringLiteral("Carácter de la Firma"), 7, true);
     b.line(8, 101.8, 202, 101.8);
     const QList<std::pair<const char*, qreal>> rest { { "Monoblock", 13 }, { "Puerta", 29 }, { "Piso", 39 },
         { "Dpto.", 47 }, { "Oficina", 56 }, { "Localidad", 68 }, { "Provincia", 110 }, { "C.U.I.T.", 160 } };
@@ -336,7 +336,7 @@ Cp01Page openedPremisesPage(const Cp01Record& record, const OpenedPremises& open
     PageBuilder b;
     header(b, record, receipt);
     b.bar(45, QStringLiteral(" APERTURA DE COMERCIO"));
-    b.field(9, 50, QStringLiteral("APELLIDO Y NOMBRE / RAZON SOCIAL :"), 62, 138,
+    b.field(9, 50, QStringLiteral("APELLIDO Y NOMBRE / RAZON SOCIAL :"), 67, 133,
         shown(record.fields, col::Contribuyente));
     premises(
         b, 56, opened.fields,
