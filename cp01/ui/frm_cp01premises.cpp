@@ -86,6 +86,9 @@ QWidget* Frm_CP01::buildPremisesCard(int n)
     auto* card = new QWidget;
     auto* layout = new QVBoxLayout(card);
     QWidget* premises = buildCard(premisesData(n), 3);
+    // Adopted before the address frame is built, so the focus (and the required check) takes the
+    // premises' own data first.
+    premises->setParent(card);
     auto* frame = new QGroupBox(QStringLiteral("Domicilio dónde desarrolla la actividad"), card);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(buildCard(premisesAddress(n), 4));

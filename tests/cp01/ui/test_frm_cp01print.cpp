@@ -117,3 +117,19 @@ TEST_F(PrintButtonTest, ALeftListFieldMustHoldOneOfItsItems)
     EXPECT_TRUE(iva->currentText().isEmpty());
     EXPECT_EQ(tabs->currentIndex(), 1);
 }
+
+TEST_F(PrintButtonTest, TheOpeningsCardPrintNeedsAWholePremisesCard)
+{
+    Cp01Record opening = naturalPersonProcedure();
+    opening.set(col::Tramite, QStringLiteral("4 - Apertura Comercio"));
+    auto form = openStored(opening);
+    auto* tabs = child<QTabWidget>(form.get(), QStringLiteral("vsIndexTab1"));
+    tabs->setCurrentIndex(3);
+    child<QTabWidget>(form.get(), QStringLiteral("vsIndexTab3"))->setCurrentIndex(3);
+    setText(form.get(), QStringLiteral("Com_Activ_Nombre"), QStringLiteral("Sucursal Norte"));
+    click(form.get(), QStringLiteral("Cmd_ImpAperCom"));
+    // The card's first required field left empty is named; nothing is stored or printed.
+    EXPECT_NE(boxes.last().indexOf(QStringLiteral("Fecha de Inicio")), -1) << boxes.last().toStdString();
+    EXPECT_EQ(countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Cp01_Comercios")), 0);
+    EXPECT_FALSE(QDir(archivos).exists());
+}
