@@ -3,6 +3,7 @@
 #include "common/print/authorityheader.h"
 #include "cp01/cp01pagerecord.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace ventrix::cp01 {
@@ -22,6 +23,13 @@ QString cp01(const char* name)
 QString shown(const FieldValues& fields, const QString& column)
 {
     return printedValue(fields.value(column));
+}
+
+// A CUIT or I.S.I.B. number as typed; its bare mask, with no digit, is an empty field.
+QString identifier(const FieldValues& fields, const QString& column)
+{
+    const QString text = shown(fields, column);
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) ? text : QString();
 }
 
 // Two values printed as one, joined by a blank ("Belgrano 123", "DNI 12345678").
@@ -50,8 +58,8 @@ void header(PageBuilder& b, const Cp01Record& r, const QString& receipt)
 
     b.value(156.9, 11.1, 44, receipt);
     b.value(147.7, 27.3, 53.5, r.tramite().trimmed(), 2);
-    b.value(150, 33.6, 50, shown(r.fields, col::Cuit));
-    b.value(150, 37.8, 50, shown(r.fields, col::IngBrut));
+    b.value(150, 33.6, 50, identifier(r.fields, col::Cuit));
+    b.value(150, 37.8, 50, identifier(r.fields, col::IngBrut));
 }
 
 void naturalPerson(PageBuilder& b, const Cp01Record& r)
@@ -195,7 +203,7 @@ void responsibles(PageBuilder& b, const Cp01Record& r)
         b.value(56, y, 11, item(n, "Oficina"));
         b.value(68, y, 41, item(n, "Localidad"));
         b.value(110, y, 49, item(n, "Provincia"));
-        b.value(160, y, 41, item(n, "CUIT"));
+        b.value(160, y, 41, identifier(r.fields, col::responsible(n, QStringLiteral("CUIT"))));
     }
 }
 

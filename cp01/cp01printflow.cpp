@@ -93,6 +93,8 @@ Status printChecksWithoutScreen(const Cp01Record& record)
     }
     if (auto f = Control_Campos_Excluyente(record))
         return Error { f->message };
+    if (auto f = Control_Campos(record.activities))
+        return Error { f->message };
     return {};
 }
 

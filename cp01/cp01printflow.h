@@ -66,7 +66,7 @@ Result<Cp01Printout> printProcedureToPdf(
     const Cp01Record& record, const QString& pdfPath, const QString& archivos);
 
 // The checks the procedure's print needs when no screen is there to ask: the name, an activity
-// in every named premises, the storing checks. The error is the first message.
+// in every named premises, the storing checks and the activity dates. The error is the first message.
 Status printChecksWithoutScreen(const Cp01Record& record);
 
 }

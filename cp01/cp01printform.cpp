@@ -11,6 +11,8 @@ constexpr qreal ValuePoints = 8;
 // A value never shrinks below this; the room given to each value holds its longest text at it.
 constexpr qreal SmallestPoints = 4.5;
 constexpr qreal ShrinkStep = 0.25;
+// A value wrapped over lines keeps to this much height a line, so it never reaches the next value.
+constexpr qreal WrappedLineMm = 3.0;
 
 void drawItem(print::PageCanvas& canvas, const TemplateItem& item)
 {
@@ -55,7 +57,7 @@ bool fits(print::PageCanvas& canvas, const PageValue& v)
 {
     if (v.lines <= 1)
         return canvas.textWidth(v.text) <= v.width;
-    return wrappedHeight(canvas, v) <= canvas.lineHeight() * v.lines + 0.01
+    return wrappedHeight(canvas, v) <= WrappedLineMm * v.lines
         && canvas.textWidth(v.text) <= v.width * v.lines;
 }
 
@@ -73,7 +75,7 @@ void drawValue(print::PageCanvas& canvas, const PageValue& v)
         canvas.text(v.x, v.y, v.text);
         return;
     }
-    canvas.text(QRectF(v.x, v.y, v.width, canvas.lineHeight() * v.lines + 0.5), v.text,
+    canvas.text(QRectF(v.x, v.y, v.width, WrappedLineMm * v.lines + 0.5), v.text,
         Qt::Alignment::fromInt(int(Qt::AlignLeft) | int(Qt::AlignTop) | int(Qt::TextWordWrap)));
 }
 

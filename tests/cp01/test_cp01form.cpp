@@ -31,7 +31,7 @@ struct FormFixture : Cp01Fixture
     Cp01Form form { store, cmdId,
         { [this](const QString& text, int ms) { status << text + u'|' + QString::number(ms); },
             [this] { return editorAnswers.isEmpty() ? ActivitySelection {} : editorAnswers.takeFirst(); },
-            [this](const CheckFailure& failure) { failures << failure; }, {} } };
+            [this](const CheckFailure& failure) { failures << failure; }, {}, {} } };
 
     FormFixture() { Clock::install(&clock); }
     ~FormFixture() { Clock::install(nullptr); }

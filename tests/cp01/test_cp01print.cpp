@@ -124,7 +124,10 @@ TEST(Cp01Pages, ANaturalPersonWithOnePremisesPrintsOnePageInTheAuthoritysOrder)
 
 TEST(Cp01Pages, ACompanyPrintsItsResponsiblesAndASecondPageForPremises2And3)
 {
-    const QList<Cp01Page> pages = procedurePages(legalPersonProcedure(), Receipt);
+    Cp01Record company = legalPersonProcedure();
+    // A CUIT field left as its bare mask is an empty value.
+    company.set(col::responsible(3, QStringLiteral("CUIT")), QStringLiteral("__-________/_"));
+    const QList<Cp01Page> pages = procedurePages(company, Receipt);
     ASSERT_EQ(pages.size(), 2);
     const QString head = QStringLiteral("000001234|5 - Alta/Baja Actividades|20-12345678/6|901-123456/03|");
     EXPECT_EQ(pages[0].closedRecord(),
