@@ -4,6 +4,7 @@
 #include "agents/operationstore.h"
 #include "common/help.h"
 #include "common/helpids.h"
+#include "common/messages.h"
 #include "common/ui/identifieredit.h"
 #include "common/ui/timedstatusline.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace ventrix::agents {
@@ -106,6 +108,8 @@ QWidget* Frm_Claves::buildCp01Frame()
         grid->addWidget(label, row, col, Qt::AlignRight);
         grid->addWidget(pairs[i].second, row, col + 1, 1, i == 0 ? 5 : 1);
     }
+    for (int column : { 1, 3, 5 })
+        grid->setColumnStretch(column, 1);
     m_formCp01 = bind(new QCheckBox(QStringLiteral("Form CP01"), frame), QStringLiteral("CP01_FormCP01"));
     m_formCp01->setObjectName(QStringLiteral("Chk_Form_Cp01"));
     grid->addWidget(m_formCp01, grid->rowCount(), 1);
@@ -118,6 +122,10 @@ QWidget* Frm_Claves::numberFrame(const QString& title, const QString& column, Id
     auto* frame = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(frame);
     *field = bind(new IdentifierEdit(IdentifierKind::Agente, frame), column, FieldKeys::Integer);
+    // The number emptied on leaving the field is not left unexplained.
+    const QString refusal = column == QStringLiteral("CMD_NumAgenteRetencion") ? msg::errorNumeroRetencion()
+                                                                               : msg::errorNumeroPercepcion();
+    connect(*field, &IdentifierEdit::refused, this, [refusal] { warn(refusal); });
     row->addWidget(*field);
     row->addStretch();
     return frame;
@@ -159,10 +167,12 @@ void Frm_Claves::Command1_Click()
         accept();
         return;
     }
-    // A refused number is emptied, its mask set again.
+    // A refused number is emptied, its mask set again (the reason has been shown).
     for (IdentifierEdit* field : { m_retencion, m_percepcion }) {
-        if (!ClavesForm::NumAgente_Check(field->value()).valid)
+        if (!ClavesForm::NumAgente_Check(field->value()).valid) {
+            const QSignalBlocker quiet(field);
             NumAgente_Check(field);
+        }
     }
 }
 

@@ -67,6 +67,13 @@ TEST_F(ClavesTest, WrongCheckDigitsAndZeroNumbersAreRefusedAndEmptied)
     EXPECT_EQ(percepcion()->value(), QString());
     EXPECT_EQ(cmd(QStringLiteral("CMD_NumAgentePercepcion")), QString());
 
+    // Leaving a field with a wrong number empties it and says why.
+    boxes.clear();
+    retencion()->setText(QStringLiteral("1234/2"));
+    EXPECT_FALSE(Frm_Claves::NumAgente_Check(retencion()));
+    EXPECT_EQ(boxes.texts(), QStringList { QStringLiteral("Error en el número de agente de retención...") });
+    EXPECT_EQ(retencion()->value(), QString());
+
     // Only the perception number filled is enough.
     percepcion()->setText(QStringLiteral("1234/1"));
     click(w(), QStringLiteral("Command1"));
