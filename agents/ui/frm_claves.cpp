@@ -107,6 +107,7 @@ QWidget* Frm_Claves::buildCp01Frame()
         const int col = i == 0 ? 0 : 2 * ((i - 1) % 3);
         grid->addWidget(label, row, col, Qt::AlignRight);
         grid->addWidget(pairs[i].second, row, col + 1, 1, i == 0 ? 5 : 1);
+        pairs[i].second->setMinimumWidth(140);
     }
     for (int column : { 1, 3, 5 })
         grid->setColumnStretch(column, 1);
