@@ -56,7 +56,7 @@ private:
     QGroupBox* buildCounterpartFrame();
     QGroupBox* buildOperationFrame();
     QHBoxLayout* buildButtons();
-    QLineEdit* textField(const QString& item, int width = 0);
+    QLineEdit* textField(const QString& item);
     QLineEdit* amountField(const QString& column, int places);
     QLineEdit* dateField(const QString& column);
     CounterpartIdEdit* identifierField(IdentifierKind which);

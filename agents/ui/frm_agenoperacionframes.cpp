@@ -47,12 +47,10 @@ bool isRetencion(const RegisterKind& kind)
 
 }
 
-QLineEdit* Frm_AgenOperacion::textField(const QString& item, int width)
+// A counterpart's text field; its width comes from the column (applySizes).
+QLineEdit* Frm_AgenOperacion::textField(const QString& item)
 {
-    auto* edit = bind(new QLineEdit(this), kind().column(item));
-    if (width > 0)
-        edit->setMaxLength(width);
-    return edit;
+    return bind(new QLineEdit(this), kind().column(item));
 }
 
 QLineEdit* Frm_AgenOperacion::amountField(const QString& column, int places)
@@ -154,8 +152,6 @@ QGroupBox* Frm_AgenOperacion::buildCounterpartFrame()
     pairs.append({ QStringLiteral("Provincia"), provincia });
     auto* buscarBase = button(this, QStringLiteral("Buscar Base"), QStringLiteral("Command1"));
     connect(buscarBase, &QPushButton::clicked, this, &Frm_AgenOperacion::Command1_Click);
-    for (const Pair& p : pairs)
-        p.second->setParent(frame);
     auto* grid = new QGridLayout(frame);
     auto* caption = new QLabel(QStringLiteral("Apellido y Nombre / Razón Social"), frame);
     caption->setBuddy(name);
@@ -189,8 +185,6 @@ QGroupBox* Frm_AgenOperacion::buildOperationFrame()
         pairs.append(
             { QStringLiteral("Fecha de Emisión"), dateField(kind().column(QStringLiteral("Lugar_Fecha"))) });
     }
-    for (const Pair& p : pairs)
-        p.second->setParent(frame);
     auto* layout = new QVBoxLayout(frame);
     auto* grid = new QGridLayout;
     addPairs(grid, pairs, 4);
