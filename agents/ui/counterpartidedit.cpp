@@ -1,6 +1,7 @@
 #include "agents/ui/counterpartidedit.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -32,6 +33,14 @@ void CounterpartIdEdit::setValue(const QString& text)
     setInputMask(QString());
     clear();
     setInputMask(identifierInputMask(m_kind));
+}
+
+// A click anywhere in an empty field starts the number at its first place, not past the mask.
+void CounterpartIdEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (value().isEmpty())
+        setCursorPosition(0);
 }
 
 void CounterpartIdEdit::focusOutEvent(QFocusEvent* event)

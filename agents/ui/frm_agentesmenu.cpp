@@ -49,6 +49,9 @@ Frm_AgentesMenu::Frm_AgentesMenu(const ModuleLaunch& launch, QWidget* parent)
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
     resize(360, 260);
 
+    if (auto agent
+        = OperationStore(m_access, RegisterKind::retenciones()).agentData(launch.cmdId, launch.cp01Id))
+        setWindowTitle(msg::tituloMenuAgentes() + agent->text(QStringLiteral("CP01_Contribuyente")));
     m_opened = readNumbers();
     if (!m_opened)
         return;

@@ -153,7 +153,11 @@ TEST_F(RetTest, TheAgentCannotWithholdFromItselfAndKnownSuppliersFillIn)
     fillOperation();
     click(w(), QStringLiteral("Cmd_Guardar"));
     click(w(), QStringLiteral("Cmd_Alta"));
-    cuit->setText(QStringLiteral("20-11111111/2"));
+    // Typed after a click past the mask's places, as a user does in an empty field.
+    cuit->setValue(QString());
+    QTest::mouseClick(cuit, Qt::LeftButton, {}, QPoint(cuit->width() - 4, cuit->height() / 2));
+    QTest::keyClicks(cuit, QStringLiteral("20111111112"));
+    EXPECT_EQ(cuit->value(), QStringLiteral("20-11111111/2"));
     emit cuit->left();
     EXPECT_EQ(text(w(), QStringLiteral("AgRet_Contribuyente")), QStringLiteral("Proveedor SRL"));
     EXPECT_EQ(text(w(), QStringLiteral("AgRet_Domicilio")), QStringLiteral("San Martín"));

@@ -24,6 +24,7 @@ TEST_F(MenuTest, TheModuleOpensEachRegisterAndTheAgentNumbers)
     ModalDialogs dialogs;
     dialogs.expect([&](QDialog* menu) {
         ASSERT_NE(qobject_cast<Frm_AgentesMenu*>(menu), nullptr);
+        EXPECT_EQ(menu->windowTitle(), QStringLiteral("Agentes de Retención/Percepción Agente SA"));
         saveScreenshot(menu, QStringLiteral("frm_agentesmenu"));
         dialogs.expect([](QDialog* d) {
             EXPECT_NE(qobject_cast<Frm_AgenRet*>(d), nullptr);
