@@ -58,7 +58,11 @@ std::optional<QDate> dateOf(const QVariant& value)
     const QString text = value.toString().trimmed();
     if (text.isEmpty() || text == QStringLiteral("__/__/____"))
         return QDate();
-    return regional::parseDate(text);
+    // The authority's forms carry years from 1900 to 2099 only.
+    const auto date = regional::parseDate(text);
+    if (!date || date->year() < 1900 || date->year() > 2099)
+        return std::nullopt;
+    return date;
 }
 
 template <int Scale> std::optional<Fixed<Scale>> amountOf(const QVariant& value)
@@ -123,6 +127,14 @@ DeclarationMarks marksFromFields(const RegisterKind& kind, const FieldValues& fi
     m.numForm = fields.value(kind.column(QStringLiteral("DDJJNumForm"))).toString();
     m.fechaPres = fields.value(kind.column(QStringLiteral("DDJJFechaPres"))).toDate();
     return m;
+}
+
+Result<QDate> fechaIngresada(const QString& typed)
+{
+    const auto date = dateOf(typed);
+    if (!date)
+        return Error { msg::fechaNoValida() };
+    return *date;
 }
 
 AgentOperation newOperationFor(const Counterpart& counterpart)

@@ -70,6 +70,10 @@ FieldValues operationFields(const RegisterKind& kind, const AgentOperation& op);
 Result<AgentOperation> operationFromFields(const RegisterKind& kind, const FieldValues& fields);
 DeclarationMarks marksFromFields(const RegisterKind& kind, const FieldValues& fields);
 
+// A date field as typed: an invalid date for an empty field, refused when it is not a calendar day
+// of the years the forms carry (1900 to 2099).
+Result<QDate> fechaIngresada(const QString& typed);
+
 // The same counterpart on a new operation: what "Buscar Base" and the look-up by CUIT copy.
 AgentOperation newOperationFor(const Counterpart& counterpart);
 

@@ -122,6 +122,11 @@ inline QString advertenciaImportar()
                           "el mismo directorio en que "
                           "está instalado el programa...");
 }
+// The program's own: a figure beyond what the field holds is not kept.
+inline QString importeExcedido()
+{
+    return QStringLiteral("El importe ingresado excede el máximo que admite el campo...");
+}
 inline QString minimoRetencion()
 {
     return QStringLiteral("El mínimo no sujeto a retención podrá consultarlo mensualmente a la A.G.T.");

@@ -154,10 +154,12 @@ void ConstanciaRetencion::paintOperation(PageCanvas& canvas) const
     canvas.setFont(Arial, 10, true);
     canvas.text(3, 122, QStringLiteral("DATOS DE LA OPERACION"));
     canvas.setFont(Arial, 10);
-    qreal y = 128;
+    // Four lines between the title and "Son Pesos:", which must not run into each other.
+    qreal y = 127;
     for (const CertificateItem& item : m_data.operacion) {
-        canvas.text(3, y, item.label + item.value);
-        y += 5;
+        const QString gap = item.label.endsWith(u':') ? QStringLiteral(" ") : QString();
+        canvas.text(3, y, item.label + gap + item.value);
+        y += 4.5;
     }
     canvas.text(3, 147, QStringLiteral("Son Pesos: ") + m_data.sonPesos);
     canvas.text(3, 160, QStringLiteral("Lugar y Fecha: ") + m_data.lugarYFecha);

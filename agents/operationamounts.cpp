@@ -53,6 +53,15 @@ QString normaliseAmountField(const QString& typed, int places)
     return v ? v->toDisplay() : QString();
 }
 
+bool exceedsField(const QString& typed, int places)
+{
+    const auto units = amounts_detail::parseUnits(typed, places);
+    if (!units)
+        return false;
+    const qint64 limit = places == 4 ? MaxRate.units() : MaxAmount.units();
+    return *units > limit || *units < -limit;
+}
+
 bool showsNegative(const QString& fieldText)
 {
     const auto units = amounts_detail::parseUnits(fieldText, 2);

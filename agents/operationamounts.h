@@ -61,6 +61,9 @@ inline ComputedAmounts Calc_ImpPercibido(const AmountFields& typed)
 // A numeric field left by the user: the number rewritten with the field's places, or empty when
 // it was not a number.
 QString normaliseAmountField(const QString& typed, int places);
+// A number beyond what the field holds (a base of fifteen whole digits): the field is blanked and
+// the user told why, rather than left to wonder where the figure went.
+bool exceedsField(const QString& typed, int places);
 // Negative amounts are shown in red.
 bool showsNegative(const QString& fieldText);
 

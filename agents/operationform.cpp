@@ -130,9 +130,29 @@ std::optional<CertificateData> OperationForm::Imprimir(const FieldValues& screen
         focus(kind().column(QStringLiteral("Contribuyente")));
         return std::nullopt;
     }
+    // A declared row is not saved again, but its certificate can still be printed as it was stored
+    // (a supplier may ask for it after the month was declared).
+    if (auto declared = declaredAsShown(*op)) {
+        m_op = *declared;
+        return certificateData(m_agent, m_op, drawCertificateNumber());
+    }
     if (!Guardar(screen))
         return std::nullopt;
     return certificateData(m_agent, m_op, drawCertificateNumber());
+}
+
+std::optional<AgentOperation> OperationForm::declaredAsShown(const AgentOperation& shown)
+{
+    if (shown.id <= 0)
+        return std::nullopt;
+    auto stored = m_store.load(shown.id);
+    if (!stored || !stored->marks.isDeclared())
+        return std::nullopt;
+    const AgentOperation& s = *stored;
+    const bool same = s.counterpart == shown.counterpart && s.documento == shown.documento
+        && s.lugar == shown.lugar && s.lugarFecha == shown.lugarFecha && s.fecha == shown.fecha
+        && s.base == shown.base && s.alicuota == shown.alicuota && s.importe == shown.importe;
+    return same ? stored.value() : std::optional<AgentOperation>();
 }
 
 QList<ListEntry> OperationForm::Buscar(const QString& text)

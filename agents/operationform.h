@@ -39,7 +39,8 @@ public:
     bool Guardar(const FieldValues& screen);
     // "&Borrar", after the question (No by default).
     bool Borrar();
-    // "&Imprimir": the required fields, the save, then the certificate with a new number.
+    // "&Imprimir": the required fields, the save, then the certificate with a new number. A declared
+    // row shown unchanged is printed without saving; changed, it is refused as Guardar refuses it.
     std::optional<CertificateData> Imprimir(const FieldValues& screen);
 
     // "&Buscar" and the choice of an entry.
@@ -64,6 +65,8 @@ private:
     void setStatus(const QString& text, int ms = 2000) const;
     void focus(const QString& target) const;
     std::optional<AgentOperation> readScreen(const FieldValues& screen) const;
+    // The stored row when it is declared and the screen shows it unchanged.
+    std::optional<AgentOperation> declaredAsShown(const AgentOperation& shown);
 
     OperationStore& m_store;
     qint64 m_cmdId;

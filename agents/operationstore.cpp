@@ -253,8 +253,13 @@ Result<PeriodList> OperationStore::period(qint64 cmdId, QDate desde, QDate hasta
 
 Result<QStringList> OperationStore::provincias()
 {
+    return readProvincias(m_db);
+}
+
+Result<QStringList> readProvincias(data::AccesoDatos& db)
+{
     data::Recordset rs;
-    if (m_db.openRecordset(QStringLiteral("SELECT Provincia FROM Provincias ORDER BY Provincia"), {}, rs)
+    if (db.openRecordset(QStringLiteral("SELECT Provincia FROM Provincias ORDER BY Provincia"), {}, rs)
         != data::AccesoDatos::Opened)
         return Error { msg::errorAccesoBaseDatos() };
     QStringList out;

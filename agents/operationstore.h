@@ -42,6 +42,9 @@ struct PeriodList
     Money totalImporte;
 };
 
+// The provinces the address fields offer.
+Result<QStringList> readProvincias(data::AccesoDatos& db);
+
 // The CP01 columns of the agent's data frame.
 const QStringList& agentDataColumns();
 

@@ -1,5 +1,6 @@
 #include "app/ui/programwindows.h"
 
+#include "agents/ui/frm_agentesmenu.h"
 #include "app/modulegates.h"
 #include "app/ui/frm_principal.h"
 #include "common/ui/moduleregistry.h"
@@ -53,6 +54,7 @@ void registerModuleWindows()
 {
     rates::registerRatesWindows(ModuleRegistry::instance());
     cp01::registerCp01Windows(ModuleRegistry::instance());
+    agents::registerAgentsWindows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)

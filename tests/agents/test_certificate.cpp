@@ -126,4 +126,8 @@ TEST(Certificate, PageStaysInsideItsFramesWithLongValues)
     EXPECT_TRUE(page.inkIn(QRectF(8, 52.5, 60, 3)));
     EXPECT_TRUE(page.inkIn(QRectF(8, 85.5, 60, 3)));
     EXPECT_TRUE(page.inkIn(QRectF(105, 172, 60, 3)));
+    // The amount withheld and "Son Pesos:" on lines of their own.
+    EXPECT_TRUE(page.inkIn(QRectF(8, 142, 40, 2)));
+    EXPECT_FALSE(page.inkIn(QRectF(8, 145.6, 60, 2)));
+    EXPECT_TRUE(page.inkIn(QRectF(8, 148.5, 20, 2)));
 }

@@ -51,6 +51,35 @@ TEST(AmountFields, NonNumbersAndOversizedValuesAreBlanked)
     EXPECT_EQ(Calc_ImpRetenido(typed("1e5", "2")).shown, typed("0,00", "2,0000", "0,00"));
 }
 
+TEST(AmountFields, OversizedNumbersAreToldApartFromNonNumbers)
+{
+    // Fifteen whole digits are beyond the base field; thirteen fit.
+    EXPECT_TRUE(exceedsField(QStringLiteral("123456789012345"), 2));
+    EXPECT_TRUE(exceedsField(QStringLiteral("-123456789012345,00"), 2));
+    EXPECT_FALSE(exceedsField(QStringLiteral("1234567890123"), 2));
+    EXPECT_TRUE(exceedsField(QStringLiteral("100"), 4));
+    EXPECT_FALSE(exceedsField(QStringLiteral("abc"), 2));
+    EXPECT_FALSE(exceedsField(QString(), 2));
+}
+
+TEST(OperationFields, DatesOutsideTheFormsYearsAreRefused)
+{
+    const RegisterKind& kind = RegisterKind::retenciones();
+    FieldValues fields;
+    for (const char* text : { "31/12/1899", "01/01/2100", "29/02/2005" }) {
+        fields.insert(kind.dateColumn, QString::fromUtf8(text));
+        const auto read = operationFromFields(kind, fields);
+        ASSERT_FALSE(read) << text;
+        EXPECT_EQ(read.error(), QStringLiteral("La fecha ingresada no es válida..."));
+    }
+    fields.insert(kind.dateColumn, QStringLiteral("01/01/1900"));
+    fields.insert(kind.column(QStringLiteral("Lugar_Fecha")), QStringLiteral("31/12/2099"));
+    const auto read = operationFromFields(kind, fields);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->fecha, QDate(1900, 1, 1));
+    EXPECT_EQ(read->lugarFecha, QDate(2099, 12, 31));
+}
+
 TEST(AmountFields, ExtraPlacesRoundAndNegativesStay)
 {
     EXPECT_EQ(normaliseAmountField(QStringLiteral("1234,565"), 2), QStringLiteral("1.234,57"));

@@ -199,3 +199,25 @@ TEST_F(FormTest, ImprimirSavesThenDrawsANewNumberEachTime)
     EXPECT_NE(first->numero, second->numero);
     EXPECT_EQ(test::countOf(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_AgentRetencion")), 1);
 }
+
+TEST_F(FormTest, ADeclaredRowIsPrintedAgainAsStoredButNotChanged)
+{
+    OperationForm ret = form(retenciones);
+    ASSERT_TRUE(ret.Guardar(screen(ret.kind())));
+    const qint64 id = ret.operation().id;
+    f.setColumn(ret.kind(), id, QStringLiteral("FechaDDJJ"), QStringLiteral("2005-04-20"));
+    ret.ClearForm();
+    ASSERT_TRUE(ret.elegir(id));
+
+    const auto again = ret.Imprimir(screen(ret.kind()));
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_EQ(again->sonPesos, QStringLiteral("25,00"));
+
+    AgentOperation changed = sampleOperation();
+    changed.importe = Money::fromUnits(9900);
+    EXPECT_FALSE(ret.Imprimir(screen(ret.kind(), changed)));
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral(
+        "El pago que desea almacenar ya está incorporado en la DDJJ mensual presentada el 20/04/2005")));
+    EXPECT_EQ(retenciones.load(id)->importe, Money::fromUnits(2500));
+}

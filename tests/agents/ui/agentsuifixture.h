@@ -1,0 +1,88 @@
+#pragma once
+
+#include "../agentsfixture.h"
+#include "common/clock.h"
+#include "common/ui/moduleregistry.h"
+#include "modaldialogs.h"
+#include "scriptedmessages.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Failed comparisons show the texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace ventrix::test {
+
+// An agent's database, today pinned, and the message boxes answered by the test.
+struct AgentsUiFixture : ::testing::Test, AgentsFixture
+{
+    FixedClock clock { QDate(2026, 12, 7) };
+    ScriptedMessages boxes;
+
+    AgentsUiFixture() { Clock::install(&clock); }
+    ~AgentsUiFixture() override { Clock::install(nullptr); }
+
+    ModuleLaunch launch() const { return { t.db(), cmdId, cp01Id }; }
+
+    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
+    {
+        T* found = w->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
+    // Types into the field and leaves it.
+    static void setText(QWidget* w, const QString& name, const QString& text)
+    {
+        auto* edit = child<QLineEdit>(w, name);
+        edit->setText(text);
+        emit edit->editingFinished();
+    }
+    // Types into the field without leaving it.
+    static void type(QWidget* w, const QString& name, const QString& text)
+    {
+        child<QLineEdit>(w, name)->setText(text);
+    }
+    static QString text(QWidget* w, const QString& name) { return child<QLineEdit>(w, name)->text(); }
+    // A supplier (or customer) other than the agent, with the address the register requires.
+    static void fillCounterpart(
+        QWidget* w, const QString& prefix, const QString& name = QStringLiteral("Proveedor SRL"))
+    {
+        type(w, prefix + QStringLiteral("_Contribuyente"), name);
+        type(w, QStringLiteral("CUIT"), QStringLiteral("20-11111111/2"));
+        type(w, QStringLiteral("IngBrut"), QStringLiteral("001-123456/00"));
+        type(w, prefix + QStringLiteral("_Domicilio"), QStringLiteral("San Martín"));
+        type(w, prefix + QStringLiteral("_DomNumero"), QStringLiteral("123"));
+        type(w, prefix + QStringLiteral("_CodPostal"), QStringLiteral("5000"));
+        type(w, prefix + QStringLiteral("_Localidad"), QStringLiteral("Capital"));
+        auto* provincia = child<QComboBox>(w, QStringLiteral("Combo1"));
+        provincia->setCurrentIndex(provincia->findText(QStringLiteral("CHACO")));
+    }
+    // The newest row of the register as the program reads it.
+    agents::AgentOperation storedOperation(const agents::RegisterKind& kind)
+    {
+        agents::OperationStore store(access, kind);
+        const qint64 id
+            = stored(QStringLiteral("SELECT MAX(") + kind.keyColumn + QStringLiteral(") FROM ") + kind.table)
+                  .toLongLong();
+        auto row = store.load(id);
+        EXPECT_TRUE(row) << kind.table.toStdString();
+        return row ? *row : agents::AgentOperation();
+    }
+    QVariant stored(const QString& sql) const
+    {
+        QSqlQuery q(sql, t.db());
+        return q.next() ? q.value(0) : QVariant();
+    }
+};
+
+}
