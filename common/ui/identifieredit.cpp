@@ -1,6 +1,7 @@
 #include "common/ui/identifieredit.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -42,6 +43,14 @@ bool IdentifierEdit::validate()
     if (!check.valid)
         emit refused();
     return check.valid;
+}
+
+// A click anywhere in an empty field starts the number at its first place, not past the mask.
+void IdentifierEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (value().isEmpty())
+        setCursorPosition(0);
 }
 
 void IdentifierEdit::focusOutEvent(QFocusEvent* event)

@@ -30,6 +30,7 @@ signals:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     IdentifierKind m_kind;

@@ -88,6 +88,20 @@ TEST(IdentifierEdit, EmptyAndPartlyTypedFields)
     EXPECT_EQ(agent.displayText(), QStringLiteral("____/_"));
 }
 
+TEST(IdentifierEdit, ClickInEmptyFieldTypesFromTheFirstPlace)
+{
+    Form form;
+    form.other->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(form.cuit, Qt::LeftButton, {}, QPoint(form.cuit->width() - 4, form.cuit->height() / 2));
+    QTest::keyClicks(form.cuit, QStringLiteral("20123456786"));
+    EXPECT_EQ(form.cuit->value(), QStringLiteral("20-12345678/6"));
+
+    // A click inside a typed number keeps the place clicked.
+    form.cuit->setCursorPosition(5);
+    QTest::mouseClick(form.cuit, Qt::LeftButton, {}, QPoint(form.cuit->width() - 4, form.cuit->height() / 2));
+    EXPECT_NE(form.cuit->cursorPosition(), 0);
+}
+
 TEST(FieldKeyFilter, KeysAreFilteredAndEnterMovesOn)
 {
     QWidget window;
