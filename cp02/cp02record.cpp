@@ -1,5 +1,7 @@
 #include "cp02/cp02record.h"
 
+#include "common/regional.h"
+
 namespace ventrix::cp02 {
 
 QString col::exempt(int n, const QString& item)
@@ -48,6 +50,14 @@ std::optional<qint64> Cp02Record::integer(const QString& column) const
     bool ok = false;
     const qint64 n = v.toString().trimmed().toLongLong(&ok);
     return ok ? std::optional(n) : std::nullopt;
+}
+
+QDate Cp02Record::date(const QString& column) const
+{
+    const QVariant v = fields.value(column);
+    if (v.metaType().id() == QMetaType::QDate)
+        return v.toDate();
+    return regional::parseDate(v.toString().trimmed()).value_or(QDate());
 }
 
 void Cp02Record::setMoney(const QString& column, std::optional<Money> value)

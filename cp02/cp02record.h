@@ -97,7 +97,7 @@ struct Cp02Record
     QString text(const QString& column) const { return fields.value(column).toString(); }
     std::optional<Money> money(const QString& column) const;
     std::optional<qint64> integer(const QString& column) const;
-    QDate date(const QString& column) const { return fields.value(column).toDate(); }
+    QDate date(const QString& column) const;
     void set(const QString& column, const QVariant& value) { fields.insert(column, value); }
     void setMoney(const QString& column, std::optional<Money> value);
 };

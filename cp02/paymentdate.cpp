@@ -47,6 +47,19 @@ Result<QDate> paymentDate(QStringView typed)
     return date;
 }
 
+std::optional<Money> typedAmount(QStringView typed)
+{
+    return Money::fromDisplay(typed.trimmed());
+}
+
+std::optional<qint64> typedWhole(QStringView typed)
+{
+    const QStringView t = typed.trimmed();
+    if (!allDigits(t) || t.size() > 9)
+        return std::nullopt;
+    return t.toLongLong();
+}
+
 QString recordDate(QDate date)
 {
     if (!date.isValid())
