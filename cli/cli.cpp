@@ -44,6 +44,7 @@ bool emptyDataDir(const QStringList& args)
 }
 
 Command ratesCommand();
+Command printCp02Command();
 
 QList<Command> commands()
 {
@@ -55,6 +56,7 @@ QList<Command> commands()
         backupCommand(),
         restoreCommand(),
         ratesCommand(),
+        printCp02Command(),
     };
 }
 
@@ -75,10 +77,14 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
         return ExitOk;
     }
     for (const Command& c : commands()) {
-        if (c.name == name) {
-            Context context { folder, out, err };
-            return c.run(context, args);
-        }
+        // A name of two words ("print cp02") takes the next argument as its second word.
+        const QStringList words = c.name.split(u' ');
+        if (words.first() != name || (words.size() == 2 && (args.isEmpty() || args.first() != words.last())))
+            continue;
+        if (words.size() == 2)
+            args.removeFirst();
+        Context context { folder, out, err };
+        return c.run(context, args);
     }
     return usage(err, QStringLiteral("Orden desconocida: ") + name);
 }

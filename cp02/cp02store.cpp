@@ -92,6 +92,17 @@ Result<TaxpayerData> Cp02Store::loadTaxpayer(qint64 cmdId, qint64 cp01Id)
     return out;
 }
 
+Result<TaxpayerData> Cp02Store::taxpayerOf(qint64 cp02Id)
+{
+    TaxpayerData out;
+    if (m_db.loadFields(QStringLiteral("SELECT P.* FROM Form_Cp01 P JOIN CP02 C ON C.CP01_ID = P.CP01_ID "
+                                       "WHERE C.CP02_ID = ?"),
+            { cp02Id }, QStringLiteral("CP01"), out.fields)
+        != data::LoadStatus::Loaded)
+        return Error { msg::errorAcceso() };
+    return out;
+}
+
 Result<QList<DeclarationEntry>> Cp02Store::declarations(qint64 cmdId)
 {
     data::Recordset rs;

@@ -25,6 +25,8 @@ public:
 
     // The taxpayer data of the CP01 procedure the declarations belong to.
     Result<TaxpayerData> loadTaxpayer(qint64 cmdId, qint64 cp01Id);
+    // The taxpayer data of the CP01 procedure a stored declaration belongs to.
+    Result<TaxpayerData> taxpayerOf(qint64 cp02Id);
     // Every declaration of the taxpayer (of any of its CP01 procedures), latest period first.
     Result<QList<DeclarationEntry>> declarations(qint64 cmdId);
     Result<Cp02Record> load(qint64 cp02Id);

@@ -1,12 +1,16 @@
 #include "cp02/ui/frm_cp02.h"
 
+#include "common/deliverycopier.h"
 #include "common/helpids.h"
 #include "common/messages.h"
 #include "common/modulekeys.h"
+#include "common/printui/dialogoimpresora.h"
+#include "common/printui/printpreview.h"
 #include "common/regional.h"
 #include "common/ui/moduleregistry.h"
 #include "common/ui/timedstatusline.h"
 #include "cp02/cp02messages.h"
+#include "cp02/cp02printflow.h"
 #include "cp02/paymentdate.h"
 #include "cp02/ui/annualactivitymodel.h"
 #include "cp02/ui/monthgridmodel.h"
@@ -18,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTabWidget>
 
 namespace ventrix::cp02 {
@@ -206,7 +211,23 @@ void Frm_CP02::Cmd_Borrar_Click()
     showRecord();
 }
 
-void Frm_CP02::print(const Cp02Record&) { }
+void Frm_CP02::print(const Cp02Record& record)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(msg::documento());
+    Cp02PrintFlow flow(m_archivos,
+        { [this, &printer] { return print::DialogoImpresora(printer, this); },
+            [this, &printer](Cp02Pages& pages) {
+                print::PrintPreview preview(pages, QStringLiteral("Cancel"), &printer, this);
+                preview.exec();
+                return preview.printed();
+            },
+            [this](const QString& name) { DeliveryCopier(m_archivos).Copia_Diskette(name); } });
+    statusLine()->showNotice(msg::imprimiendo());
+    const Result<QString> printed = flow.Imprimir(record, m_form.taxpayer());
+    if (!printed && !printed.error().isEmpty())
+        fail(printed.error());
+}
 
 void registerCp02Windows(ModuleRegistry& registry)
 {

@@ -1,17 +1,22 @@
 #include "../cp02fixture.h"
 #include "common/modulekeys.h"
+#include "common/printui/dialogoimpresora.h"
 #include "common/ui/moduleregistry.h"
 #include "cp02/ui/annualactivitymodel.h"
 #include "cp02/ui/frm_cp02.h"
 #include "cp02/ui/monthgridmodel.h"
+#include "modaldialogs.h"
 #include "screenshot.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -25,6 +30,17 @@ namespace {
 
 struct FrmCp02Test : ::testing::Test, Cp02Fixture
 {
+    // The printer dialog accepts A4 paper; no removable volume is there to copy to.
+    FrmCp02Test()
+    {
+        qputenv("VENTRIX_REMOVABLE_ROOTS", QDir(t.folder()).filePath(QStringLiteral("sin-medios")).toUtf8());
+        print::setPrinterDialogRunner([](QPrinter& printer, QWidget*) {
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+    }
+    ~FrmCp02Test() override { print::setPrinterDialogRunner({}); }
+
     std::unique_ptr<Frm_CP02> open()
     {
         auto w = std::make_unique<Frm_CP02>(t.db(), cmdId, cp01Id, t.folder());
@@ -113,7 +129,19 @@ TEST_F(FrmCp02Test, ADeclarationIsTypedComputedAndStored)
     EXPECT_EQ(text(w.get(), col::exempt(1, QStringLiteral("FechaIni"))), QStringLiteral("01/01/2025"));
     saveScreenshot(w.get(), QStringLiteral("frm_cp02_exentas"));
 
+    // Storing prints: the preview of the two pages shows, and the delivery file is written.
+    ModalDialogs modals;
+    QString previewTitle;
+    modals.expect([&previewTitle](QDialog* preview) {
+        previewTitle = preview->windowTitle();
+        preview->reject();
+    });
     child<QAbstractButton>(w.get(), QStringLiteral("Cmd_Guardar"))->click();
+    EXPECT_TRUE(modals.allOpened());
+    EXPECT_EQ(previewTitle, QStringLiteral("Formulario CP02"));
+    const QStringList files = QDir(t.folder()).entryList({ QStringLiteral("CP02_*.txt") }, QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files.front().size(), QStringLiteral("CP02_123456789.txt").size());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Formulario CP02 Período 2025"));
     auto* list = child<QListWidget>(w.get(), QStringLiteral("Lst_Periodos"));
     ASSERT_EQ(list->count(), 1);
