@@ -120,6 +120,7 @@ QWidget* Frm_CP02::buildPeriodTab()
     auto* form = pairs(
         { { QStringLiteral("Período Fiscal:"), m_periodo }, { QStringLiteral("Trámite:"), m_tramite } }, 1);
     form->addWidget(aceptar, 2, 1, Qt::AlignLeft);
+    form->setColumnStretch(2, 1);
     layout->addLayout(form);
     layout->addStretch();
     return page;
@@ -131,6 +132,8 @@ QWidget* Frm_CP02::buildActivitiesTab()
     m_activities = new AnnualActivityModel(m_form, this);
     QTableView* view = grid(m_activities, QStringLiteral("TDBGrid1"), page);
     view->horizontalHeader()->setSectionResizeMode(AnnualActivityModel::Actividad, QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionResizeMode(
+        AnnualActivityModel::Exento, QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("DETERMINACION DEL IMPUESTO ANUAL POR ACTIVIDAD"), page));
     layout->addWidget(view, 1);
