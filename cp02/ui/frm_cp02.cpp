@@ -44,6 +44,7 @@ Frm_CP02::Frm_CP02(QSqlDatabase db, qint64 cmdId, qint64 cp01Id, QString archivo
     , m_archivos(std::move(archivos))
 {
     buildLayout();
+    binder().applySizes(Cp02Prefix, m_access.fieldSizes(QStringLiteral("CP02"), Cp02Prefix));
     const Status loaded = m_form.open();
     if (!loaded) {
         fail(loaded.error());
@@ -70,6 +71,7 @@ void Frm_CP02::showRecord()
 {
     const Cp02Record& r = m_form.record();
     setWindowTitle(m_form.title());
+    const Money total = m_form.SumTotal(); // the four amounts of the distribution show 0,00 when missing
     loadFields(Cp02Prefix, r.fields);
     m_periodo->setText(r.periodo() ? QString::number(r.periodo()) : QString());
     m_tramite->setCurrentIndex(std::max(0, m_tramite->findData(r.tramite())));
@@ -81,7 +83,7 @@ void Frm_CP02::showRecord()
     for (QAbstractButton* b : m_option->buttons())
         b->setChecked(m_option->id(b) == static_cast<int>(m_form.minimoOption()));
     m_option->setExclusive(true);
-    m_total->setText(m_form.SumTotal().toDisplay());
+    m_total->setText(total.toDisplay());
     setModified(false);
 }
 
