@@ -76,15 +76,18 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
         out << "ventrix-cli " << VersionText << '\n';
         return ExitOk;
     }
-    for (const Command& c : commands()) {
-        // A name of two words ("print cp02") takes the next argument as its second word.
-        const QStringList words = c.name.split(u' ');
-        if (words.first() != name || (words.size() == 2 && (args.isEmpty() || args.first() != words.last())))
-            continue;
-        if (words.size() == 2)
-            args.removeFirst();
-        Context context { folder, out, err };
-        return c.run(context, args);
+    // A command named with two words ("print cp02") takes the next argument as its second word and
+    // goes before a one-word command of the same first word.
+    const QString twoWords = args.isEmpty() ? QString() : name + u' ' + args.first();
+    for (const bool pair : { true, false }) {
+        for (const Command& c : commands()) {
+            if (c.name != (pair ? twoWords : name))
+                continue;
+            if (pair)
+                args.removeFirst();
+            Context context { folder, out, err };
+            return c.run(context, args);
+        }
     }
     return usage(err, QStringLiteral("Orden desconocida: ") + name);
 }
