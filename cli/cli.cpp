@@ -45,6 +45,7 @@ bool emptyDataDir(const QStringList& args)
 
 Command ratesCommand();
 Command printCp01Command();
+Command printCp02Command();
 
 QList<Command> commands()
 {
@@ -57,6 +58,7 @@ QList<Command> commands()
         restoreCommand(),
         ratesCommand(),
         printCp01Command(),
+        printCp02Command(),
     };
 }
 
@@ -76,8 +78,15 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
         out << "ventrix-cli " << VersionText << '\n';
         return ExitOk;
     }
-    for (const Command& c : commands()) {
-        if (c.name == name) {
+    // A command named with two words ("print cp02") takes the next argument as its second word and
+    // goes before a one-word command of the same first word.
+    const QString twoWords = args.isEmpty() ? QString() : name + u' ' + args.first();
+    for (const bool pair : { true, false }) {
+        for (const Command& c : commands()) {
+            if (c.name != (pair ? twoWords : name))
+                continue;
+            if (pair)
+                args.removeFirst();
             Context context { folder, out, err };
             return c.run(context, args);
         }

@@ -15,6 +15,7 @@ inline constexpr int Cp01Menu = 500;
 inline constexpr int Cp01 = 510;
 inline constexpr int InfoComplementaria = 520; // missing CUIT / I.S.I.B. number in the CP01
 inline constexpr int ModifAct = 530;
+inline constexpr int Cp02 = 540;
 inline constexpr int Agentes = 690;
 inline constexpr int Pagos = 1160;
 

@@ -5,6 +5,7 @@
 #include "app/ui/frm_principal.h"
 #include "common/ui/moduleregistry.h"
 #include "cp01/ui/frm_cp01menu.h"
+#include "cp02/ui/frm_cp02.h"
 #include "data/backupstore.h"
 #include "data/backupvolumes.h"
 #include "data/database.h"
@@ -55,6 +56,7 @@ void registerModuleWindows()
     rates::registerRatesWindows(ModuleRegistry::instance());
     cp01::registerCp01Windows(ModuleRegistry::instance());
     agents::registerAgentsWindows(ModuleRegistry::instance());
+    cp02::registerCp02Windows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringDecoder>
 
@@ -18,14 +19,25 @@ int invalidArgument(int argc, char** argv)
     return 0;
 }
 
+// Printing lays pages out with fonts, which needs the GUI layer; it runs without a display.
+bool printing(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "print") == 0)
+            return true;
+    }
+    return false;
+}
+
 }
 
 int main(int argc, char** argv)
 {
-    // Printed forms need fonts, which need the GUI side of Qt; without a display it draws offscreen.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    const bool gui = printing(argc, argv);
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app = gui ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
     QTextStream out(stdout);
     QTextStream err(stderr);

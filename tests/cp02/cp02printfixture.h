@@ -1,0 +1,141 @@
+#pragma once
+
+#include "common/randomsource.h"
+#include "cp02/cp02printout.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QTextItem>
+
+namespace ventrix::test {
+
+// Hands out the numbers the test wants, in order; installs itself while alive.
+class ScriptedRandom : public RandomSource
+{
+public:
+    QList<quint64> next;
+    ScriptedRandom() { RandomSource::install(this); }
+    ~ScriptedRandom() override { RandomSource::install(nullptr); }
+
+protected:
+    quint64 draw(quint64, quint64) override { return next.isEmpty() ? 1 : next.takeFirst(); }
+};
+
+// A page of A4 at 300 dpi that keeps the texts painted on it and draws nothing.
+class TextRecorder : public QPaintDevice
+{
+public:
+    QStringList texts;
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return 2480;
+        case PdmHeight:
+            return 3508;
+        case PdmWidthMM:
+            return 210;
+        case PdmHeightMM:
+            return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 300;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(QStringList& texts)
+            : QPaintEngine(AllFeatures)
+            , m_texts(texts)
+        {
+        }
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override { }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+        void drawPath(const QPainterPath&) override { }
+        void drawRects(const QRectF*, int) override { }
+        void drawLines(const QLineF*, int) override { }
+        void drawTextItem(const QPointF&, const QTextItem& item) override { m_texts << item.text(); }
+        Type type() const override { return User; }
+
+    private:
+        QStringList& m_texts;
+    };
+    mutable Engine m_engine { texts };
+};
+
+// A declaration of 2025 of Peña ÁLVAREZ with two activities, two months filled and one exempt
+// activity.
+inline cp02::Cp02Record sampleDeclaration()
+{
+    using namespace cp02;
+    Cp02Record r;
+    r.set(col::Id, 5);
+    r.set(col::Periodo, 2025);
+    r.set(col::Tramite, Original);
+    r.set(col::NumEmpleados, 3);
+    r.setMoney(col::Impuesto, Money::fromUnits(150000));
+    r.setMoney(col::Retenciones, Money::fromUnits(30000));
+    r.setMoney(col::ImpDepos, Money::fromUnits(80000));
+    r.setMoney(col::FavorAgt, Money::fromUnits(40000));
+    r.setMoney(col::FavorContrib, Money());
+    r.set(col::exempt(1, QStringLiteral("Numero")), QStringLiteral("951500"));
+    r.set(col::exempt(1, QStringLiteral("NormaLegal")), QStringLiteral("Ley 5.678"));
+    r.set(col::exempt(1, QStringLiteral("Año")), 2024);
+    r.setMoney(col::exempt(1, QStringLiteral("Porcent")), Money::fromUnits(10000));
+    r.set(col::exempt(1, QStringLiteral("FechaIni")), QDate(2024, 3, 5));
+    r.setMoney(col::exempt(1, QStringLiteral("ImporAlc")), Money::fromUnits(50000));
+    r.activities = { { QStringLiteral("624101"), QStringLiteral("Com1:Almacén"), false,
+                         Money::fromUnits(1000000), Rate::fromUnits(350), Money::fromUnits(35000), 3 },
+        { QStringLiteral("951500"), QStringLiteral("Com2:Enseñanza"), true, Money::fromUnits(50000), Rate(),
+            Money(), 1 } };
+    r.months.at(0).fechaPago = QDate(2025, 2, 14);
+    r.months.at(0).amounts = { Money::fromUnits(100000), Money::fromUnits(3500), Money::fromUnits(8100),
+        Money::fromUnits(8100), Money::fromUnits(1000), Money::fromUnits(7100), Money::fromUnits(7100) };
+    r.months.at(1).amounts.retenciones = Money::fromUnits(500);
+    r.months.at(1).amounts.saldo = Money::fromUnits(-500);
+    return r;
+}
+
+inline cp02::TaxpayerData sampleTaxpayer()
+{
+    cp02::TaxpayerData t;
+    const auto set = [&t](const char* column, const QVariant& v) {
+        t.fields.insert(QStringLiteral("CP01_") + QString::fromLatin1(column), v);
+    };
+    set("Contribuyente", QStringLiteral("Peña ÁLVAREZ, José"));
+    set("CUIT", QStringLiteral("20-12345678/6"));
+    set("IngBrut", QStringLiteral("012-123456/00"));
+    set("DomFisc_Domicilio", QStringLiteral("San Martín"));
+    set("DomFisc_DomNumero", QStringLiteral("1234"));
+    set("DomFisc_Piso", QStringLiteral("2"));
+    set("DomFisc_Depto", QStringLiteral("B"));
+    set("DomFisc_Localidad", QStringLiteral("Capital"));
+    set("DomFisc_Provincia", QStringLiteral("VALDERA"));
+    set("DomFisc_CodPostal", QStringLiteral("5000"));
+    set("RegPubCom_CondIVA", QStringLiteral("Responsable Inscripto"));
+    return t;
+}
+
+}
