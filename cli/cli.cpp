@@ -44,6 +44,8 @@ bool emptyDataDir(const QStringList& args)
 }
 
 Command ratesCommand();
+Command printCommand();
+Command checkDeliveryCommand();
 
 QList<Command> commands()
 {
@@ -55,6 +57,8 @@ QList<Command> commands()
         backupCommand(),
         restoreCommand(),
         ratesCommand(),
+        printCommand(),
+        checkDeliveryCommand(),
     };
 }
 

@@ -146,9 +146,18 @@ QString PageCanvas::alineaString(qreal x, qreal y, qreal widthMm, const QString&
 void PageCanvas::barcode(const PlacedBarcode& placed)
 {
     const QRectF onPage = placed.rectMm.translated(m_origin);
-    if (!m_collectOnly)
+    if (!m_collectOnly && !placed.turned)
         paintSymbol(m_painter, placed.symbol, toDevice(placed.rectMm));
-    m_barcodes.append({ placed.symbol, onPage });
+    if (!m_collectOnly && placed.turned) {
+        // A quarter turn clockwise about the area's top-right corner puts the symbol inside it.
+        const QRectF area = toDevice(placed.rectMm);
+        m_painter.save();
+        m_painter.translate(area.topRight());
+        m_painter.rotate(90);
+        paintSymbol(m_painter, placed.symbol, QRectF(QPointF(0, 0), area.size().transposed()));
+        m_painter.restore();
+    }
+    m_barcodes.append({ placed.symbol, onPage, placed.turned });
 }
 
 QPointF PageCanvas::toDevice(qreal x, qreal y) const
