@@ -273,9 +273,8 @@ void paintStrip(PageCanvas& c, const QList<RecordField>& fields)
     QHash<QString, const RecordField*> byKey;
     for (const RecordField& f : fields)
         byKey.insert(f.key, &f);
-    const QRectF band(184.5, 2, 44, 164);
-    c.fill(band, Qt::white);
-    c.box(band);
+    // No frame on the band: its right edge runs along the barcode's quiet zone.
+    c.fill(QRectF(184.5, 2, 43, 164), Qt::white);
     for (const StripRow& row : stripRows()) {
         for (qsizetype i = 0; i < row.keys.size(); ++i) {
             const QString& key = row.keys.at(i);
@@ -283,7 +282,9 @@ void paintStrip(PageCanvas& c, const QList<RecordField>& fields)
             turnedAlinear(c, x, row.y, key + u'=', true, {});
             const RecordField* f = byKey.value(key);
             const QString value = f ? f->shown : QString::fromUtf16(FormCode);
-            turnedAlinear(c, x, row.y + 5, value, false, f ? maskOf(*f) : QString());
+            // A value longer than its mask (the nine-digit comprobante) would run back over its key.
+            const QString mask = f ? maskOf(*f) : QString();
+            turnedAlinear(c, x, row.y + 5, value, false, value.size() > mask.size() ? QString() : mask);
         }
     }
 }

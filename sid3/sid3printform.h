@@ -25,6 +25,7 @@ public:
     int pageCount() const override { return 1 + int(m_annexPages.size()); }
     void paintPage(int page, print::PageCanvas& canvas) override;
     QPageLayout::Orientation orientation() const override { return QPageLayout::Landscape; }
+    bool pageHasBarcodes(int page) const override { return page == 0; }
 
     const QString& record() const { return m_record; }
     const QString& comprobante() const { return m_comprobante; }

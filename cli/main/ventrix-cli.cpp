@@ -1,7 +1,10 @@
 #include "cli/cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringDecoder>
+
+#include <memory>
 
 namespace {
 
@@ -18,11 +21,37 @@ int invalidArgument(int argc, char** argv)
     return 0;
 }
 
+// Printing lays out fonts and pages, which needs the GUI library (off screen: nothing is shown);
+// the other commands start without it.
+bool needsPages(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--data-dir") {
+            ++i;
+            continue;
+        }
+        if (a.startsWith("--data-dir="))
+            continue;
+        return a == "print";
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv)
+{
+    if (!needsPages(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const auto app = application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -132,8 +132,13 @@ void PageCanvas::alinear(qreal x, qreal y, const QString& text, qreal points, bo
 
 QString PageCanvas::alineaString(qreal x, qreal y, qreal widthMm, const QString& text, ColumnAlign align)
 {
-    const QString shown = shortenToWidth(text, widthMm, [this](const QString& t) { return textWidth(t); });
-    const qreal w = textWidth(shown);
+    // Measured once when it fits: shaping the text is most of the cost of a table cell.
+    qreal w = textWidth(text);
+    QString shown = text;
+    if (w > widthMm) {
+        shown = shortenToWidth(text, widthMm, [this](const QString& t) { return textWidth(t); });
+        w = textWidth(shown);
+    }
     qreal left = x;
     if (align == ColumnAlign::Right)
         left = x + widthMm - w;

@@ -6,6 +6,10 @@
 #include "sid3/registerstore.h"
 #include "sid3fixture.h"
 
+#include <QSqlError>
+
+#include <gtest/gtest.h>
+
 #include <deque>
 
 namespace ventrix::test {
