@@ -107,7 +107,8 @@ int main(int argc, char** argv)
     }
     const double ratio = median(full) / median(bare);
     std::printf("Declaration, %d pages, PDF with read-back: median %.1f ms\n", pages, median(full));
-    std::printf("  of which reading the declaration and building its record: median %.1f ms\n", median(prepared));
+    std::printf(
+        "  of which reading the declaration and building its record: median %.1f ms\n", median(prepared));
     std::printf("Bare page with its PDF417, PDF with read-back: median %.1f ms\n", median(bare));
     std::printf("Ratio %.2f (goal < 4)\n", ratio);
     return ratio < 4 ? 0 : 1;
