@@ -31,7 +31,12 @@ struct PrintOutcome
 
 // The print of a monthly declaration: the checks and questions, the store, a new comprobante
 // number, the pages through the screen's printer choice and preview, then the delivery file and
-// its copy.
+// its copy. The screen fills the hooks and, after Imprimir, clears itself and reloads its list:
+//   store:         the screen's Guardar_Sid3
+//   choosePrinter: DialogoImpresora(m_printer, this)
+//   preview:       PrintPreview on m_printer; printed() || savedPdf()
+//   copy:          DeliveryCopier(archivos).Copia_Diskette(name)
+//   status:        the message line
 class Sid3PrintFlow
 {
 public:

@@ -141,7 +141,8 @@ void PrintPreview::savePdf()
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    (void)PageOutput::writePdf(m_form, path);
+    if (PageOutput::writePdf(m_form, path))
+        m_savedPdf = true;
 }
 
 bool previewAndPrint(PrintableForm& form, const QString& cancelCaption, QWidget* parent)

@@ -29,6 +29,8 @@ public:
     void setPdfPathAsker(std::function<QString()> asker) { m_askPdfPath = std::move(asker); }
 
     bool printed() const { return m_printed; }
+    // Whether the pages were saved as a PDF (forms with a delivery file deliver it then too).
+    bool savedPdf() const { return m_savedPdf; }
 
     void printPages();
     void savePdf();
@@ -48,6 +50,7 @@ private:
     QPrintPreviewWidget* m_view = nullptr;
     std::function<QString()> m_askPdfPath;
     bool m_printed = false;
+    bool m_savedPdf = false;
 };
 
 // The usual road of a print: DialogoImpresora (cancel prints nothing), then the preview on the chosen

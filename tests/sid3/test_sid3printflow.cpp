@@ -1,9 +1,11 @@
 #include "common/clock.h"
 #include "scriptedmessages.h"
+#include "sid3/sid3delivery.h"
 #include "sid3/sid3printflow.h"
 #include "sid3printfixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -106,6 +108,9 @@ TEST_F(Sid3PrintFlowTest, QuestionsInOrderThenStoreNumberPagesFileAndCopy)
     EXPECT_EQ(screen.previewRecord, outcome->record);
     EXPECT_EQ(screen.previewPages, 2);
     EXPECT_EQ(files(), QStringList { QStringLiteral("CP03SID3_000000042.txt") });
+    QFile written(outcome->deliveryPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), deliveryBytes(outcome->record, QStringLiteral("000000042")));
 }
 
 TEST_F(Sid3PrintFlowTest, EmptyValuesAndIncompatibleRatesStopBeforeAnything)
