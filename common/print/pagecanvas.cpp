@@ -125,8 +125,17 @@ void PageCanvas::alinear(qreal x, qreal y, const QString& text, qreal points, bo
     f.setPointSizeF(points);
     f.setBold(bold);
     setFont(f);
-    const qreal end = x + textWidth(mask.isEmpty() ? text : mask);
-    this->text(end - textWidth(text), y, text);
+    // Without a mask the text starts at x; a mask is measured once per font (amount columns
+    // repeat it down the page).
+    qreal left = x;
+    if (!mask.isEmpty() && mask != text) {
+        const QString key = m_font.key() + u'\n' + mask;
+        auto width = m_maskWidths.constFind(key);
+        if (width == m_maskWidths.cend())
+            width = m_maskWidths.insert(key, textWidth(mask));
+        left = x + *width - textWidth(text);
+    }
+    this->text(left, y, text);
     setFont(saved);
 }
 
