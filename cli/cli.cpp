@@ -46,6 +46,8 @@ bool emptyDataDir(const QStringList& args)
 Command ratesCommand();
 Command printCp01Command();
 Command printCp02Command();
+Command printCommand();
+Command checkDeliveryCommand();
 
 QList<Command> commands()
 {
@@ -59,6 +61,8 @@ QList<Command> commands()
         ratesCommand(),
         printCp01Command(),
         printCp02Command(),
+        printCommand(),
+        checkDeliveryCommand(),
     };
 }
 

@@ -40,10 +40,8 @@ struct Arguments
 
 std::optional<Arguments> parse(const QStringList& args)
 {
-    if (args.value(0) != u"cp01")
-        return std::nullopt;
     Arguments parsed;
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+    for (qsizetype i = 0; i + 1 < args.size(); i += 2) {
         if (args[i] == u"--procedure")
             parsed.procedure = args[i + 1].toLongLong();
         else if (args[i] == u"--pdf")
@@ -51,7 +49,7 @@ std::optional<Arguments> parse(const QStringList& args)
         else
             return std::nullopt;
     }
-    if (args.size() % 2 == 0 || parsed.procedure <= 0 || parsed.pdf.isEmpty())
+    if (args.size() % 2 != 0 || parsed.procedure <= 0 || parsed.pdf.isEmpty())
         return std::nullopt;
     return parsed;
 }
@@ -96,7 +94,7 @@ int printCp01(Context& c, const QStringList& args)
 
 Command printCp01Command()
 {
-    return { QStringLiteral("print"),
+    return { QStringLiteral("print cp01"),
         QStringLiteral("print cp01 --procedure ID --pdf ARCHIVO.pdf  imprime un trámite CP01 en PDF y "
                        "escribe su archivo de entrega"),
         printCp01 };

@@ -57,7 +57,7 @@ QString error(const QString& path, const QString& reason)
 
 // Splits the scrambled bytes into lines. A scrambled character may itself be a CR followed by an
 // LF, so a line ends at the first CR LF where what comes before unscrambles to a closed record.
-Result<QList<Cp01DeliveryPage>> readLines(const QByteArray& bytes, const QByteArray& key, const QString& path)
+Result<QList<Cp01DeliveryPage>> readLines(const QByteArray& bytes, const QByteArray& key)
 {
     QList<Cp01DeliveryPage> pages;
     qsizetype start = 0;
@@ -71,32 +71,31 @@ Result<QList<Cp01DeliveryPage>> readLines(const QByteArray& bytes, const QByteAr
             ++end;
         }
         if (!page)
-            return Error { error(
-                path, QStringLiteral("la línea %1 no es un registro completo").arg(pages.size() + 1)) };
+            return Error { QStringLiteral("la línea %1 no es un registro completo").arg(pages.size() + 1) };
         pages.append(*page);
         start = end + 2;
     }
     return pages;
 }
 
-Status checkPages(const QList<Cp01DeliveryPage>& pages, const QString& receipt, const QString& path)
+Status checkPages(const QList<Cp01DeliveryPage>& pages, const QString& receipt)
 {
     if (pages.isEmpty())
-        return Error { error(path, QStringLiteral("está vacío")) };
+        return Error { QStringLiteral("está vacío") };
     if (pages.size() > MaxPages)
-        return Error { error(path,
-            QStringLiteral("tiene %1 líneas y el formulario tiene a lo sumo 2 páginas").arg(pages.size())) };
+        return Error {
+            QStringLiteral("tiene %1 líneas y el formulario tiene a lo sumo 2 páginas").arg(pages.size())
+        };
     for (int i = 0; i < pages.size(); ++i) {
         const Cp01DeliveryPage& p = pages[i];
         if (p.values.size() < LeadingValues && !p.cut)
-            return Error { error(
-                path, QStringLiteral("la página %1 no tiene los datos del encabezado").arg(i + 1)) };
+            return Error { QStringLiteral("la página %1 no tiene los datos del encabezado").arg(i + 1) };
         if (p.values.first() != receipt)
-            return Error { error(path,
-                QStringLiteral("el comprobante de la página %1 no coincide con el nombre del archivo")
-                    .arg(i + 1)) };
+            return Error { QStringLiteral(
+                "el comprobante de la página %1 no coincide con el nombre del archivo")
+                               .arg(i + 1) };
         if (p.values.mid(0, LeadingValues) != pages.first().values.mid(0, LeadingValues))
-            return Error { error(path, QStringLiteral("las páginas no son del mismo trámite")) };
+            return Error { QStringLiteral("las páginas no son del mismo trámite") };
     }
     return {};
 }
@@ -120,6 +119,21 @@ Result<QString> Diskette_CP01(
     return file.path();
 }
 
+Result<Cp01Delivery> readCp01Delivery(const QByteArray& bytes, const QString& receipt)
+{
+    if (!bytes.endsWith("\r\n"))
+        return Error { QStringLiteral("no termina en un fin de línea") };
+    Cp01Delivery delivery;
+    delivery.receipt = receipt;
+    auto pages = readLines(bytes, toCp1252(delivery.receipt));
+    if (!pages)
+        return Error { pages.error() };
+    if (auto s = checkPages(*pages, delivery.receipt); !s)
+        return Error { s.error() };
+    delivery.pages = *pages;
+    return delivery;
+}
+
 Result<Cp01Delivery> checkCp01Delivery(const QString& path)
 {
     const auto name = fileNamePattern().match(QFileInfo(path).fileName());
@@ -130,37 +144,10 @@ Result<Cp01Delivery> checkCp01Delivery(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return Error { QStringLiteral("No se pudo leer el archivo ") + QDir::toNativeSeparators(path)
             + QStringLiteral(": ") + file.errorString() };
-    const QByteArray bytes = file.readAll();
-    if (!bytes.endsWith("\r\n"))
-        return Error { error(path, QStringLiteral("no termina en un fin de línea")) };
-    Cp01Delivery delivery;
-    delivery.receipt = name.captured(1);
-    auto pages = readLines(bytes, toCp1252(delivery.receipt), path);
-    if (!pages)
-        return Error { pages.error() };
-    if (auto s = checkPages(*pages, delivery.receipt, path); !s)
-        return Error { s.error() };
-    delivery.pages = *pages;
+    auto delivery = readCp01Delivery(file.readAll(), name.captured(1));
+    if (!delivery)
+        return Error { error(path, delivery.error()) };
     return delivery;
-}
-
-QStringList describeCp01Delivery(const Cp01Delivery& delivery)
-{
-    const QStringList& head = delivery.pages.first().values;
-    QStringList lines { QStringLiteral("Formulario CP01, comprobante N° ") + delivery.receipt,
-        QStringLiteral("Trámite: ") + head.value(1), QStringLiteral("C.U.I.T.: ") + head.value(2),
-        QStringLiteral("N° de I.S.I.B.: ") + head.value(3),
-        QStringLiteral("Páginas: ") + QString::number(delivery.pages.size()) };
-    for (int i = 0; i < delivery.pages.size(); ++i) {
-        const Cp01DeliveryPage& p = delivery.pages[i];
-        lines << QStringLiteral("Página %1 (%2, %3 datos%4):")
-                     .arg(i + 1)
-                     .arg(p.version)
-                     .arg(p.values.size())
-                     .arg(p.cut ? QStringLiteral(", cortada en 2700 caracteres") : QString());
-        lines << QStringLiteral("  ") + p.values.join(QStringLiteral(" | "));
-    }
-    return lines;
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "common/result.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace ventrix::cp01 {
@@ -35,6 +36,8 @@ struct Cp01Delivery
 // line must be a closed page record whose first value is that number and whose four leading
 // values (receipt, procedure, CUIT, I.S.I.B. number) agree between pages. The error says what is off.
 Result<Cp01Delivery> checkCp01Delivery(const QString& path);
+// The same check over bytes already read, keyed by the receipt number; the error is the bare reason.
+Result<Cp01Delivery> readCp01Delivery(const QByteArray& bytes, const QString& receipt);
 
 // The file's contents as a taxpayer reads them, one Spanish line each.
 QStringList describeCp01Delivery(const Cp01Delivery& delivery);

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QStringDecoder>
 
+#include <memory>
+
 namespace {
 
 // The system hands arguments over as bytes; a name that is not valid UTF-8 would be turned into
@@ -19,25 +21,37 @@ int invalidArgument(int argc, char** argv)
     return 0;
 }
 
-// Printing lays pages out with fonts, which needs the GUI layer; it runs without a display.
-bool printing(int argc, char** argv)
+// Printing lays out fonts and pages, which needs the GUI library (off screen: nothing is shown);
+// the other commands start without it.
+bool needsPages(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "print") == 0)
-            return true;
+        const QByteArray a(argv[i]);
+        if (a == "--data-dir") {
+            ++i;
+            continue;
+        }
+        if (a.startsWith("--data-dir="))
+            continue;
+        return a == "print";
     }
     return false;
+}
+
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv)
+{
+    if (!needsPages(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }
 
 int main(int argc, char** argv)
 {
-    const bool gui = printing(argc, argv);
-    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app = gui ? std::make_unique<QGuiApplication>(argc, argv)
-                                                : std::make_unique<QCoreApplication>(argc, argv);
+    const auto app = application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ventrix"));
     QTextStream out(stdout);
     QTextStream err(stderr);

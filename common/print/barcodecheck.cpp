@@ -29,7 +29,7 @@ ZXing::BarcodeFormat formatOf(BarcodeSymbol::Kind kind)
 QString checkOne(const PlacedBarcode& placed, qreal dpi)
 {
     const BarcodeSymbol& s = placed.symbol;
-    const QImage image = renderSymbol(s, placed.rectMm.size(), dpi, kQuietMm);
+    const QImage image = renderSymbol(s, placed.symbolSizeMm(), dpi, kQuietMm);
     // The image holds only black and white dots, upright: a fixed threshold and no rotation do.
     ZXing::DecodeHints hints;
     hints.setFormats(formatOf(s.kind));

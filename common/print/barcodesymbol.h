@@ -25,11 +25,17 @@ struct BarcodeSymbol
     bool isNull() const { return bars.isEmpty(); }
 };
 
-// A symbol and the page rectangle (millimetres from the page's top-left) it is drawn into.
+// A symbol and the page rectangle (millimetres from the page's top-left) it is drawn into. A
+// turned symbol is drawn a quarter turn clockwise (its rows run down the page): rectMm is still
+// the area it covers on the page.
 struct PlacedBarcode
 {
     BarcodeSymbol symbol;
     QRectF rectMm;
+    bool turned = false;
+
+    // Width and height of the symbol along its own rows and columns.
+    QSizeF symbolSizeMm() const { return turned ? rectMm.size().transposed() : rectMm.size(); }
 };
 
 // Paints the bars of a symbol stretched over a rectangle in the painter's device coordinates.

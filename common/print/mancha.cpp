@@ -221,6 +221,27 @@ ManchaLayout layoutFresh(const QString& record, const ManchaPlacement& placement
     return { {}, 0, 0, 0, msg::manchaTooLong(int(record.size())) };
 }
 
+namespace {
+
+// The upright layout turned a quarter clockwise about the placement's corner: a symbol's offset
+// along the rows goes down the page, its offset down the columns goes to the left.
+ManchaLayout turnedLayout(ManchaLayout layout, const ManchaPlacement& placement)
+{
+    const QPointF corner = placement.topLeftMm;
+    qreal height = 0;
+    for (const PlacedBarcode& placed : std::as_const(layout.symbols))
+        height = std::max(height, placed.rectMm.bottom() - corner.y());
+    for (PlacedBarcode& placed : layout.symbols) {
+        const QRectF r = placed.rectMm.translated(-corner);
+        placed.rectMm
+            = QRectF(corner.x() + height - r.bottom(), corner.y() + r.left(), r.height(), r.width());
+        placed.turned = true;
+    }
+    return layout;
+}
+
+}
+
 ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placement)
 {
     // A page is drawn twice (read-back, then output) and the preview draws it again: remember the
@@ -235,7 +256,8 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
     static std::deque<Entry> recent;
     const auto same = [&](const Entry& e) {
         return e.record == record && e.placement.topLeftMm == placement.topLeftMm
-            && e.placement.scale == placement.scale && e.placement.spaceMm == placement.spaceMm;
+            && e.placement.scale == placement.scale && e.placement.spaceMm == placement.spaceMm
+            && e.placement.turned == placement.turned;
     };
     {
         QMutexLocker lock(&mutex);
@@ -244,6 +266,8 @@ ManchaLayout layoutMancha(const QString& record, const ManchaPlacement& placemen
             return found->layout;
     }
     ManchaLayout layout = layoutFresh(record, placement);
+    if (placement.turned)
+        layout = turnedLayout(std::move(layout), placement);
     QMutexLocker lock(&mutex);
     recent.push_front({ record, placement, layout });
     if (recent.size() > 8)

@@ -19,6 +19,9 @@ struct ManchaPlacement
     QPointF topLeftMm;
     qreal scale = 1.0;
     QSizeF spaceMm;
+    // Drawn a quarter turn clockwise: the space is given along the symbol's own rows and columns
+    // and the symbols cover, from topLeftMm, the space turned.
+    bool turned = false;
 
     // The monthly declaration: 24 cm from the left, 1.4 cm from the top, x1.7 below 300 dpi, else x1.2.
     static ManchaPlacement monthlyDeclaration(qreal printerDpi);

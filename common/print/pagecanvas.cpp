@@ -125,15 +125,29 @@ void PageCanvas::alinear(qreal x, qreal y, const QString& text, qreal points, bo
     f.setPointSizeF(points);
     f.setBold(bold);
     setFont(f);
-    const qreal end = x + textWidth(mask.isEmpty() ? text : mask);
-    this->text(end - textWidth(text), y, text);
+    // Without a mask the text starts at x; a mask is measured once per font (amount columns
+    // repeat it down the page).
+    qreal left = x;
+    if (!mask.isEmpty() && mask != text) {
+        const QString key = m_font.key() + u'\n' + mask;
+        auto width = m_maskWidths.constFind(key);
+        if (width == m_maskWidths.cend())
+            width = m_maskWidths.insert(key, textWidth(mask));
+        left = x + *width - textWidth(text);
+    }
+    this->text(left, y, text);
     setFont(saved);
 }
 
 QString PageCanvas::alineaString(qreal x, qreal y, qreal widthMm, const QString& text, ColumnAlign align)
 {
-    const QString shown = shortenToWidth(text, widthMm, [this](const QString& t) { return textWidth(t); });
-    const qreal w = textWidth(shown);
+    // Measured once when it fits: shaping the text is most of the cost of a table cell.
+    qreal w = textWidth(text);
+    QString shown = text;
+    if (w > widthMm) {
+        shown = shortenToWidth(text, widthMm, [this](const QString& t) { return textWidth(t); });
+        w = textWidth(shown);
+    }
     qreal left = x;
     if (align == ColumnAlign::Right)
         left = x + widthMm - w;
@@ -146,9 +160,18 @@ QString PageCanvas::alineaString(qreal x, qreal y, qreal widthMm, const QString&
 void PageCanvas::barcode(const PlacedBarcode& placed)
 {
     const QRectF onPage = placed.rectMm.translated(m_origin);
-    if (!m_collectOnly)
+    if (!m_collectOnly && !placed.turned)
         paintSymbol(m_painter, placed.symbol, toDevice(placed.rectMm));
-    m_barcodes.append({ placed.symbol, onPage });
+    if (!m_collectOnly && placed.turned) {
+        // A quarter turn clockwise about the area's top-right corner puts the symbol inside it.
+        const QRectF area = toDevice(placed.rectMm);
+        m_painter.save();
+        m_painter.translate(area.topRight());
+        m_painter.rotate(90);
+        paintSymbol(m_painter, placed.symbol, QRectF(QPointF(0, 0), area.size().transposed()));
+        m_painter.restore();
+    }
+    m_barcodes.append({ placed.symbol, onPage, placed.turned });
 }
 
 QPointF PageCanvas::toDevice(qreal x, qreal y) const

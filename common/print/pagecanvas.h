@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -98,6 +99,7 @@ private:
     QColor m_color = Qt::black;
     QList<PlacedBarcode> m_barcodes;
     QStringList m_problems;
+    QHash<QString, qreal> m_maskWidths;
 };
 
 // rellenar: the digits of a value, padded on the left with "0" to the width (longer values keep all

@@ -46,6 +46,8 @@ QString PageOutput::check(PrintableForm& form, qreal outputDpi)
 QString PageOutput::check(PrintableForm& form, qreal outputDpi, qreal readDpi)
 {
     for (int page = 0; page < form.pageCount(); ++page) {
+        if (!form.pageHasBarcodes(page))
+            continue;
         // Drawn into a recording nobody replays: only the barcodes the page places are wanted.
         QPicture scratch;
         QPainter painter(&scratch);

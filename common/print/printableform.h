@@ -19,6 +19,9 @@ public:
     virtual int pageCount() const = 0;
     virtual void paintPage(int page, PageCanvas& canvas) = 0;
 
+    // Whether the page draws a barcode; the read-back before printing skips pages that do not.
+    virtual bool pageHasBarcodes(int /*page*/) const { return true; }
+
     // A4 portrait unless the form says otherwise.
     virtual QPageLayout::Orientation orientation() const { return QPageLayout::Portrait; }
     QPageLayout pageLayout() const

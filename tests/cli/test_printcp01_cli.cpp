@@ -47,6 +47,25 @@ TEST(PrintCp01Cli, PrintsTheProcedureToPdfAndWritesItsDeliveryFile)
     ASSERT_TRUE(read) << read.error().toStdString();
     EXPECT_EQ(read->pages.size(), 2);
 
+    // check-delivery reads the same file back and shows its fields; one changed byte is refused.
+    const QString delivered = QDir(data).filePath(QStringLiteral("Archivos/CP01_987654321.txt"));
+    const auto shown = runCli(data, { QStringLiteral("check-delivery"), delivered });
+    ASSERT_EQ(shown.code, cli::ExitOk) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("Comprobante Nº: 987654321"))) << shown.out.toStdString();
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("Páginas: 2")));
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("El archivo es correcto.")));
+    QFile file(delivered);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[10] = char(bytes[10] ^ 0x11);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    const auto tampered = runCli(data, { QStringLiteral("check-delivery"), delivered });
+    EXPECT_EQ(tampered.code, cli::ExitRefused);
+    EXPECT_TRUE(tampered.err.contains(QStringLiteral("no es un archivo de entrega válido")))
+        << tampered.err.toStdString();
+
     // A procedure that is not there, and a command line that is not whole.
     EXPECT_EQ(runCli(data,
                   { QStringLiteral("print"), QStringLiteral("cp01"), QStringLiteral("--procedure"),

@@ -35,6 +35,26 @@ TEST(Mancha, ShortRecordUsesTheStandardSymbol)
         2710 * 25.4 / 1440 * 1.7, 0.1);
 }
 
+// Turned a quarter clockwise, the symbol runs down the page from the same corner: on a landscape
+// sheet it fits beside the declaration's strip at both scales, and still reads back.
+TEST(Mancha, TurnedSymbolCoversItsSpaceTurnedAndReadsBack)
+{
+    for (const qreal dpi : { 200.0, 300.0 }) {
+        ManchaPlacement placement = ManchaPlacement::monthlyDeclaration(dpi);
+        placement.turned = true;
+        const ManchaLayout upright = layoutMancha(d3Record(), ManchaPlacement::monthlyDeclaration(dpi));
+        const ManchaLayout turned = layoutMancha(d3Record(), placement);
+        ASSERT_TRUE(turned.ok());
+        const PlacedBarcode& t = turned.symbols.front();
+        EXPECT_TRUE(t.turned);
+        EXPECT_EQ(t.rectMm.topLeft(), QPointF(240, 14));
+        EXPECT_EQ(t.rectMm.size(), upright.symbols.front().rectMm.size().transposed());
+        EXPECT_EQ(t.symbolSizeMm(), upright.symbols.front().rectMm.size());
+        EXPECT_LT(t.rectMm.right(), 297 - 3);
+        EXPECT_EQ(checkBarcodes(turned.symbols, dpi), QString());
+    }
+}
+
 TEST(Mancha, LongRecordGrowsThenSplitsButNeverFailsSilently)
 {
     // 600 characters no longer fit 7 x 27 at level 4: more columns or rows in a larger space.

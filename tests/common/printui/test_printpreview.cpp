@@ -119,6 +119,8 @@ TEST(PrintPreview, PrintsAndSavesTheSamePages)
     preview.setPdfPathAsker([&] { return dir.filePath(QStringLiteral("saved")); });
     preview.findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPdf"))->click();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("saved.pdf"))));
+    EXPECT_TRUE(preview.pdfSaved());
+    EXPECT_FALSE(preview.printed());
 
     preview.findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPrint"))->click();
     EXPECT_EQ(dialog.shown, 1);

@@ -1,0 +1,123 @@
+#include "cli/cli.h"
+
+#include "common/messages.h"
+#include "common/print/pageoutput.h"
+#include "data/accesodatos.h"
+#include "sid3/sid3delivery.h"
+#include "sid3/sid3printflow.h"
+
+#include <QDir>
+
+#include <optional>
+
+namespace ventrix::cli {
+namespace {
+
+const QString Sid3Usage = QStringLiteral("print sid3 --taxpayer ID --declaration ID --pdf ARCHIVO.pdf");
+
+// The program's messages on the terminal; nothing is asked on the command line.
+class PrintedMessages : public MessageService
+{
+public:
+    explicit PrintedMessages(Context& context)
+        : m_context(context)
+        , m_previous(&MessageService::instance())
+    {
+        MessageService::install(this);
+    }
+    ~PrintedMessages() override { MessageService::install(m_previous); }
+    PrintedMessages(const PrintedMessages&) = delete;
+    PrintedMessages& operator=(const PrintedMessages&) = delete;
+
+    Answer show(const Message& message) override
+    {
+        m_context.err << message.text << '\n';
+        return message.defaultAnswer;
+    }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
+
+private:
+    Context& m_context;
+    MessageService* m_previous;
+};
+
+struct Sid3Options
+{
+    qint64 cmdId = 0;
+    qint64 sidId = 0;
+    QString pdf;
+};
+
+std::optional<Sid3Options> parseSid3(QStringList args)
+{
+    Sid3Options o;
+    while (args.size() >= 2) {
+        const QString option = args.takeFirst();
+        const QString value = args.takeFirst();
+        bool number = true;
+        if (option == u"--taxpayer")
+            o.cmdId = value.toLongLong(&number);
+        else if (option == u"--declaration")
+            o.sidId = value.toLongLong(&number);
+        else if (option == u"--pdf")
+            o.pdf = value;
+        else
+            return std::nullopt;
+        if (!number)
+            return std::nullopt;
+    }
+    if (!args.isEmpty() || o.cmdId <= 0 || o.sidId <= 0 || o.pdf.isEmpty())
+        return std::nullopt;
+    return o;
+}
+
+int printSid3(Context& context, const QStringList& args)
+{
+    const auto o = parseSid3(args);
+    if (!o) {
+        context.err << "Uso: ventrix-cli " << Sid3Usage << '\n';
+        return ExitUsage;
+    }
+    data::Database database;
+    const data::OpenResult opened = database.openReadOnly(context.folder.databasePath());
+    if (!opened.ok()) {
+        explainUnusable(context, context.folder.databasePath(), opened);
+        return ExitRefused;
+    }
+    QString error;
+    if (!context.folder.ensureExists(&error)) {
+        context.err << error << '\n';
+        return ExitRefused;
+    }
+    PrintedMessages messages(context);
+    data::AccesoDatos access(database.connection());
+    auto form = sid3::Sid3PrintFlow::prepare(access, o->cmdId, o->sidId);
+    if (!form) {
+        context.err << form.error() << '\n';
+        return ExitRefused;
+    }
+    // Shown messages already explain a refused PDF.
+    if (!print::PageOutput::writePdf(**form, o->pdf))
+        return ExitRefused;
+    const auto delivered
+        = sid3::Diskette_Sid3(context.folder.archivosPath(), (*form)->comprobante(), (*form)->record());
+    if (!delivered) {
+        context.err << delivered.error() << '\n';
+        return ExitRefused;
+    }
+    context.out << "Comprobante Nº " << (*form)->comprobante() << '\n'
+                << "Páginas: " << (*form)->pageCount() << '\n'
+                << "PDF: " << QDir::toNativeSeparators(o->pdf) << '\n'
+                << "Archivo de entrega: " << QDir::toNativeSeparators(*delivered) << '\n'
+                << "Registro: " << (*form)->record() << '\n';
+    return ExitOk;
+}
+
+}
+
+Command printCommand()
+{
+    return { QStringLiteral("print sid3"), Sid3Usage, printSid3 };
+}
+
+}
