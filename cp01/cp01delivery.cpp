@@ -150,4 +150,23 @@ Result<Cp01Delivery> checkCp01Delivery(const QString& path)
     return delivery;
 }
 
+QStringList describeCp01Delivery(const Cp01Delivery& delivery)
+{
+    const QStringList& head = delivery.pages.first().values;
+    QStringList lines { QStringLiteral("Formulario CP01, comprobante N° ") + delivery.receipt,
+        QStringLiteral("Trámite: ") + head.value(1), QStringLiteral("C.U.I.T.: ") + head.value(2),
+        QStringLiteral("N° de I.S.I.B.: ") + head.value(3),
+        QStringLiteral("Páginas: ") + QString::number(delivery.pages.size()) };
+    for (int i = 0; i < delivery.pages.size(); ++i) {
+        const Cp01DeliveryPage& p = delivery.pages[i];
+        lines << QStringLiteral("Página %1 (%2, %3 datos%4):")
+                     .arg(i + 1)
+                     .arg(p.version)
+                     .arg(p.values.size())
+                     .arg(p.cut ? QStringLiteral(", cortada en 2700 caracteres") : QString());
+        lines << QStringLiteral("  ") + p.values.join(QStringLiteral(" | "));
+    }
+    return lines;
+}
+
 }
