@@ -80,23 +80,56 @@ int ImportFile::acceptedCount() const
         records.cbegin(), records.cend(), [](const ImportedRecord& r) { return r.accepted(); }));
 }
 
-ImportFile parseImportFile(const QByteArray& bytes)
+namespace {
+
+// The file's lines that are not blank, without their line ends.
+QStringList recordLines(const QByteArray& bytes)
 {
-    ImportFile file;
     // Files saved by spreadsheets today are UTF-8; older ones are in the Windows code page.
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         text = fromCp1252(bytes);
+    QStringList lines;
     for (QString line : text.split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         // Only blanks make a line empty: a line of bare TABs is a record with no fields.
-        if (line.count(u' ') == line.size())
-            continue;
-        file.records.append(parseImportLine(line));
+        if (line.count(u' ') != line.size())
+            lines.append(line);
     }
+    return lines;
+}
+
+}
+
+ImportFile parseImportFile(const QByteArray& bytes)
+{
+    ImportFile file;
+    const QStringList lines = recordLines(bytes);
+    file.records.reserve(lines.size());
+    for (const QString& line : lines)
+        file.records.append(parseImportLine(line));
     return file;
+}
+
+ImportFigures importFigures(const QByteArray& bytes)
+{
+    const QStringList lines = recordLines(bytes);
+    ImportFigures f;
+    f.count = static_cast<int>(lines.size());
+    f.size = bytes.size();
+    qint64 characters = 0;
+    for (const QString& line : lines)
+        characters += line.size();
+    f.averageLength = f.count > 0 ? (characters + f.count / 2) / f.count : 0;
+    return f;
+}
+
+QString remainingTime(qint64 elapsedMs, int done, int total)
+{
+    const qint64 left = done > 0 && total > done ? elapsedMs * (total - done) / done / 1000 : 0;
+    return QString::number(left).rightJustified(2, u'0') + QStringLiteral(" seg.");
 }
 
 QDate registerDateLimit(Register reg, int month, int year)

@@ -46,6 +46,23 @@ struct ImportFile
 // The file's bytes as the program reads them: Windows-1252 text, CR LF or LF line ends.
 ImportFile parseImportFile(const QByteArray& bytes);
 
+// What the import panel tells of a file: its records (lines that are not blank), their average
+// length in characters without the line end, and its size in bytes.
+struct ImportFigures
+{
+    int count = 0;
+    qint64 averageLength = 0;
+    qint64 size = 0;
+    bool operator==(const ImportFigures&) const = default;
+};
+ImportFigures importFigures(const QByteArray& bytes);
+
+// The preview shows at most this many records of a file.
+inline constexpr int PreviewRows = 200;
+
+// "07 seg.": the time a load still needs at the pace it has gone so far.
+QString remainingTime(qint64 elapsedMs, int done, int total);
+
 // The latest date a receipt of the register may carry for the declared month: its last day,
 // plus 15 days for withholdings.
 QDate registerDateLimit(Register reg, int month, int year);

@@ -38,7 +38,9 @@ QString orderColumn(RegisterOrder order)
     return QStringLiteral("Per_Responsable");
 }
 
-FieldValues fieldsOf(const RegisterRecord& r)
+}
+
+FieldValues registerFields(const RegisterRecord& r)
 {
     FieldValues v;
     v[QStringLiteral("Per_Fecha")] = r.fecha.isValid() ? QVariant(r.fecha) : QVariant();
@@ -52,6 +54,24 @@ FieldValues fieldsOf(const RegisterRecord& r)
     return v;
 }
 
+RegisterRecord withRegisterFields(RegisterRecord r, const FieldValues& v)
+{
+    auto text = [&v](const char16_t* column) { return v.value(QString::fromUtf16(column)).toString(); };
+    const QVariant fecha = v.value(QStringLiteral("Per_Fecha"));
+    r.fecha = fecha.metaType() == QMetaType::fromType<QDate>()
+        ? fecha.toDate()
+        : regional::parseDate(fecha.toString().trimmed()).value_or(QDate());
+    const QVariant monto = v.value(QStringLiteral("Per_Monto"));
+    r.monto = monto.metaType() == QMetaType::fromType<Money>()
+        ? std::optional(monto.value<Money>())
+        : Money::fromDisplay(monto.toString().trimmed());
+    r.concepto = text(u"Per_Concepto");
+    r.mes = text(u"Per_Mes");
+    r.anio = text(u"Per_Año");
+    r.responsable = text(u"Per_Responsable");
+    r.cuit = text(u"Per_CUIT");
+    r.numAgente = text(u"Per_NumAgenteRet");
+    return r;
 }
 
 QString ImportOutcome::message() const
@@ -115,7 +135,7 @@ Status Sid3RegisterStore::Guardar(RegisterRecord& record, qint64 sidId, Period p
     record.mes = QString::number(period.month);
     record.anio = QString::number(period.year);
     const data::SaveResult saved = m_db.saveFields({ table(), QStringLiteral("Per_ID"), record.id,
-        QStringLiteral("Sid_ID"), sidId, QStringLiteral("Per"), fieldsOf(record) });
+        QStringLiteral("Sid_ID"), sidId, QStringLiteral("Per"), registerFields(record) });
     if (!saved.ok)
         return Error { msg::errorGuardar() };
     record.id = saved.key;
@@ -155,15 +175,16 @@ Result<std::optional<AgentInfo>> Sid3RegisterStore::agentByNumber(const QString&
 
 Result<ImportOutcome> Sid3RegisterStore::Ingresar_Registros(qint64 sidId, Period period,
     const ImportFile& file, const std::function<bool()>& continueAfterFailure,
-    const std::function<bool()>& cancelled)
+    const std::function<bool(int done)>& cancelled)
 {
     ImportOutcome out;
     data::Transaction tx(m_db.connection());
     const QString insert = QStringLiteral("INSERT INTO ") + table()
         + QStringLiteral(" (Sid_ID, Per_Fecha, Per_Concepto, Per_Monto, Per_Mes, Per_Año, Per_Responsable, "
                          "Per_CUIT) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    int done = 0;
     for (const ImportedRecord& r : file.records) {
-        if (cancelled && cancelled()) {
+        if (cancelled && cancelled(done++)) {
             out.cancelled = true;
             break;
         }
