@@ -10,6 +10,7 @@
 #include "data/datafolder.h"
 #include "data/ui/frm_backup.h"
 #include "rates/ui/frm_indices.h"
+#include "sid3/ui/frm_sid3.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -53,6 +54,7 @@ void registerModuleWindows()
 {
     rates::registerRatesWindows(ModuleRegistry::instance());
     cp01::registerCp01Windows(ModuleRegistry::instance());
+    sid3::registerSid3Windows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)

@@ -143,6 +143,10 @@ QWidget* Frm_Registraciones::buildGridPanel()
     m_totalRegistros->setObjectName(QStringLiteral("Lab_TotalRegistros"));
     m_montoTotal = new QLabel(panel);
     m_montoTotal->setObjectName(QStringLiteral("Lab_MontoTotal"));
+    m_montoTotal->setMinimumWidth(
+        m_montoTotal->fontMetrics().horizontalAdvance(QStringLiteral("9.999.999.999,99")));
+    m_totalRegistros->setMinimumWidth(
+        m_totalRegistros->fontMetrics().horizontalAdvance(QStringLiteral("9999999")));
     top->addWidget(orderBox);
     top->addStretch();
     top->addWidget(new QLabel(QStringLiteral("Registros ="), panel));
@@ -158,6 +162,8 @@ QWidget* Frm_Registraciones::buildGridPanel()
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
     m_grid->horizontalHeader()->setSectionResizeMode(Sid3RegisterModel::Concepto, QHeaderView::Stretch);
     connect(m_grid, &QTableView::clicked, this, &Frm_Registraciones::rowChosen);
     layout->addWidget(m_grid, 1);

@@ -162,6 +162,7 @@ QWidget* Frm_SID3::buildActivitiesTab()
         m_form.lines(), [this] { lineEdited(); }, this);
     m_grid->setModel(m_model);
     m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_grid->setWordWrap(false);
     m_grid->setItemDelegateForColumn(ActivityLinesModel::BaseImp, new AmountDelegate(m_grid));
     m_grid->horizontalHeader()->setSectionResizeMode(ActivityLinesModel::Denominacion, QHeaderView::Stretch);
     m_grid->setColumnWidth(ActivityLinesModel::BaseImp, 120);
@@ -237,6 +238,7 @@ QWidget* Frm_SID3::buildBalanceTab()
     addPair(grid, 2, 0, QStringLiteral("Saldo a favor de la AGT"), shown(QStringLiteral("Alias2")));
     m_favContrib = new QLabel(box);
     m_favContrib->setObjectName(QStringLiteral("Lab_FavContrib"));
+    m_favContrib->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addPair(grid, 3, 0, QStringLiteral("Saldo a favor del contribuyente"), m_favContrib);
     addPair(grid, 0, 1, QStringLiteral("Saldo Resultante a Favor de la AGT"),
         field(QStringLiteral("Saldo_AGT"), QStringLiteral("Sid_Saldo_AGT")));
