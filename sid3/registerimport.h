@@ -31,9 +31,8 @@ struct ImportedRecord
 // any character.
 bool importCuitValid(QStringView cuit);
 
-// Quotes removed, apostrophes turned into "´"; the line's fields split at TAB.
-QStringList importFields(QString line);
-// One non-blank line of the file.
+// One non-blank line of the file: quotes removed, apostrophes turned into "´", the fields split
+// at TAB.
 ImportedRecord parseImportLine(const QString& line);
 
 // The records of a whole file (blank lines skipped), in file order.

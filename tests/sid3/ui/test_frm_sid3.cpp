@@ -1,3 +1,5 @@
+#include "common/modulekeys.h"
+#include "common/ui/moduleregistry.h"
 #include "screenshot.h"
 #include "sid3/ui/activitylinesmodel.h"
 #include "sid3/ui/frm_registraciones.h"
@@ -243,4 +245,48 @@ TEST_F(Frm_SID3Test, ARectificativaTakesTheTypedInterestAndStoresItAtOnce)
     EXPECT_EQ(field(QStringLiteral("TotalContrib")), QStringLiteral("362,50"));
     EXPECT_EQ(
         countRows(f.t.db(), QStringLiteral("SELECT Sid_Interes FROM Form_Sid3 WHERE Sid_Tramite = 5")), 1250);
+}
+
+TEST_F(Frm_SID3Test, TheMainWindowShowsTheScreenOnlyWhenLastYearsAnnualDeclarationIsNotPending)
+{
+    ModuleRegistry registry;
+    registerSid3Windows(registry);
+    const ModuleLaunch launch { f.t.db(), f.cmdId, f.cp01Id };
+
+    // With no declaration yet nothing is asked of the annual one; the screen offers a new period.
+    ModalDialogs dialogs;
+    dialogs.expect([](QDialog* d) {
+        EXPECT_EQ(d->objectName(), QStringLiteral("Frm_SID3"));
+        QTest::qWait(50);
+        d->reject();
+    });
+    boxes.answer(Answer::No);
+    EXPECT_TRUE(registry.runModal(modulekey::Sid3, launch, nullptr));
+    EXPECT_EQ(boxes.texts(), QStringList { QStringLiteral("Desea liquidar un nuevo período...") });
+
+    Declaration anticipo;
+    anticipo.cp01Id = f.cp01Id;
+    anticipo.month = 3;
+    anticipo.year = 2003;
+    anticipo.tramite = 4;
+    ASSERT_TRUE(f.store.Guardar_Sid3(anticipo, {}));
+    boxes.answer(Answer::Yes);
+    EXPECT_FALSE(registry.runModal(modulekey::Sid3, launch, nullptr));
+    EXPECT_EQ(boxes.last(), QStringLiteral("Complete el período 2002 en el formulario \"CP02\"..."));
+}
+
+TEST_F(Frm_SID3Test, CompletingLastYearsAnnualDeclarationFirstClosesTheScreen)
+{
+    boxes.answer(Answer::No); // no new period offered on showing
+    screen->show();
+    QTest::qWait(20);
+    ModalDialogs dialogs;
+    expectNewPeriod(dialogs, QStringLiteral("3"), QStringLiteral("2003"), 0);
+    boxes.answer(Answer::Yes);
+    click(screen.get(), QStringLiteral("Cmb_NuevoPer"));
+    ASSERT_TRUE(dialogs.allOpened());
+    QTest::qWait(20);
+    EXPECT_EQ(boxes.last(), QStringLiteral("Complete el período 2002 en el formulario \"CP02\"..."));
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(rows(QStringLiteral("Form_Sid3")), 0);
 }
