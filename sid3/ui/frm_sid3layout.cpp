@@ -3,6 +3,7 @@
 #include "sid3/ui/activitylinesmodel.h"
 #include "sid3/ui/frm_sid3.h"
 #include "sid3/ui/gridfooter.h"
+#include "sid3/ui/registeramountbox.h"
 
 #include "common/help.h"
 #include "common/ui/helpkey.h"
@@ -68,6 +69,7 @@ QLineEdit* Frm_SID3::cp01Field(const QString& column)
 {
     auto* edit = new QLineEdit(this);
     bind(edit, column);
+    edit->setProperty("cp01", true);
     connect(edit, &QLineEdit::textEdited, this, &Frm_SID3::refuseCp01Typing);
     return edit;
 }
@@ -97,7 +99,8 @@ void Frm_SID3::buildLayout()
     layout->addWidget(buildButtons());
     layout->addWidget(statusLine());
     // Fields the user cannot type in look like labels.
-    setStyleSheet(QStringLiteral("QLineEdit[readOnly=\"true\"] { background: palette(window); }"));
+    setStyleSheet(QStringLiteral("QLineEdit[readOnly=\"true\"], QLineEdit[cp01=\"true\"] "
+                                 "{ background: palette(window); }"));
     resize(980, 700);
 }
 
@@ -210,8 +213,9 @@ QWidget* Frm_SID3::buildRegistersBox()
     for (Register reg : AllRegisters) {
         const int i = static_cast<int>(reg);
         auto* open = button(box, registerCaption(reg), QStringLiteral("Cmd_Registro%1").arg(i));
-        auto* amount = field(QStringLiteral("Contrib%1").arg(i), QString::fromUtf16(AmountColumns.at(i)));
-        amount->setAlignment(Qt::AlignRight);
+        auto* amount = bind(new RegisterAmountBox(box), QString::fromUtf16(AmountColumns.at(i)));
+        amount->setObjectName(QStringLiteral("Contrib%1").arg(i));
+        connect(amount, &RegisterAmountBox::openRequested, this, [this, reg] { CallRegistraciones(reg); });
         auto* count = field(QStringLiteral("Contrib_Reg%1").arg(i), QString::fromUtf16(CountColumns.at(i)));
         count->hide();
         m_countCaptions.at(i) = new QLabel(box);

@@ -199,6 +199,9 @@ TEST_F(Frm_SID3Test, WhatTheScreenRefusesOrCannotDoYet)
 {
     click(screen.get(), QStringLiteral("Cmd_Registro1"));
     EXPECT_EQ(boxes.last(), QStringLiteral("Debe ingresar un nuevo período..."));
+    boxes.clear();
+    QTest::mouseClick(child(screen.get(), QStringLiteral("Contrib2")), Qt::LeftButton);
+    EXPECT_EQ(boxes.last(), QStringLiteral("Debe ingresar un nuevo período..."));
 
     auto* name = child<QLineEdit>(screen.get(), QStringLiteral("CP01_Contribuyente"));
     QTest::keyClicks(name, QStringLiteral("x"));
