@@ -1,5 +1,6 @@
 #include "sid3/declaration.h"
 
+#include "common/regional.h"
 #include "sid3/sid3messages.h"
 
 namespace ventrix::sid3 {
@@ -42,6 +43,14 @@ std::optional<Money> moneyOf(const QVariant& v)
     if (!v.isValid() || v.toString().trimmed().isEmpty())
         return std::nullopt;
     return Money::fromDisplay(v.toString());
+}
+
+// A bound date: stored dates come as QDate, typed ones as "15/04/2003".
+QDate dateOf(const QVariant& v)
+{
+    if (v.metaType() == QMetaType::fromType<QDate>())
+        return v.toDate();
+    return regional::parseDate(v.toString().trimmed()).value_or(QDate());
 }
 
 std::optional<qint64> integerOf(const QVariant& v)
@@ -126,8 +135,8 @@ Declaration withDeclarationFields(Declaration d, const FieldValues& v)
     }
     d.saldoContrib = amount(u"Sid_Saldo_Contrib");
     d.saldoAgt = amount(u"Sid_Saldo_AGT");
-    d.fhVto = get(u"Sid_Fh_Vto").toDate();
-    d.fechaPago = get(u"Sid_Fecha_Pago").toDate();
+    d.fhVto = dateOf(get(u"Sid_Fh_Vto"));
+    d.fechaPago = dateOf(get(u"Sid_Fecha_Pago"));
     d.interes = moneyOf(get(u"Sid_Interes"));
     d.totalDepositar = moneyOf(get(u"Sid_Total_Depositar"));
     d.importePagado = moneyOf(get(u"Sid_Importe_Pagado"));

@@ -31,9 +31,8 @@ struct ImportedRecord
 // any character.
 bool importCuitValid(QStringView cuit);
 
-// Quotes removed, apostrophes turned into "´"; the line's fields split at TAB.
-QStringList importFields(QString line);
-// One non-blank line of the file.
+// One non-blank line of the file: quotes removed, apostrophes turned into "´", the fields split
+// at TAB.
 ImportedRecord parseImportLine(const QString& line);
 
 // The records of a whole file (blank lines skipped), in file order.
@@ -45,6 +44,23 @@ struct ImportFile
 };
 // The file's bytes as the program reads them: Windows-1252 text, CR LF or LF line ends.
 ImportFile parseImportFile(const QByteArray& bytes);
+
+// What the import panel tells of a file: its records (lines that are not blank), their average
+// length in characters without the line end, and its size in bytes.
+struct ImportFigures
+{
+    int count = 0;
+    qint64 averageLength = 0;
+    qint64 size = 0;
+    bool operator==(const ImportFigures&) const = default;
+};
+ImportFigures importFigures(const QByteArray& bytes);
+
+// The preview shows at most this many records of a file.
+inline constexpr int PreviewRows = 200;
+
+// "07 seg.": the time a load still needs at the pace it has gone so far.
+QString remainingTime(qint64 elapsedMs, int done, int total);
 
 // The latest date a receipt of the register may carry for the declared month: its last day,
 // plus 15 days for withholdings.

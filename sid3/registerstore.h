@@ -25,6 +25,11 @@ struct RegisterRecord
     bool operator==(const RegisterRecord&) const = default;
 };
 
+// The record's "Per" columns as its bound fields hold them, and back: typed dates and amounts
+// are read as the screen shows them; a text that is neither reads as empty.
+FieldValues registerFields(const RegisterRecord& record);
+RegisterRecord withRegisterFields(RegisterRecord record, const FieldValues& values);
+
 enum class RegisterOrder { Fecha, Concepto, Monto, Agente };
 
 // The agent a number was last recorded with.
@@ -76,9 +81,11 @@ public:
 
     // Inserts the accepted records of the file, in one transaction. When an insert fails the
     // question decides whether to go on (the line counts as rejected) or stop; `cancelled` is
-    // asked before each line.
+    // asked before each line with the number of lines gone through. What was inserted before a
+    // stop or a cancel is kept.
     Result<ImportOutcome> Ingresar_Registros(qint64 sidId, Period period, const ImportFile& file,
-        const std::function<bool()>& continueAfterFailure, const std::function<bool()>& cancelled = {});
+        const std::function<bool()>& continueAfterFailure,
+        const std::function<bool(int done)>& cancelled = {});
 
 private:
     data::AccesoDatos& m_db;

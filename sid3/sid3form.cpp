@@ -152,6 +152,19 @@ void Sid3Form::CalculaImpuesto()
     Calc_FavorContrib();
 }
 
+void Sid3Form::lineEdited()
+{
+    CalculaImpuesto();
+    if (m_declaration.fhVto.isValid() && m_declaration.fechaPago.isValid())
+        CalculaInteres();
+}
+
+IncomeTotals Sid3Form::incomeTotals() const
+{
+    const Declaration& d = m_declaration;
+    return SumTotal(d.noGravado, d.gravado, d.exento);
+}
+
 void Sid3Form::Calc_FavorContrib()
 {
     m_declaration.saldoContrib = sid3::Calc_FavorContrib(m_declaration.registers);
@@ -239,6 +252,9 @@ bool Sid3Form::CalculaInteres()
 void Sid3Form::fhVtoEntered(QDate typed)
 {
     Declaration& d = m_declaration;
+    // A declaration whose dates were never proposed is judged against the authority's date.
+    if (!m_proposedDue.isValid() && d.hasPeriod())
+        m_proposedDue = sid3::proposedDueDate(d.month, d.year);
     switch (judgeDueDate(m_proposedDue, typed)) {
     case DueDateChange::Unchanged:
         d.fhVto = typed;
@@ -262,6 +278,23 @@ void Sid3Form::fhVtoInvalid(const QString& text)
                                     : msg::formatoFecha(regional::formatDate(Clock::today())));
     m_declaration.fhVto = QDate();
     CalculaDefault();
+}
+
+void Sid3Form::fhVtoTyped(const QString& text)
+{
+    const std::optional<QDate> typed = regional::parseDate(text.trimmed());
+    if (typed)
+        fhVtoEntered(*typed);
+    else
+        fhVtoInvalid(text);
+}
+
+void Sid3Form::fechaPagoTyped(const QString& text)
+{
+    const std::optional<QDate> typed = regional::parseDate(text.trimmed());
+    if (!typed && !text.trimmed().isEmpty())
+        inform(msg::formatoFecha(regional::formatDate(Clock::today())));
+    fechaPagoEntered(typed.value_or(QDate()));
 }
 
 void Sid3Form::fechaPagoEntered(QDate typed)

@@ -32,6 +32,7 @@ public:
     // Screen load: the first and last day of the index table; refused when it is empty.
     Status open();
 
+    Sid3Store& store() { return m_store; }
     Declaration& declaration() { return m_declaration; }
     QList<ActivityLine>& lines() { return m_lines; }
     const TaxSummary& summary() const { return m_summary; }
@@ -53,6 +54,11 @@ public:
     bool CargarTablaNewNumEmp();
 
     void CalculaImpuesto();
+    // A line's base or exemption, or the employees, changed: the tax and the balance are
+    // recomputed, and the interest with them once both dates are there.
+    void lineEdited();
+    // "Total Exentos" and "Total" of the income distribution as it stands.
+    IncomeTotals incomeTotals() const;
     void Calc_FavorContrib();
     void CalculaDefault();
     // Interest and total to deposit; false when it could not be computed.
@@ -61,6 +67,10 @@ public:
     void fhVtoEntered(QDate typed);
     // The due date field holds no date: the proposal is made again.
     void fhVtoInvalid(const QString& text);
+    // Leaving the due date field with what was typed in it.
+    void fhVtoTyped(const QString& text);
+    // Leaving the payment date field with what was typed in it.
+    void fechaPagoTyped(const QString& text);
     // Leaving the payment date: a day past the index table becomes its last day.
     void fechaPagoEntered(QDate typed);
     // Leaving the interest of a Rectificativa: recomputed, and written at once when stored.

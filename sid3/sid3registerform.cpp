@@ -108,9 +108,12 @@ bool Sid3RegisterForm::BorrarTodos()
 
 bool Sid3RegisterForm::Ingresar_Registros(const ImportFile& file)
 {
+    std::function<bool(int)> cancelled;
+    if (m_hooks.cancelImport)
+        cancelled = [this, total = file.lineCount()](int done) { return m_hooks.cancelImport(done, total); };
     auto outcome = m_model.store().Ingresar_Registros(
         m_sidId, m_period, file, [] { return askYesNo(msg::deseaContinuar(), MessageIcon::Question, true); },
-        m_hooks.cancelImport);
+        cancelled);
     if (!outcome) {
         fail(outcome.error());
         return false;

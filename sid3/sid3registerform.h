@@ -15,8 +15,9 @@ public:
     {
         // The message line: a text and how long it stays, in milliseconds.
         std::function<void(const QString&, int)> status;
-        // Asked before each import line; true stops the load.
-        std::function<bool()> cancelImport;
+        // Asked before each import line with the lines gone through and the file's total; true
+        // stops the load.
+        std::function<bool(int done, int total)> cancelImport;
     };
 
     Sid3RegisterForm(data::AccesoDatos& db, Register reg, qint64 sidId, Period period, Hooks hooks = {});

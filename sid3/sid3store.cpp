@@ -109,6 +109,16 @@ Result<Cp01Identity> Sid3Store::cp01Identity(qint64 cp01Id)
     return Cp01Identity { rs.value(0).toString(), rs.value(1).toString(), rs.value(2).toString() };
 }
 
+Result<FieldValues> Sid3Store::cp01Fields(qint64 cp01Id)
+{
+    FieldValues values;
+    if (m_db.loadFields(QStringLiteral("SELECT * FROM Form_Cp01 WHERE CP01_ID = ?"), { cp01Id },
+            QStringLiteral("CP01"), values)
+        != data::LoadStatus::Loaded)
+        return Error { msg::errorAcceso() };
+    return values;
+}
+
 Status Sid3Store::Guardar_Sid3(Declaration& d, const QList<ActivityLine>& lines)
 {
     auto identity = cp01Identity(d.cp01Id);

@@ -44,6 +44,8 @@ public:
     Result<Declaration> load(qint64 sidId);
     Result<QList<ActivityLine>> loadLines(qint64 sidId);
     Result<Cp01Identity> cp01Identity(qint64 cp01Id);
+    // The inscription's "CP01" columns, which the declaration shows read-only.
+    Result<FieldValues> cp01Fields(qint64 cp01Id);
 
     // Copies the CP01's I.S.I.B. number and CUIT into the head, stores it with its lines and
     // gives the head its key. On failure the database and the declaration are unchanged.

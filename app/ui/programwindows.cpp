@@ -12,6 +12,7 @@
 #include "data/datafolder.h"
 #include "data/ui/frm_backup.h"
 #include "rates/ui/frm_indices.h"
+#include "sid3/ui/frm_sid3.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -57,6 +58,7 @@ void registerModuleWindows()
     cp01::registerCp01Windows(ModuleRegistry::instance());
     agents::registerAgentsWindows(ModuleRegistry::instance());
     cp02::registerCp02Windows(ModuleRegistry::instance());
+    sid3::registerSid3Windows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)

@@ -160,9 +160,27 @@ TEST(RegisterStore, ImportStopsWhenTheUserSaysSoAndCanBeCancelled)
 
     int lines = 0;
     auto cancelled = store.Ingresar_Registros(
-        x.sidId, March2003, file, [] { return true; }, [&] { return ++lines > 1; });
+        x.sidId, March2003, file, [] { return true; }, [&](int done) { return ++lines > 1 && done == 1; });
     ASSERT_TRUE(cancelled);
     EXPECT_TRUE(cancelled->cancelled);
     EXPECT_EQ(cancelled->inserted, 1);
     EXPECT_EQ(cancelled->message(), QStringLiteral("1 registros ingresados...\nTransferencia cancelada..."));
+}
+
+TEST(RegisterStore, RecordFieldsAsTheScreenTypesThem)
+{
+    RegisterRecord r = receipt(QDate(2003, 3, 10), 123450);
+    r.mes = QStringLiteral("3");
+    r.anio = QStringLiteral("2003");
+    EXPECT_EQ(withRegisterFields({}, registerFields(r)), r);
+
+    FieldValues typed = registerFields(r);
+    typed[QStringLiteral("Per_Fecha")] = QStringLiteral("10/03/2003");
+    typed[QStringLiteral("Per_Monto")] = QStringLiteral("1.234,50");
+    EXPECT_EQ(withRegisterFields({}, typed), r);
+    typed[QStringLiteral("Per_Fecha")] = QStringLiteral("31/02/2003");
+    typed[QStringLiteral("Per_Monto")] = QStringLiteral("12,3,4");
+    const RegisterRecord bad = withRegisterFields({}, typed);
+    EXPECT_FALSE(bad.fecha.isValid());
+    EXPECT_FALSE(bad.monto);
 }

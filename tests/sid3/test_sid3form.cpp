@@ -212,3 +212,27 @@ TEST_F(Sid3FormTest, ATypedInterestIsWrittenAtOnceForAStoredDeclaration)
     ASSERT_TRUE(form.interesEntered(std::nullopt));
     EXPECT_EQ(countRows(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_Sid3 WHERE Sid_Interes = 0")), 1);
 }
+
+TEST_F(Sid3FormTest, DatesAsTypedAndTheInterestFollowingTheBase)
+{
+    messages.answer(Answer::No);
+    ASSERT_TRUE(startMarch());
+    // A due date typed before any was proposed is judged against the authority's one.
+    form.fhVtoTyped(QStringLiteral("16/04/2003"));
+    EXPECT_EQ(form.declaration().fhVto, QDate(2003, 4, 16));
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("Recuerde que ud. está completando")));
+    form.fhVtoTyped(QStringLiteral("15/04/2003"));
+    form.fechaPagoTyped(QStringLiteral("mañana"));
+    EXPECT_EQ(messages.last(), QStringLiteral("El formato para la fecha es: 20/04/2003"));
+    EXPECT_EQ(form.declaration().fechaPago, QDate(2003, 4, 20)); // proposed again: today
+    form.fechaPagoTyped(QStringLiteral("25/04/2003"));
+    EXPECT_EQ(form.declaration().fechaPago, QDate(2003, 4, 25));
+
+    // Ten days late at 0,1 a day: the interest follows every change of the base.
+    form.lines()[0].baseImp = Money::fromInteger(10000);
+    form.lineEdited();
+    EXPECT_EQ(form.declaration().interes->toPlain(), QStringLiteral("3.50"));
+    EXPECT_EQ(form.declaration().totalDepositar->toPlain(), QStringLiteral("353.50"));
+    form.declaration().noGravado = Money::fromInteger(5);
+    EXPECT_EQ(form.incomeTotals().totalImpuestos.toPlain(), QStringLiteral("10005.00"));
+}

@@ -141,7 +141,9 @@ TEST(Sid3Store, BoundFieldsAsTheScreenTypesThem)
     typed[QStringLiteral("Sid_Importe_Pagado")] = QStringLiteral("no es importe");
     typed[QStringLiteral("Sid_Otros")] = QVariant::fromValue(Money::fromUnits(99));
     typed[QStringLiteral("Sid_Fh_Vto")] = QDate(2003, 4, 15);
+    typed[QStringLiteral("Sid_Fecha_Pago")] = QStringLiteral("20/04/2003");
     const Declaration d = withDeclarationFields({}, typed);
+    EXPECT_EQ(d.fechaPago, QDate(2003, 4, 20));
     EXPECT_EQ(d.month, 3);
     EXPECT_EQ(d.year, 2003);
     EXPECT_EQ(d.noGravado.toPlain(), QStringLiteral("1234.50"));
