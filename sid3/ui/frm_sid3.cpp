@@ -318,12 +318,6 @@ RegisterTotal Frm_SID3::openRegister(Register reg, qint64 sidId, Period period)
     return screen.total();
 }
 
-// The print of the declaration comes with its own flow; until then the button says so.
-void Frm_SID3::Cmd_Imprimir_Click()
-{
-    inform(msg::impresionNoDisponible());
-}
-
 void Frm_SID3::Cmd_CallAccesorios_Click()
 {
     for (const QString& name : { QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),

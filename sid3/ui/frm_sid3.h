@@ -41,6 +41,8 @@ public:
 
     // False when the screen cannot work (no rates entered); the reason has been shown.
     bool opened() const { return m_opened; }
+    // Where the delivery files go; by default "Archivos" beside the database.
+    void setArchivosFolder(const QString& folder) { m_archivos = folder; }
     Sid3Form& form() { return m_form; }
 
     void Cargar_List_FormSid3();
@@ -85,6 +87,7 @@ private:
     void whenTyped(QLineEdit* edit, const std::function<void(const QString&)>& apply);
     void closeLater();
     std::optional<NewPeriod> openNuevoTramite();
+    QString archivosFolder() const;
     RegisterTotal openRegister(Register reg, qint64 sidId, Period period);
 
     data::AccesoDatos m_access;
@@ -97,6 +100,7 @@ private:
     bool m_busy = false;
     bool m_dialogAccepted = false;
     FieldValues m_cp01Values;
+    QString m_archivos;
 
     QListWidget* m_periodos = nullptr;
     QTabWidget* m_tabs = nullptr;

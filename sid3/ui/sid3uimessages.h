@@ -5,10 +5,6 @@
 // Texts of the monthly declaration's screens that the core does not show itself.
 namespace ventrix::sid3::msg {
 
-inline QString impresionNoDisponible()
-{
-    return QStringLiteral("La impresión del CP03/SID3 todavía no está disponible en esta versión.");
-}
 inline QString sinCalculadora()
 {
     return QStringLiteral("No se encontró una calculadora instalada en el sistema...");

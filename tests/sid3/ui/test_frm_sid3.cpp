@@ -1,4 +1,5 @@
 #include "common/modulekeys.h"
+#include "common/printui/dialogoimpresora.h"
 #include "common/ui/moduleregistry.h"
 #include "screenshot.h"
 #include "sid3/ui/activitylinesmodel.h"
@@ -7,8 +8,13 @@
 #include "sid3/ui/gridfooter.h"
 #include "sid3uifixture.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace ventrix;
 using namespace ventrix::sid3;
@@ -209,8 +215,7 @@ TEST_F(Frm_SID3Test, WhatTheScreenRefusesOrCannotDoYet)
     EXPECT_EQ(name->text(), QStringLiteral("Pérez Juan"));
 
     click(screen.get(), QStringLiteral("Cmd_Imprimir"));
-    EXPECT_EQ(boxes.last(),
-        QStringLiteral("La impresión del CP03/SID3 todavía no está disponible en esta versión."));
+    EXPECT_EQ(boxes.last(), QStringLiteral("Debe ingresar un nuevo período..."));
 
     // Amount cells let only digits and the separators in.
     auto* view = child<QTableView>(screen.get(), QStringLiteral("TDBGrid1"));
@@ -292,4 +297,53 @@ TEST_F(Frm_SID3Test, CompletingLastYearsAnnualDeclarationFirstClosesTheScreen)
     EXPECT_EQ(boxes.last(), QStringLiteral("Complete el período 2002 en el formulario \"CP02\"..."));
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(rows(QStringLiteral("Form_Sid3")), 0);
+}
+
+TEST_F(Frm_SID3Test, PrintStoresThenGoesThroughThePrinterAndThePreviewAndLeavesTheDeliveryFile)
+{
+    QTemporaryDir dir;
+    const QString archivos = dir.filePath(QStringLiteral("Archivos"));
+    screen->setArchivosFolder(archivos);
+    const QString pdf = dir.filePath(QStringLiteral("cp03.pdf"));
+    int printerShown = 0;
+    print::setPrinterDialogRunner([&](QPrinter& printer, QWidget*) {
+        ++printerShown;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+
+    ModalDialogs dialogs;
+    expectNewPeriod(dialogs, QStringLiteral("3"), QStringLiteral("2003"), 0);
+    boxes.answer(Answer::No);
+    click(screen.get(), QStringLiteral("Cmb_NuevoPer"));
+    ASSERT_TRUE(dialogs.allOpened());
+    ASSERT_TRUE(grid()->setData(grid()->index(0, ActivityLinesModel::BaseImp), QStringLiteral("10.000,00")));
+
+    // Without an amount deposited nothing is stored or printed.
+    click(screen.get(), QStringLiteral("Cmd_Imprimir"));
+    EXPECT_EQ(boxes.last(), QStringLiteral("Ingrese el importe que desea depositar..."));
+    EXPECT_EQ(rows(QStringLiteral("Form_Sid3")), 0);
+    EXPECT_EQ(printerShown, 0);
+
+    type(screen.get(), QStringLiteral("FechaPago"), QStringLiteral("25/04/2003"));
+    type(screen.get(), QStringLiteral("ImporteDepositado"), field(QStringLiteral("TotalContrib")));
+    dialogs.expect([](QDialog* preview) {
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("Formulario CP03"));
+        preview->findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPrint"))->click();
+    });
+    boxes.clear();
+    click(screen.get(), QStringLiteral("Cmd_Imprimir"));
+    print::setPrinterDialogRunner({});
+    ASSERT_TRUE(dialogs.allOpened());
+    EXPECT_EQ(printerShown, 1);
+    EXPECT_EQ(rows(QStringLiteral("Form_Sid3")), 1);
+    EXPECT_GT(QFile(pdf).size(), 5000);
+    const QStringList files = QDir(archivos).entryList({ QStringLiteral("CP03SID3_*.txt") }, QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(QFileInfo(QDir(archivos).filePath(files.first())).size(), 377);
+    EXPECT_TRUE(boxes.texts().join(u'\n').contains(QStringLiteral("Por favor ingrese el disquette")));
+    // The list is reloaded and shows the stored declaration with its payment date.
+    ASSERT_EQ(periodos()->count(), 1);
+    EXPECT_EQ(periodos()->item(0)->text(), QStringLiteral("3/2003 Anticipo 25/04/2003"));
 }
