@@ -4,6 +4,8 @@
 #include "cli/command_scramble.h"
 #include "common/version.h"
 
+#include <QDir>
+
 namespace ventrix::cli {
 
 Command initCommand();
@@ -64,6 +66,16 @@ QList<Command> commands()
         printCommand(),
         checkDeliveryCommand(),
     };
+}
+
+bool refusedPdfTarget(Context& context, const QString& pdf)
+{
+    const QString path = QDir::current().absoluteFilePath(pdf);
+    if (!context.folder.isWorkingFile(path))
+        return false;
+    context.err << "El PDF no puede guardarse sobre los archivos de trabajo de la base de datos: "
+                << QDir::toNativeSeparators(path) << '\n';
+    return true;
 }
 
 int run(QStringList args, QTextStream& out, QTextStream& err)

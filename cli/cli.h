@@ -36,6 +36,10 @@ struct Command
 // files an interrupted earlier run left behind are removed once the lock is held.
 std::unique_ptr<data::DataFolderLock> lockDataFolder(Context& context);
 
+// True (and the reason told) when a PDF asked for would land on the database or another of the
+// data folder's working files.
+bool refusedPdfTarget(Context& context, const QString& pdf);
+
 // The reason a database cannot be used, in the user's words and with what to do about it.
 void explainUnusable(Context& context, const QString& path, const data::OpenResult& result);
 

@@ -78,6 +78,8 @@ int printSid3(Context& context, const QStringList& args)
         context.err << "Uso: ventrix-cli " << Sid3Usage << '\n';
         return ExitUsage;
     }
+    if (refusedPdfTarget(context, o->pdf))
+        return ExitRefused;
     data::Database database;
     const data::OpenResult opened = database.openReadOnly(context.folder.databasePath());
     if (!opened.ok()) {

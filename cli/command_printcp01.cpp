@@ -63,6 +63,8 @@ int printCp01(Context& c, const QStringList& args)
         c.err << "Uso: ventrix-cli [--data-dir CARPETA] " << Usage << '\n';
         return ExitUsage;
     }
+    if (refusedPdfTarget(c, parsed->pdf))
+        return ExitRefused;
     const QString path = c.folder.databasePath();
     // Printing reads the procedure only: the program may be open on the same database.
     data::Database database;

@@ -72,6 +72,8 @@ int printCp02(Context& c, const QStringList& args)
         c.err << "Uso: ventrix-cli [--data-dir CARPETA] " << Usage << '\n';
         return ExitUsage;
     }
+    if (refusedPdfTarget(c, parsed->pdf))
+        return ExitRefused;
     // Reading only: the print never changes the database; it writes the PDF and the delivery file.
     data::Database database;
     const data::OpenResult opened = database.openReadOnly(c.folder.databasePath());

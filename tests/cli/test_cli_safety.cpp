@@ -148,6 +148,24 @@ TEST_F(CliSafety, BackupOntoTheDatabaseIsRefusedAndRestoreNamesTheRealCause)
     EXPECT_TRUE(QFile::exists(QDir(fresh).filePath(qs("Impuest.db"))));
 }
 
+TEST_F(CliSafety, APrintNeverWritesItsPdfOverTheDatabase)
+{
+    ASSERT_EQ(run(args({ "init" })).code, cli::ExitOk);
+    const QByteArray before = bytes(databasePath());
+    const QString wal = databasePath() + qs("-wal");
+    for (const QStringList& print : { QStringList { qs("print"), qs("sid3"), qs("--taxpayer"), qs("1"),
+                                          qs("--declaration"), qs("1"), qs("--pdf"), databasePath() },
+             QStringList { qs("print"), qs("cp01"), qs("--procedure"), qs("1"), qs("--pdf"), databasePath() },
+             QStringList { qs("print"), qs("cp02"), qs("--declaration"), qs("1"), qs("--pdf"), wal } }) {
+        const test::CliOutcome outcome = run(print);
+        EXPECT_EQ(outcome.code, cli::ExitRefused) << print.join(u' ').toStdString();
+        EXPECT_TRUE(outcome.err.startsWith(
+            qs("El PDF no puede guardarse sobre los archivos de trabajo de la base de datos: ")))
+            << outcome.err.toStdString();
+    }
+    EXPECT_EQ(bytes(databasePath()), before);
+}
+
 TEST_F(CliSafety, CheckIdTakesOnlyTheShapeOrBareDigitsAndEchoesNoControls)
 {
     EXPECT_EQ(run(args({ "check-id", "cuit", "20-12345678-6" })).code, cli::ExitRefused);
