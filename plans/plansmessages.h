@@ -90,4 +90,21 @@ inline QString documento()
     return QStringLiteral("Formulario IB08");
 }
 
+// The numeric line of the slip.
+inline QString valorNoCabe(const QString& label, int digits, int width)
+{
+    return QStringLiteral("El valor de \"%1\" tiene %2 dígitos y el formulario admite %3.\nNo se imprimió el "
+                          "formulario.")
+        .arg(label)
+        .arg(digits)
+        .arg(width);
+}
+inline QString valorNegativo(const QString& label)
+{
+    return QStringLiteral(
+        "El valor de \"%1\" es negativo y el formulario no admite signo.\nNo se imprimió el "
+        "formulario.")
+        .arg(label);
+}
+
 }
