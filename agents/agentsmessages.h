@@ -197,4 +197,100 @@ inline QString sinNumeros()
         "módulo...\nLos números son suministrados por la A.G.T. ...");
 }
 
+// The monthly declaration of deposits and register rows ("DDJJ").
+inline QString errorMes()
+{
+    return QStringLiteral("Error en la especificación del mes...");
+}
+inline QString errorAnio()
+{
+    return QStringLiteral("Error en la especificación del año...");
+}
+inline QString sinIndiceVto()
+{
+    return QStringLiteral("Ud. está tratando de ingresar una fecha de vencimiento para la cual no existe el "
+                          "índice de actualiazación en el sistema...\nUd. debe tener cargado el índice "
+                          "correspondiente al mes de pago...");
+}
+inline QString sinIndicePago()
+{
+    return QStringLiteral("Ud. está tratando de ingresar una fecha de pago para la cual no existe el índice "
+                          "de actualiazación en el sistema...\nUd. debe tener cargado el índice "
+                          "correspondiente al mes de pago...");
+}
+inline QString sinPagoEnPeriodo()
+{
+    return QStringLiteral(
+        "Ud. debe tener al menos un pago en el período antes de realizar la Declaración Jurada...");
+}
+// operacion: "Retención" or "Percepción".
+inline QString confirmaDDJJ(const QString& periodo, const QString& operacion)
+{
+    return QStringLiteral("UD. está por confeccionar la DDJJ mensual del período ") + periodo
+        + QStringLiteral(".\nUna vez realizado todos los pagos que queden incluídos en ésta DDJJ quedarán "
+                         "bloqueados para modificar y/o borrar, el mismo efecto se traslada para todas los "
+                         "registros de ")
+        + operacion
+        + QStringLiteral(
+            "...\nSi necesita borrar una DDJJ ingrese en el botón Información (Info.)  .\n\nEstá "
+            "seguro que desea realizar la DDJJ...");
+}
+inline QString ddjjCancelada()
+{
+    return QStringLiteral("DDJJ cancelada...");
+}
+inline QString ddjjAntesDe(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("La DDJJ para el período ") + periodo
+        + QStringLiteral(" no puede realizarse antes de ") + fecha;
+}
+inline QString buscandoNumeroDDJJ()
+{
+    return QStringLiteral("Buscando número de DDJJ...");
+}
+inline QString procesandoPagos()
+{
+    return QStringLiteral("Procesando Pagos del período");
+}
+inline QString procesandoConstancias()
+{
+    return QStringLiteral("Procesando Constancias...");
+}
+inline QString ddjjProcesada()
+{
+    return QStringLiteral("Declaración Jurada procesada correctamente...");
+}
+inline QString sinDDJJParaBorrar()
+{
+    return QStringLiteral("No tiene DDJJ para borrar...");
+}
+inline QString confirmaBorrarMarcas()
+{
+    return QStringLiteral(
+        "Está seguro que desea borrar las marcas de la declaración jurada del período seleccionado?...");
+}
+inline QString confirmaBorrarDDJJ(const QString& numero, const QString& fechaPres)
+{
+    return QStringLiteral("Desea borrar la DDJJ que agrupa a todos éstos pagos...?\nLa DDJJ que está borrar "
+                          "es el N° ")
+        + numero + QStringLiteral(" presentada el día ") + fechaPres
+        + QStringLiteral("\nEstá seguro que desea continuar...");
+}
+inline QString noSeBorroRegistroRetencion()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ relacionadas con Retención...");
+}
+inline QString noSeBorroRegistroPercepcion()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ relacionadas con Percepción...");
+}
+inline QString noSeBorraronDDJJ()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ...");
+}
+inline QString ddjjBorradas()
+{
+    return QStringLiteral("DDJJ borradas...");
+}
+
 }
