@@ -205,16 +205,22 @@ Result<QString> DeclarationStore::BuscarDDJJ_Numero(qint64 cmdId, const ArpPerio
     return Error { msg::errorAccesoBaseDatos() };
 }
 
-Status DeclarationStore::AlmacenarDDJJ(
-    qint64 cmdId, const ArpPeriod& period, const QString& numero, QDate today)
+Status DeclarationStore::AlmacenarDDJJ(qint64 cmdId, const ArpPeriod& period, const QString& numero,
+    QDate today, const std::function<void(const QString&)>& progress)
 {
+    const auto tell = [&progress](const QString& text) {
+        if (progress)
+            progress(text);
+    };
     data::Transaction tx(m_db.connection());
     if (!tx.isActive())
         return Error { msg::errorAccesoBaseDatos() };
     const QString periodo = period.text();
+    tell(msg::procesandoPagos());
     if (!mark(m_db, depositsScope(m_kind, cmdId, period), periodo, numero, today))
         return Error { msg::errorAccesoBaseDatos() };
     data::crashpoint::reach("ddjj:deposits-marked");
+    tell(msg::procesandoConstancias());
     if (!mark(m_db, registerScope(m_kind, cmdId, period), periodo, numero, today))
         return Error { msg::errorAccesoBaseDatos() };
     if (!tx.commit())

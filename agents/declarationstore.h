@@ -4,6 +4,7 @@
 #include "agents/registerkind.h"
 #include "data/accesodatos.h"
 
+#include <functional>
 #include <optional>
 
 namespace ventrix::agents {
@@ -43,7 +44,9 @@ public:
     Result<QString> BuscarDDJJ_Numero(qint64 cmdId, const ArpPeriod& period);
     // Marks the month's deposits and register rows as declared today with the number, and takes in
     // late every earlier one never declared; a month already marked is left as it is. All or nothing.
-    Status AlmacenarDDJJ(qint64 cmdId, const ArpPeriod& period, const QString& numero, QDate today);
+    // progress is told of each table as it is reached.
+    Status AlmacenarDDJJ(qint64 cmdId, const ArpPeriod& period, const QString& numero, QDate today,
+        const std::function<void(const QString&)>& progress = {});
 
     // The declaration that took in the month's deposits, if any.
     Result<std::optional<DeclarationRef>> declarationOf(qint64 cmdId, const ArpPeriod& period);
