@@ -293,4 +293,34 @@ inline QString ddjjBorradas()
     return QStringLiteral("DDJJ borradas...");
 }
 
+// The deposits of a month.
+inline QString pagoGuardarPresentado(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("El pago que desea guardar ya está incorporado en la DDJJ mensual del período ")
+        + periodo + QStringLiteral(" presentada el ") + fecha
+        + QStringLiteral("\nPor tal motivo no puede almacenar las modificaciones...");
+}
+inline QString pagoGuardarOtroPeriodo(const QString& periodoOut, const QString& periodo)
+{
+    return QStringLiteral("El pago que desea guardar ya está incorporado en la DDJJ mensual del período ")
+        + periodoOut + QStringLiteral(" aunque fue realizado en el período ") + periodo
+        + QStringLiteral("\nPor tal motivo no puede almacenar las modificaciones...");
+}
+inline QString pagoBorrarPresentado(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("El pago que desea borrar está incorporado en la DDJJ mensual del período ")
+        + periodo + QStringLiteral(" presentada el ") + fecha
+        + QStringLiteral("\nPor tal motivo no puede borrarlo...");
+}
+inline QString pagoBorrarOtroPeriodo(const QString& periodoOut, const QString& periodo)
+{
+    return QStringLiteral("El pago que desea borrar está incorporado en la DDJJ mensual del período ")
+        + periodoOut + QStringLiteral(" aunque fue realizado en el período ") + periodo
+        + QStringLiteral("\nPor tal motivo no puede borrarlo...");
+}
+inline QString errorGuardarArp()
+{
+    return QStringLiteral("Error al guardar los datos del formulario ARP...");
+}
+
 }
