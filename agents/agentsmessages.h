@@ -322,5 +322,31 @@ inline QString errorGuardarArp()
 {
     return QStringLiteral("Error al guardar los datos del formulario ARP...");
 }
+inline QString ok()
+{
+    return QStringLiteral("O.K");
+}
+inline QString ingreseImporteDepositar()
+{
+    return QStringLiteral("Ingrese el importe a depositar...");
+}
+inline QString incompletoArp()
+{
+    return QStringLiteral("Para poder almacenar los datos es necesario tener completo todos los campos...");
+}
+inline QString incompletoArpImprimir()
+{
+    return QStringLiteral(
+        "Para poder almacenar e imprimir los datos es necesario tener completo todos los campos...");
+}
+inline QString pagoSuperiorAlSaldo()
+{
+    return QStringLiteral("Está seguro que desea pagar un importe superior al saldo actual...?");
+}
+// importe: the amount with 2 decimals, as the field shows it.
+inline QString confirmaPago(const QString& importe)
+{
+    return QStringLiteral("Está seguro que desea pagar $") + importe + QStringLiteral("...");
+}
 
 }
