@@ -151,6 +151,21 @@ Result<std::optional<Index4>> DeclarationStore::indice(QDate fecha)
     return std::optional(rs.value(0).value<Index4>());
 }
 
+Result<ArpBalance> DeclarationStore::CalculaInteres(const ArpTotals& totals, QDate fechaVto, QDate fechaPago)
+{
+    const auto vto = indice(fechaVto);
+    if (!vto)
+        return Error { vto.error() };
+    if (!*vto)
+        return Error { msg::sinIndiceVto() };
+    const auto pago = indice(fechaPago);
+    if (!pago)
+        return Error { pago.error() };
+    if (!*pago)
+        return Error { msg::sinIndicePago() };
+    return agents::CalculaInteres(totals.total, totals.depositado, **vto, **pago);
+}
+
 Result<bool> DeclarationStore::hasDeposit(qint64 cmdId, const ArpPeriod& period)
 {
     const Scope dep = depositsScope(m_kind, cmdId, period);

@@ -37,6 +37,9 @@ public:
     Result<ArpTotals> HabilitaImporte(qint64 cmdId, const ArpPeriod& period);
     // The index of exactly that day; nullopt when none is loaded.
     Result<std::optional<Index4>> indice(QDate fecha);
+    // The interest and balance at the payment date with the indices of both days; a day without
+    // its index stops the computation with the field's message.
+    Result<ArpBalance> CalculaInteres(const ArpTotals& totals, QDate fechaVto, QDate fechaPago);
     Result<bool> hasDeposit(qint64 cmdId, const ArpPeriod& period);
 
     // The number of the month's declaration when it was made already, else a new one that no

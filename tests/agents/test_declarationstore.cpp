@@ -127,12 +127,25 @@ TEST_F(DeclarationStoreTest, TotalsSumTheMonthOfTheRegisterAndItsDeposits)
     EXPECT_EQ(withholdings.HabilitaImporte(cmdId, periodOf(QDate(2004, 1, 1))).value(), ArpTotals {});
 }
 
-TEST_F(DeclarationStoreTest, IndexIsLookedUpOnExactlyThatDay)
+TEST_F(DeclarationStoreTest, InterestTakesTheIndicesOfExactlyBothDays)
 {
-    execInsert(t.db(), qs("INSERT INTO Indices (Fecha, Indice, Tasa) VALUES (?, ?, ?)"),
-        { qs("2099-04-15"), 1035000, 0 });
-    EXPECT_EQ(withholdings.indice(QDate(2099, 4, 15)).value(), Index4::fromUnits(1035000));
-    EXPECT_FALSE(withholdings.indice(QDate(2099, 4, 16)).value().has_value());
+    for (const auto& [fecha, units] :
+        { std::pair { "2099-04-15", 1000000 }, std::pair { "2099-05-20", 1035000 } })
+        execInsert(t.db(), qs("INSERT INTO Indices (Fecha, Indice, Tasa) VALUES (?, ?, ?)"),
+            { qs(fecha), units, 0 });
+    EXPECT_EQ(withholdings.indice(QDate(2099, 5, 20)).value(), Index4::fromUnits(1035000));
+    const ArpTotals totals { Money::fromUnits(100000), Money::fromUnits(20000) };
+    const ArpBalance b = withholdings.CalculaInteres(totals, QDate(2099, 4, 15), QDate(2099, 5, 20)).value();
+    EXPECT_EQ(b.intereses, Money::fromUnits(3500));
+    EXPECT_EQ(b.saldo, Money::fromUnits(83500));
+    EXPECT_EQ(withholdings.CalculaInteres(totals, QDate(2099, 4, 16), QDate(2099, 5, 20)).error(),
+        qs("Ud. está tratando de ingresar una fecha de vencimiento para la cual no existe el índice de "
+           "actualiazación en el sistema...\nUd. debe tener cargado el índice correspondiente al mes de "
+           "pago..."));
+    EXPECT_EQ(withholdings.CalculaInteres(totals, QDate(2099, 4, 15), QDate(2099, 5, 21)).error(),
+        qs("Ud. está tratando de ingresar una fecha de pago para la cual no existe el índice de "
+           "actualiazación "
+           "en el sistema...\nUd. debe tener cargado el índice correspondiente al mes de pago..."));
 }
 
 TEST_F(DeclarationStoreTest, DeclaringMarksTheMonthAndTakesInEarlierRowsLate)
