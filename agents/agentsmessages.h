@@ -206,6 +206,18 @@ inline QString errorAnio()
 {
     return QStringLiteral("Error en la especificación del año...");
 }
+inline QString recuerdeVencimiento()
+{
+    return QStringLiteral(
+        "Recuerde que ud. está completando una declaración jurada y la fecha de vencimiento "
+        "debe coincidir con la que publica la Agencia General Tributaria, que se fijó para el "
+        "día 15 de cada mes salvo los días Sábados, Domingos y Feriados...");
+}
+inline QString soloDiaVencimiento()
+{
+    return QStringLiteral("Ud. solo puede modificar el día de vencimiento.\nLa modificación de la fecha es "
+                          "aceptada si el día propuesto por el sistema es feriado...");
+}
 inline QString sinIndiceVto()
 {
     return QStringLiteral("Ud. está tratando de ingresar una fecha de vencimiento para la cual no existe el "

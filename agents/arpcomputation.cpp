@@ -39,6 +39,15 @@ QDate CalculaDefault(QDate hasta)
     return due;
 }
 
+DueDateEdit editaFechaVto(QDate propuesta, QDate typed)
+{
+    if (typed == propuesta)
+        return { propuesta, {} };
+    if (typed.year() == propuesta.year() && typed.month() == propuesta.month())
+        return { typed, msg::recuerdeVencimiento() };
+    return { propuesta, msg::soloDiaVencimiento() };
+}
+
 std::optional<QString> declaracionAntesDeTiempo(const ArpPeriod& period, QDate today)
 {
     if (today >= period.hasta)

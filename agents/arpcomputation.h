@@ -30,6 +30,16 @@ ArpPeriod periodoPropuesto(QDate today);
 // the user's to apply.
 QDate CalculaDefault(QDate hasta);
 
+// The due date the user typed over the proposal: another day of the same month is kept with a
+// reminder (holidays are the user's to apply); another month or year is refused and the proposal
+// comes back. No message when the proposal is kept.
+struct DueDateEdit
+{
+    QDate fecha;
+    QString message;
+};
+DueDateEdit editaFechaVto(QDate propuesta, QDate typed);
+
 // Why a declaration cannot be made today: refused before the last day of the month.
 std::optional<QString> declaracionAntesDeTiempo(const ArpPeriod& period, QDate today);
 

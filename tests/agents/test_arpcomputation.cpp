@@ -62,6 +62,26 @@ TEST(ArpDueDate, FifteenthOfNextMonthMovedPastTheWeekend)
     EXPECT_EQ(CalculaDefault(QDate(2005, 12, 31)), QDate(2006, 1, 16));
 }
 
+TEST(ArpDueDate, OnlyTheDayMayBeChanged)
+{
+    const QDate proposed(2005, 4, 15);
+    const DueDateEdit holiday = editaFechaVto(proposed, QDate(2005, 4, 18));
+    EXPECT_EQ(holiday.fecha, QDate(2005, 4, 18));
+    EXPECT_EQ(holiday.message,
+        QStringLiteral(
+            "Recuerde que ud. está completando una declaración jurada y la fecha de vencimiento debe "
+            "coincidir con la que publica la Agencia General Tributaria, que se fijó para el día 15 de "
+            "cada mes salvo los días Sábados, Domingos y Feriados..."));
+    for (const QDate other : { QDate(2005, 5, 15), QDate(2006, 4, 15) }) {
+        const DueDateEdit refused = editaFechaVto(proposed, other);
+        EXPECT_EQ(refused.fecha, proposed);
+        EXPECT_EQ(refused.message,
+            QStringLiteral("Ud. solo puede modificar el día de vencimiento.\nLa modificación de la fecha es "
+                           "aceptada si el día propuesto por el sistema es feriado..."));
+    }
+    EXPECT_TRUE(editaFechaVto(proposed, proposed).message.isEmpty());
+}
+
 TEST(ArpDeclarationDate, LastDayOfTheMonthIsAllowedTheDayBeforeRefused)
 {
     const ArpPeriod march = periodOf(QDate(2005, 3, 1));
