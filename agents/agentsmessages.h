@@ -197,4 +197,168 @@ inline QString sinNumeros()
         "módulo...\nLos números son suministrados por la A.G.T. ...");
 }
 
+// The monthly declaration of deposits and register rows ("DDJJ").
+inline QString errorMes()
+{
+    return QStringLiteral("Error en la especificación del mes...");
+}
+inline QString errorAnio()
+{
+    return QStringLiteral("Error en la especificación del año...");
+}
+inline QString recuerdeVencimiento()
+{
+    return QStringLiteral(
+        "Recuerde que ud. está completando una declaración jurada y la fecha de vencimiento "
+        "debe coincidir con la que publica la Agencia General Tributaria, que se fijó para el "
+        "día 15 de cada mes salvo los días Sábados, Domingos y Feriados...");
+}
+inline QString soloDiaVencimiento()
+{
+    return QStringLiteral("Ud. solo puede modificar el día de vencimiento.\nLa modificación de la fecha es "
+                          "aceptada si el día propuesto por el sistema es feriado...");
+}
+inline QString sinIndiceVto()
+{
+    return QStringLiteral("Ud. está tratando de ingresar una fecha de vencimiento para la cual no existe el "
+                          "índice de actualiazación en el sistema...\nUd. debe tener cargado el índice "
+                          "correspondiente al mes de pago...");
+}
+inline QString sinIndicePago()
+{
+    return QStringLiteral("Ud. está tratando de ingresar una fecha de pago para la cual no existe el índice "
+                          "de actualiazación en el sistema...\nUd. debe tener cargado el índice "
+                          "correspondiente al mes de pago...");
+}
+inline QString sinPagoEnPeriodo()
+{
+    return QStringLiteral(
+        "Ud. debe tener al menos un pago en el período antes de realizar la Declaración Jurada...");
+}
+// operacion: "Retención" or "Percepción".
+inline QString confirmaDDJJ(const QString& periodo, const QString& operacion)
+{
+    return QStringLiteral("UD. está por confeccionar la DDJJ mensual del período ") + periodo
+        + QStringLiteral(".\nUna vez realizado todos los pagos que queden incluídos en ésta DDJJ quedarán "
+                         "bloqueados para modificar y/o borrar, el mismo efecto se traslada para todas los "
+                         "registros de ")
+        + operacion
+        + QStringLiteral(
+            "...\nSi necesita borrar una DDJJ ingrese en el botón Información (Info.)  .\n\nEstá "
+            "seguro que desea realizar la DDJJ...");
+}
+inline QString ddjjCancelada()
+{
+    return QStringLiteral("DDJJ cancelada...");
+}
+inline QString ddjjAntesDe(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("La DDJJ para el período ") + periodo
+        + QStringLiteral(" no puede realizarse antes de ") + fecha;
+}
+inline QString buscandoNumeroDDJJ()
+{
+    return QStringLiteral("Buscando número de DDJJ...");
+}
+inline QString procesandoPagos()
+{
+    return QStringLiteral("Procesando Pagos del período");
+}
+inline QString procesandoConstancias()
+{
+    return QStringLiteral("Procesando Constancias...");
+}
+inline QString ddjjProcesada()
+{
+    return QStringLiteral("Declaración Jurada procesada correctamente...");
+}
+inline QString sinDDJJParaBorrar()
+{
+    return QStringLiteral("No tiene DDJJ para borrar...");
+}
+inline QString confirmaBorrarMarcas()
+{
+    return QStringLiteral(
+        "Está seguro que desea borrar las marcas de la declaración jurada del período seleccionado?...");
+}
+inline QString confirmaBorrarDDJJ(const QString& numero, const QString& fechaPres)
+{
+    return QStringLiteral("Desea borrar la DDJJ que agrupa a todos éstos pagos...?\nLa DDJJ que está borrar "
+                          "es el N° ")
+        + numero + QStringLiteral(" presentada el día ") + fechaPres
+        + QStringLiteral("\nEstá seguro que desea continuar...");
+}
+inline QString noSeBorroRegistroRetencion()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ relacionadas con Retención...");
+}
+inline QString noSeBorroRegistroPercepcion()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ relacionadas con Percepción...");
+}
+inline QString noSeBorraronDDJJ()
+{
+    return QStringLiteral("No se pudo borrar las DDJJ...");
+}
+inline QString ddjjBorradas()
+{
+    return QStringLiteral("DDJJ borradas...");
+}
+
+// The deposits of a month.
+inline QString pagoGuardarPresentado(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("El pago que desea guardar ya está incorporado en la DDJJ mensual del período ")
+        + periodo + QStringLiteral(" presentada el ") + fecha
+        + QStringLiteral("\nPor tal motivo no puede almacenar las modificaciones...");
+}
+inline QString pagoGuardarOtroPeriodo(const QString& periodoOut, const QString& periodo)
+{
+    return QStringLiteral("El pago que desea guardar ya está incorporado en la DDJJ mensual del período ")
+        + periodoOut + QStringLiteral(" aunque fue realizado en el período ") + periodo
+        + QStringLiteral("\nPor tal motivo no puede almacenar las modificaciones...");
+}
+inline QString pagoBorrarPresentado(const QString& periodo, const QString& fecha)
+{
+    return QStringLiteral("El pago que desea borrar está incorporado en la DDJJ mensual del período ")
+        + periodo + QStringLiteral(" presentada el ") + fecha
+        + QStringLiteral("\nPor tal motivo no puede borrarlo...");
+}
+inline QString pagoBorrarOtroPeriodo(const QString& periodoOut, const QString& periodo)
+{
+    return QStringLiteral("El pago que desea borrar está incorporado en la DDJJ mensual del período ")
+        + periodoOut + QStringLiteral(" aunque fue realizado en el período ") + periodo
+        + QStringLiteral("\nPor tal motivo no puede borrarlo...");
+}
+inline QString errorGuardarArp()
+{
+    return QStringLiteral("Error al guardar los datos del formulario ARP...");
+}
+inline QString ok()
+{
+    return QStringLiteral("O.K");
+}
+inline QString ingreseImporteDepositar()
+{
+    return QStringLiteral("Ingrese el importe a depositar...");
+}
+inline QString incompletoArp()
+{
+    return QStringLiteral("Para poder almacenar los datos es necesario tener completo todos los campos...");
+}
+inline QString incompletoArpImprimir()
+{
+    return QStringLiteral(
+        "Para poder almacenar e imprimir los datos es necesario tener completo todos los campos...");
+}
+inline QString pagoSuperiorAlSaldo()
+{
+    return QStringLiteral("Está seguro que desea pagar un importe superior al saldo actual...?");
+}
+// importe: the amount with 2 decimals, as the field shows it.
+inline QString confirmaPago(const QString& importe)
+{
+    return QStringLiteral("Está seguro que desea pagar $") + importe + QStringLiteral("...");
+}
+
 }
