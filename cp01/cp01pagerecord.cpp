@@ -1,7 +1,6 @@
 #include "cp01/cp01pagerecord.h"
 
 #include "common/randomsource.h"
-#include "common/version.h"
 
 namespace ventrix::cp01 {
 
@@ -27,18 +26,6 @@ QString printedValue(const QVariant& value)
     if (value.typeId() == QMetaType::QDateTime)
         return recordDate(value.toDateTime().date());
     return value.toString().trimmed();
-}
-
-QString versionField()
-{
-    return u'V' + QString::number(VersionMajor) + u'.' + QString::number(VersionMinor) + u'|';
-}
-
-QString closePageRecord(const QString& record)
-{
-    if (record.size() < PageRecordLimit)
-        return record + versionField() + QStringLiteral("|OK");
-    return record.left(PageRecordLimit) + QStringLiteral("|FDat") + versionField();
 }
 
 }

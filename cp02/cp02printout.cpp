@@ -1,18 +1,10 @@
 #include "cp02/cp02printout.h"
 
-#include "common/version.h"
 #include "cp02/annualtax.h"
 #include "cp02/paymentdate.h"
 
 namespace ventrix::cp02 {
 namespace {
-
-constexpr int RecordLimit = 2700;
-
-QString versionField()
-{
-    return u'V' + QString::number(VersionMajor) + u'.' + QString::number(VersionMinor) + u'|';
-}
 
 QString joined(const QStringList& values)
 {
@@ -48,13 +40,6 @@ QStringList monthValues(const PrintedMonth& m)
 QString printedAmount(const std::optional<Money>& amount)
 {
     return amount ? amount->toPlain().replace(u'.', u',') : QString();
-}
-
-QString closePageRecord(const QString& record)
-{
-    if (record.size() < RecordLimit)
-        return record + versionField() + QStringLiteral("|OK");
-    return record.left(RecordLimit) + QStringLiteral("|FDat") + versionField();
 }
 
 QString Cp02Printout::record1() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/print/pagerecord.h"
 #include "cp02/cp02record.h"
 
 #include <QList>
@@ -13,9 +14,8 @@ namespace ventrix::cp02 {
 // grouping), empty when missing.
 QString printedAmount(const std::optional<Money>& amount);
 
-// The page record closed as the authority reads it: under 2700 characters the version field
-// ("V1.0|") and "|OK" follow; otherwise the first 2700 characters, "|FDat" and the version field.
-QString closePageRecord(const QString& record);
+// The page records are closed as every form's are (print::closePageRecord).
+using print::closePageRecord;
 
 // One line of the activity table as printed.
 struct PrintedActivity
