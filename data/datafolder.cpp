@@ -42,6 +42,11 @@ QString DataFolder::databasePath() const
     return QDir(m_path).filePath(QString::fromUtf16(DatabaseFileName));
 }
 
+DataFolder DataFolder::ofDatabase(const QString& databasePath)
+{
+    return DataFolder(QFileInfo(databasePath).absolutePath());
+}
+
 QString DataFolder::archivosPath() const
 {
     return QDir(m_path).filePath(QStringLiteral("Archivos"));

@@ -18,6 +18,9 @@ public:
     {
     }
 
+    // The folder that holds the database file at databasePath.
+    static DataFolder ofDatabase(const QString& databasePath);
+
     QString path() const { return m_path; }
     QString databasePath() const;
     QString archivosPath() const; // the "Archivos" folder of delivery files and copies

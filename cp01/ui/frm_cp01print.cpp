@@ -7,9 +7,8 @@
 #include "cp01/cp01pages.h"
 #include "cp01/cp01printflow.h"
 #include "cp01/ui/frm_cp01.h"
+#include "data/datafolder.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QTabWidget>
 
@@ -24,9 +23,7 @@ QString Frm_CP01::archivosFolder() const
 {
     if (!m_archivos.isEmpty())
         return m_archivos;
-    // The delivery files live in "Archivos" beside the database.
-    const QFileInfo database(m_store.access().connection().databaseName());
-    return QDir(database.absolutePath()).filePath(QStringLiteral("Archivos"));
+    return data::DataFolder::ofDatabase(m_store.access().connection().databaseName()).archivosPath();
 }
 
 Cp01PrintFlow::Hooks Frm_CP01::printHooks(QPrinter& printer)

@@ -14,11 +14,11 @@
 #include "cp02/paymentdate.h"
 #include "cp02/ui/annualactivitymodel.h"
 #include "cp02/ui/monthgridmodel.h"
+#include "data/datafolder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -234,9 +234,7 @@ void Frm_CP02::print(const Cp02Record& record)
 void registerCp02Windows(ModuleRegistry& registry)
 {
     registry.add(modulekey::Cp02, [](const ModuleLaunch& launch, QWidget* parent) -> QWidget* {
-        // The delivery files go to "Archivos" beside the database.
-        const QString archivos
-            = QFileInfo(launch.db.databaseName()).dir().filePath(QStringLiteral("Archivos"));
+        const QString archivos = data::DataFolder::ofDatabase(launch.db.databaseName()).archivosPath();
         auto* window = new Frm_CP02(launch.db, launch.cmdId, launch.cp01Id, archivos, parent);
         if (window->opened())
             return window;

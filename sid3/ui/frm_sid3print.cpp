@@ -5,12 +5,11 @@
 #include "common/printui/dialogoimpresora.h"
 #include "common/printui/printpreview.h"
 #include "common/ui/timedstatusline.h"
+#include "data/datafolder.h"
 #include "sid3/sid3messages.h"
 #include "sid3/sid3printflow.h"
 #include "sid3/ui/frm_sid3.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 
 namespace ventrix::sid3 {
@@ -24,9 +23,7 @@ QString Frm_SID3::archivosFolder() const
 {
     if (!m_archivos.isEmpty())
         return m_archivos;
-    // The delivery files live in "Archivos" beside the database.
-    const QFileInfo database(m_access.connection().databaseName());
-    return QDir(database.absolutePath()).filePath(QStringLiteral("Archivos"));
+    return data::DataFolder::ofDatabase(m_access.connection().databaseName()).archivosPath();
 }
 
 void Frm_SID3::Cmd_Imprimir_Click()
