@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/terminalmessages.h"
 
 #include "common/messages.h"
 #include "common/print/pageoutput.h"
@@ -14,32 +15,6 @@ namespace ventrix::cli {
 namespace {
 
 const QString Sid3Usage = QStringLiteral("print sid3 --taxpayer ID --declaration ID --pdf ARCHIVO.pdf");
-
-// The program's messages on the terminal; nothing is asked on the command line.
-class PrintedMessages : public MessageService
-{
-public:
-    explicit PrintedMessages(Context& context)
-        : m_context(context)
-        , m_previous(&MessageService::instance())
-    {
-        MessageService::install(this);
-    }
-    ~PrintedMessages() override { MessageService::install(m_previous); }
-    PrintedMessages(const PrintedMessages&) = delete;
-    PrintedMessages& operator=(const PrintedMessages&) = delete;
-
-    Answer show(const Message& message) override
-    {
-        m_context.err << message.text << '\n';
-        return message.defaultAnswer;
-    }
-    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    Context& m_context;
-    MessageService* m_previous;
-};
 
 struct Sid3Options
 {
@@ -91,7 +66,7 @@ int printSid3(Context& context, const QStringList& args)
         context.err << error << '\n';
         return ExitRefused;
     }
-    PrintedMessages messages(context);
+    TerminalMessages messages(context, TerminalMessages::Route::AllToErr);
     data::AccesoDatos access(database.connection());
     auto form = sid3::Sid3PrintFlow::prepare(access, o->cmdId, o->sidId);
     if (!form) {

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/terminalmessages.h"
 #include "common/messages.h"
 #include "cp01/cp01printflow.h"
 #include "cp01/cp01store.h"
@@ -11,26 +12,6 @@ namespace ventrix::cli {
 namespace {
 
 const QString Usage = QStringLiteral("print cp01 --procedure ID --pdf ARCHIVO.pdf");
-
-// Keeps the program's boxes out of the command's output: the command says itself what happened.
-class QuietMessages : public MessageService
-{
-public:
-    QuietMessages()
-        : m_previous(&MessageService::instance())
-    {
-        MessageService::install(this);
-    }
-    ~QuietMessages() override { MessageService::install(m_previous); }
-    QuietMessages(const QuietMessages&) = delete;
-    QuietMessages& operator=(const QuietMessages&) = delete;
-
-    Answer show(const Message& message) override { return message.defaultAnswer; }
-    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    MessageService* m_previous;
-};
 
 struct Arguments
 {
@@ -75,7 +56,7 @@ int printCp01(Context& c, const QStringList& args)
     }
     data::AccesoDatos access(database.connection());
     cp01::Cp01Store store(access);
-    QuietMessages quiet;
+    TerminalMessages quiet(c, TerminalMessages::Route::Silent);
     const auto record = store.load(parsed->procedure);
     if (!record) {
         c.err << "No se pudo leer el trámite CP01 N° " << parsed->procedure << ": " << record.error() << '\n';

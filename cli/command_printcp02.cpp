@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/terminalmessages.h"
 
 #include "common/messages.h"
 #include "common/print/pageoutput.h"
@@ -13,32 +14,6 @@ namespace ventrix::cli {
 namespace {
 
 const QString Usage = QStringLiteral("print cp02 --declaration ID --pdf ARCHIVO.pdf");
-
-// Prints the program's messages: problems to the error stream, the rest to the output; every
-// question takes its default answer.
-class PrintedMessages : public MessageService
-{
-public:
-    explicit PrintedMessages(Context& context)
-        : m_context(context)
-        , m_previous(&MessageService::instance())
-    {
-        MessageService::install(this);
-    }
-    ~PrintedMessages() override { MessageService::install(m_previous); }
-
-    Answer show(const Message& message) override
-    {
-        const bool problem = message.icon == MessageIcon::Warning || message.icon == MessageIcon::Critical;
-        (problem ? m_context.err : m_context.out) << message.text << '\n';
-        return message.defaultAnswer;
-    }
-    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    Context& m_context;
-    MessageService* m_previous;
-};
 
 struct Arguments
 {
@@ -90,7 +65,7 @@ int printCp02(Context& c, const QStringList& args)
         c.err << "No existe la declaración jurada CP02 número " << parsed->declaration << ".\n";
         return ExitRefused;
     }
-    PrintedMessages messages(c);
+    TerminalMessages messages(c, TerminalMessages::Route::ProblemsToErr);
     const QString pdf = QDir::current().absoluteFilePath(parsed->pdf);
     bool written = false;
     cp02::Cp02PrintFlow flow(c.folder.archivosPath(),
