@@ -1,11 +1,22 @@
 #pragma once
 
 #include "agents/operationstore.h"
+#include "common/randomsource.h"
 #include "testdatabase.h"
 
 #include <QSqlQuery>
 
 namespace ventrix::test {
+
+// The number source answering the numbers queued in next, in turn.
+class Scripted : public RandomSource
+{
+public:
+    QList<quint64> next;
+
+protected:
+    quint64 draw(quint64, quint64) override { return next.takeFirst(); }
+};
 
 inline QVariant execInsert(QSqlDatabase db, const QString& sql, const QVariantList& values)
 {

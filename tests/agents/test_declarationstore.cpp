@@ -1,7 +1,6 @@
 #include "agents/declarationstore.h"
 
 #include "agentsfixture.h"
-#include "common/randomsource.h"
 #include "data/crashpoint.h"
 #include "data/database.h"
 
@@ -17,15 +16,6 @@ using namespace ventrix::agents;
 using namespace ventrix::test;
 
 namespace {
-
-class Scripted : public RandomSource
-{
-public:
-    QList<quint64> next;
-
-protected:
-    quint64 draw(quint64, quint64) override { return next.takeFirst(); }
-};
 
 QString qs(const char* text)
 {

@@ -1,7 +1,6 @@
 #include "agents/depositform.h"
 
 #include "agentsfixture.h"
-#include "common/randomsource.h"
 #include "scriptedmessages.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +10,6 @@ using namespace ventrix::agents;
 using namespace ventrix::test;
 
 namespace {
-
-class Scripted : public RandomSource
-{
-public:
-    QList<quint64> next;
-
-protected:
-    quint64 draw(quint64, quint64) override { return next.takeFirst(); }
-};
 
 QString qs(const char* text)
 {
