@@ -1,5 +1,6 @@
 #include "plans/planrecord.h"
 
+#include "common/regional.h"
 #include "plans/plansmessages.h"
 
 namespace ventrix::plans {
@@ -16,7 +17,19 @@ std::optional<Money> moneyOf(const QVariant& v)
         return std::nullopt;
     if (v.metaType() == QMetaType::fromType<Money>())
         return v.value<Money>();
-    return Money::fromPlain(v.toString());
+    // Typed on a screen: the display format, any number of decimals rounded to cents.
+    if (auto typed = Fixed<8>::fromDisplay(v.toString().trimmed()))
+        return typed->rescaled<2>();
+    return std::nullopt;
+}
+
+QDate dateOf(const QVariant& v)
+{
+    if (isNull(v))
+        return {};
+    if (v.metaType() == QMetaType::fromType<QDate>())
+        return v.toDate();
+    return regional::parseDate(v.toString().trimmed()).value_or(QDate());
 }
 
 std::optional<qint64> integerOf(const QVariant& v)
@@ -61,8 +74,8 @@ PaymentPlan paymentPlan(const FieldValues& fields)
     p.cp01Id = integerOf(fields.value(col::Cp01Id)).value_or(0);
     p.tipoForm = fields.value(col::TipoForm).toString();
     p.tasa = moneyOf(fields.value(col::Tasa));
-    p.fechaAprob = fields.value(col::FechaAprob).toDate();
-    p.fechaVtoCta2 = fields.value(col::FechaVtoCta2).toDate();
+    p.fechaAprob = dateOf(fields.value(col::FechaAprob));
+    p.fechaVtoCta2 = dateOf(fields.value(col::FechaVtoCta2));
     p.importeDeuda = moneyOf(fields.value(col::ImporteDeuda));
     p.importeAnticipo = moneyOf(fields.value(col::ImporteAnticipo));
     p.importeCuota = moneyOf(fields.value(col::ImporteCuota));

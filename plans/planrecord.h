@@ -47,7 +47,8 @@ struct PaymentPlan
 
 // The plan's fields by column name (prefix "PFP", key included), as screens bind them.
 FieldValues planFields(const PaymentPlan& plan);
-// The plan held by the fields; CP01_ID is read when present.
+// The plan held by the fields; CP01_ID is read when present. Values read from the database come
+// typed; texts typed on a screen are read in the display format ("1.234,50", "05/10/2026").
 PaymentPlan paymentPlan(const FieldValues& fields);
 
 // "05/10/2026 N° Ctas = 12": the plan as the instalment screen lists it.
