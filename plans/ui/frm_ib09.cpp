@@ -183,6 +183,7 @@ void Frm_IB09::clearPlan()
 {
     m_plan = {};
     m_proposed = {};
+    m_movedDay = {};
     binder().clear(col::Prefix);
     m_cuota->clear();
     for (QLineEdit* e : { m_vto, m_pago, m_interes, m_total })
@@ -223,7 +224,7 @@ void Frm_IB09::dueDateEdited()
 {
     const QDate typed = typedDate(m_vto);
     const DueDateEdit edit = dueDateEdit(m_proposed, typed);
-    if (edit == DueDateEdit::Accepted) {
+    if (edit == DueDateEdit::Accepted || (edit == DueDateEdit::DayMoved && typed == m_movedDay)) {
         CalculaInteres();
         return;
     }
@@ -231,6 +232,8 @@ void Frm_IB09::dueDateEdited()
     if (edit == DueDateEdit::Refused) {
         inform(msg::soloDiaVencimiento());
         m_vto->setText(regional::formatDate(m_proposed));
+    } else {
+        m_movedDay = typed;
     }
     CalculaInteres();
 }

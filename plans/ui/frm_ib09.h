@@ -49,6 +49,7 @@ private:
     PaymentPlan m_plan;
     FieldValues m_cp01;
     QDate m_proposed;
+    QDate m_movedDay; // a day the user moved the due date to and was already reminded of
     QListWidget* m_list = nullptr;
     QComboBox* m_cuota = nullptr;
     QLineEdit* m_vto = nullptr;

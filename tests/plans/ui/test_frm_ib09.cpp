@@ -93,6 +93,9 @@ TEST_F(FrmIb09Test, OnlyTheDayOfTheDueDateMayBeMoved)
     EXPECT_EQ(boxes.texts(), QStringList { reminder });
     EXPECT_EQ(text(w.get(), QStringLiteral("Txt_FechaVto")), QStringLiteral("16/06/2026"));
     EXPECT_EQ(text(w.get(), QStringLiteral("Txt_Interes")), QStringLiteral("9,00"));
+    // Leaving the field again does not repeat the reminder.
+    emit child<QLineEdit>(w.get(), QStringLiteral("Txt_FechaVto"))->editingFinished();
+    EXPECT_EQ(boxes.texts().size(), 1);
 
     // Another month is undone.
     boxes.clear();
