@@ -90,19 +90,6 @@ TEST_F(PlanRegisterTest, DeletingAsksWithNoAsDefaultAndTellsTheOutcome)
     EXPECT_TRUE(reg.Cargar_Grilla().isEmpty());
 }
 
-TEST_F(PlanRegisterTest, FormPagoWithoutPlansOffersToRegisterOne)
-{
-    boxes.answer(Answer::Yes);
-    EXPECT_EQ(reg.formPago(0), PlanRegister::FormPago::NewPlan);
-    EXPECT_EQ(boxes.last(),
-        QStringLiteral("Ud. necesita registrar el Plan de Pagos...\nDesea registrarlo ahora..."));
-    boxes.answer(Answer::No);
-    EXPECT_EQ(reg.formPago(0), PlanRegister::FormPago::Nothing);
-    boxes.clear();
-    EXPECT_EQ(reg.formPago(2), PlanRegister::FormPago::Instalments);
-    EXPECT_TRUE(boxes.texts().isEmpty());
-}
-
 TEST_F(PlanRegisterTest, TheGridShowsThePlansOfBothInscriptionsNewestFirst)
 {
     storePlan(firstCp01, QStringLiteral("101"), QDate(2019, 3, 1));

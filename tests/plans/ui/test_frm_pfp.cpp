@@ -121,19 +121,6 @@ TEST_F(FrmPfpTest, ANewPlanIsTypedRefusedWhileIncompleteThenStored)
     EXPECT_EQ(stored(QStringLiteral("SELECT PFP_ImporteCuota FROM Form_PFP")).toLongLong(), 100000);
 }
 
-TEST_F(FrmPfpTest, CancellingLeavesNothingStored)
-{
-    auto w = open();
-    click(w.get(), QStringLiteral("Command2"));
-    typeRequest(w.get());
-    click(w.get(), QStringLiteral("ComCancelar"));
-    EXPECT_FALSE(w->entering());
-    EXPECT_EQ(stored(QStringLiteral("SELECT COUNT(*) FROM Form_PFP")).toInt(), 0);
-    // A new plan starts from empty fields.
-    click(w.get(), QStringLiteral("Command2"));
-    EXPECT_EQ(text(w.get(), col::NumPFP), QString());
-}
-
 TEST_F(FrmPfpTest, DeletingTheOnlyPlanThenFormPagoOffersToRegisterOne)
 {
     storePlan(newestCp01, QStringLiteral("101"), QDate(2019, 3, 1));
