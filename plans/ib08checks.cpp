@@ -1,6 +1,7 @@
 #include "plans/ib08checks.h"
 
 #include "common/clock.h"
+#include "common/fieldchecks.h"
 #include "plans/ib08messages.h"
 
 namespace ventrix::plans {
@@ -44,6 +45,18 @@ Result<QString> posicionFiscal(QStringView typed)
     if (!month || !year || *month < 1 || *month > 12)
         return Error { refusal() };
     return positionText(*month, *year);
+}
+
+Result<std::optional<QDate>> ib08PaymentDate(QStringView typed)
+{
+    const QString text = typed.trimmed().toString();
+    if (text.isEmpty())
+        return std::optional<QDate>();
+    const bool digitsOnlyTyped = text.size() == 8 && digitsOnly(text) == text;
+    const QString dated = digitsOnlyTyped ? text.left(2) + u'/' + text.mid(2, 2) + u'/' + text.mid(4) : text;
+    if (auto date = dateWithinLimits(dated))
+        return std::optional<QDate>(*date);
+    return Error { msg::fechaNoValida() };
 }
 
 std::optional<QString> ib08SaveCheck(const Ib08Payment& p)

@@ -14,6 +14,10 @@ namespace ventrix::plans {
 // refused with the message that shows the form with today's month and year.
 Result<QString> posicionFiscal(QStringView typed);
 
+// The payment date as typed, "15/03/2026" or its eight digits "15032026", when it is a calendar day
+// within the program's limits; nullopt for an empty field.
+Result<std::optional<QDate>> ib08PaymentDate(QStringView typed);
+
 // The check before storing a payment: a payment date, at least one amount and a well-formed fiscal
 // position; the message of the first that fails, nullopt when the payment may be stored.
 std::optional<QString> ib08SaveCheck(const Ib08Payment& payment);

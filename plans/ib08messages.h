@@ -32,6 +32,10 @@ inline QString completeFecha()
 {
     return QStringLiteral("Complete la fecha...");
 }
+inline QString fechaNoValida()
+{
+    return QStringLiteral("La fecha ingresada no es válida...");
+}
 inline QString completeImportes()
 {
     return QStringLiteral("Complete los importes...");
@@ -51,6 +55,10 @@ inline QString ib08Cancelada()
 inline QString ib08CanceladaPorSistema()
 {
     return QStringLiteral("Operación cancelada por sistema...");
+}
+inline QString formularioImpreso()
+{
+    return QStringLiteral("Formulario impreso...");
 }
 inline QString pagoGuardado()
 {
