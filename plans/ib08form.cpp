@@ -22,6 +22,9 @@ void Ib08Form::setStatus(const QString& text, int ms) const
 
 bool Ib08Form::open()
 {
+    m_blank = m_cmdId <= 0;
+    if (m_blank)
+        return true;
     const auto found = m_store.newestInscription(m_cmdId);
     if (!found) {
         fail(found.error());
@@ -75,6 +78,8 @@ bool Ib08Form::seleccionar(qint64 ib08Id)
 
 bool Ib08Form::Guardar(const Ib08Payment& typed)
 {
+    if (m_blank)
+        return false;
     Ib08Payment payment = typed;
     payment.id = m_payment.id;
     payment.cp01Id = m_payment.cp01Id;
@@ -90,7 +95,7 @@ bool Ib08Form::Guardar(const Ib08Payment& typed)
 
 bool Ib08Form::Borrar()
 {
-    if (!m_payment.id)
+    if (m_blank || !m_payment.id)
         return false;
     if (!askYesNo(msg::confirmaBorrarPago(regional::formatDate(m_payment.fechaPago)), MessageIcon::Question,
             false)) {
@@ -109,6 +114,11 @@ bool Ib08Form::Borrar()
 
 bool Ib08Form::Imprimir(const Ib08Payment& typed, Ib08Concept tramite)
 {
+    if (m_blank) {
+        if (m_hooks.printBlank)
+            m_hooks.printBlank();
+        return false;
+    }
     if (!Guardar(typed) || !m_hooks.print)
         return false;
     const Result<QString> printed = m_hooks.print(m_payment, m_taxpayer, tramite);

@@ -18,13 +18,17 @@ public:
         std::function<void(const QString&, int)> status;
         // Prints the payment just stored; the form number, or why not (empty: cancelled).
         std::function<Result<QString>(const Ib08Payment&, const Ib08Taxpayer&, Ib08Concept)> print;
+        // Prints the form in blank.
+        std::function<void()> printBlank;
     };
 
     Ib08Form(Ib08Store& store, qint64 cmdId, Hooks hooks = {});
 
     // Finds the taxpayer's newest inscription with its CUIT and I.S.I.B. number and the list of
-    // payments; false after telling the user why the form cannot open.
+    // payments; false after telling the user why the form cannot open. Without a taxpayer selected
+    // the form opens in blank: it only prints the form for the authority's staff to fill in.
     bool open();
+    bool isBlank() const { return m_blank; }
     const Ib08Taxpayer& taxpayer() const { return m_taxpayer; }
     const QList<Ib08Entry>& payments() const { return m_list; }
     const Ib08Payment& payment() const { return m_payment; }
@@ -50,6 +54,7 @@ private:
     Ib08Taxpayer m_taxpayer;
     QList<Ib08Entry> m_list;
     Ib08Payment m_payment;
+    bool m_blank = false;
 };
 
 }

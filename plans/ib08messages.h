@@ -60,6 +60,12 @@ inline QString formularioImpreso()
 {
     return QStringLiteral("Formulario impreso...");
 }
+inline QString formularioEnBlanco()
+{
+    return QStringLiteral(
+        "El formulario se imprimirá en blanco, el mismo debe ser completado por personal de la "
+        "A.G.T. del Valdera.");
+}
 inline QString pagoGuardado()
 {
     return QStringLiteral("Pago almacenado...");

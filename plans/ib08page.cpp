@@ -19,11 +19,6 @@ constexpr qreal AmountsLeft = 112;
 constexpr qreal BarcodeTop = 73;
 constexpr qreal BarcodeHeight = 18;
 
-QString amount(const std::optional<Money>& value)
-{
-    return value.value_or(Money()).toDisplay();
-}
-
 // A bold label with its value right after it, shortened to the room left.
 void labelled(PageCanvas& c, qreal x, qreal y, const QString& label, const QString& value, qreal room)
 {
@@ -44,6 +39,12 @@ Ib08Page::Ib08Page(Ib08Printout printout)
 QString Ib08Page::documentName() const
 {
     return msg::ib08Titulo();
+}
+
+// Missing amounts print as 0,00, so that nothing can be added by hand; a blank form prints none.
+QString Ib08Page::amount(const std::optional<Money>& value) const
+{
+    return m_printout.blank ? QString() : value.value_or(Money()).toDisplay();
 }
 
 QRectF Ib08Page::barcodeBox(int stub)
@@ -75,6 +76,8 @@ void Ib08Page::paintStub(PageCanvas& c, int stub) const
         c.setPenWidth(0.1);
         c.line(0, top + StubHeight, 210, top + StubHeight); // where the stubs are cut apart
     }
+    if (m_printout.blank)
+        return;
     c.setFont(Arial, 8);
     // A code that is not digits marks the page as not printable; the other stubs still draw.
     (void)print::drawBankBarcode(c, m_printout.barcode, barcodeBox(stub));
@@ -100,8 +103,10 @@ void Ib08Page::paintTaxpayer(PageCanvas& c) const
     labelled(c, Left, 25, QStringLiteral("CUIT:"), m_printout.taxpayer.cuit, room);
     labelled(c, Left, 29.5, QStringLiteral("Apellido y Nombre/Razón Social."),
         m_printout.taxpayer.contribuyente, room);
-    labelled(c, Left, 34, QStringLiteral("TRAMITE:"), conceptText(m_printout.tramite), room);
-    labelled(c, Left, 38.5, QStringLiteral("FECHA:"), regional::formatDate(p.fechaPago), room);
+    labelled(c, Left, 34, QStringLiteral("TRAMITE:"),
+        m_printout.blank ? QString() : conceptText(m_printout.tramite), room);
+    labelled(c, Left, 38.5, QStringLiteral("FECHA:"),
+        m_printout.blank ? QString() : regional::formatDate(p.fechaPago), room);
     labelled(c, Left, 43, QStringLiteral("IMPORTE DEPOSITADO:"), amount(p.total), room);
     labelled(c, Left, 47.5, QStringLiteral("Son Pesos:"), amount(p.total), room);
     c.setFont(Arial, 7.5, true);

@@ -15,6 +15,8 @@ struct Ib08Printout
     Ib08Concept tramite = Ib08Concept::Interes;
     QString formNumber; // nine digits
     QString barcode; // the bank barcode's digit string
+    // The form printed without data or barcode, for the authority's staff to fill in by hand.
+    bool blank = false;
 };
 
 // The general payment form "Formulario IB08": one A4 page with three stubs (for the bank, the
@@ -28,6 +30,7 @@ public:
     QString documentName() const override;
     int pageCount() const override { return 1; }
     void paintPage(int page, print::PageCanvas& canvas) override;
+    bool pageHasBarcodes(int /*page*/) const override { return !m_printout.blank; }
 
     const Ib08Printout& printout() const { return m_printout; }
 
@@ -42,6 +45,7 @@ private:
     void paintTaxpayer(print::PageCanvas& canvas) const;
     void paintAmounts(print::PageCanvas& canvas) const;
     void paintBankBox(print::PageCanvas& canvas) const;
+    QString amount(const std::optional<Money>& value) const;
 
     Ib08Printout m_printout;
 };

@@ -42,4 +42,14 @@ Result<QString> Ib08PrintFlow::Imprimir(
     return page.printout().formNumber;
 }
 
+bool Ib08PrintFlow::ImprimirEnBlanco()
+{
+    if (m_hooks.choosePrinter && !m_hooks.choosePrinter())
+        return false;
+    Ib08Printout blank;
+    blank.blank = true;
+    Ib08Page page(blank);
+    return !m_hooks.output || m_hooks.output(page);
+}
+
 }

@@ -34,6 +34,9 @@ public:
     // the user cancelled the printer choice).
     Result<QString> Imprimir(const Ib08Payment& payment, const Ib08Taxpayer& taxpayer, Ib08Concept tramite);
 
+    // The form without data or barcode, for the authority's staff to fill in; false when cancelled.
+    bool ImprimirEnBlanco();
+
 private:
     Hooks m_hooks;
 };

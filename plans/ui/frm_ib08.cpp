@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFormLayout>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,8 +48,10 @@ Frm_IB08::Frm_IB08(QSqlDatabase db, qint64 cmdId, QWidget* parent)
     , m_store(m_access)
     , m_form(m_store, cmdId,
           { [this](const QString& text, int ms) { statusLine()->showNotice(text, ms); },
-              [this](const Ib08Payment& p, const Ib08Taxpayer& t, Ib08Concept c) { return print(p, t, c); } })
+              [this](const Ib08Payment& p, const Ib08Taxpayer& t, Ib08Concept c) { return print(p, t, c); },
+              [this] { printBlank(); } })
 {
+    auto* work = new QWidget(this);
     auto* top = new QHBoxLayout;
     top->addWidget(buildListBox());
     auto* right = new QVBoxLayout;
@@ -56,9 +59,18 @@ Frm_IB08::Frm_IB08(QSqlDatabase db, qint64 cmdId, QWidget* parent)
     right->addWidget(buildConceptBox());
     right->addStretch();
     top->addLayout(right, 1);
+    auto* workLayout = new QVBoxLayout(work);
+    workLayout->setContentsMargins(0, 0, 0, 0);
+    workLayout->addWidget(buildTaxpayerBox());
+    workLayout->addLayout(top, 1);
+    auto* tapa = new QLabel(msg::formularioEnBlanco(), this);
+    tapa->setObjectName(QStringLiteral("Tapa"));
+    tapa->setAlignment(Qt::AlignCenter);
+    tapa->setWordWrap(true);
+    tapa->setFrameShape(QFrame::Panel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildTaxpayerBox());
-    layout->addLayout(top, 1);
+    layout->addWidget(work, 1);
+    layout->addWidget(tapa, 1);
     layout->addLayout(buildButtons());
     layout->addWidget(statusLine());
     binder().applySizes(ib08col::Prefix, m_access.fieldSizes(ib08col::Table, ib08col::Prefix));
@@ -66,6 +78,12 @@ Frm_IB08::Frm_IB08(QSqlDatabase db, qint64 cmdId, QWidget* parent)
     if (!m_form.open())
         return;
     m_opened = true;
+    work->setVisible(!m_form.isBlank());
+    tapa->setVisible(m_form.isBlank());
+    for (QWidget* b : m_recordButtons)
+        b->setEnabled(!m_form.isBlank());
+    if (m_form.isBlank())
+        return;
     const Ib08Taxpayer& t = m_form.taxpayer();
     loadFields(Cp01Prefix,
         { { QStringLiteral("CP01_Contribuyente"), t.contribuyente }, { QStringLiteral("CP01_CUIT"), t.cuit },
@@ -175,6 +193,7 @@ QLayout* Frm_IB08::buildButtons()
     hoverText(guardar, QStringLiteral("Almacenar el pago"));
     hoverText(borrar, QStringLiteral("Borrar el pago seleccionado"));
     hoverText(imprimir, QStringLiteral("Guardar e Imprimir el pago"));
+    m_recordButtons = { alta, guardar, borrar };
     auto* row = new QHBoxLayout;
     for (QPushButton* b : { alta, guardar, borrar, imprimir })
         row->addWidget(b);
@@ -286,17 +305,29 @@ void Frm_IB08::Cmd_Imprimir_Click()
         statusLine()->showNotice(msg::formularioImpreso());
 }
 
+bool Frm_IB08::showPreview(Ib08Page& page, QPrinter& printer)
+{
+    print::PrintPreview preview(page, QStringLiteral("Cancelar"), &printer, this);
+    preview.exec();
+    return preview.printed() || preview.pdfSaved();
+}
+
 Result<QString> Frm_IB08::print(const Ib08Payment& payment, const Ib08Taxpayer& taxpayer, Ib08Concept chosen)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(msg::ib08Titulo());
     Ib08PrintFlow flow({ [this, &printer] { return print::DialogoImpresora(printer, this); },
-        [this, &printer](Ib08Page& page) {
-            print::PrintPreview preview(page, QStringLiteral("Cancelar"), &printer, this);
-            preview.exec();
-            return preview.printed() || preview.pdfSaved();
-        } });
+        [this, &printer](Ib08Page& page) { return showPreview(page, printer); } });
     return flow.Imprimir(payment, taxpayer, chosen);
+}
+
+void Frm_IB08::printBlank()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(msg::ib08Titulo());
+    Ib08PrintFlow flow({ [this, &printer] { return print::DialogoImpresora(printer, this); },
+        [this, &printer](Ib08Page& page) { return showPreview(page, printer); } });
+    (void)flow.ImprimirEnBlanco();
 }
 
 void registerIb08Windows(ModuleRegistry& registry)

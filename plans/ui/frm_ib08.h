@@ -8,6 +8,7 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QPrinter;
 class QListWidget;
 
 namespace ventrix {
@@ -16,9 +17,12 @@ class ModuleRegistry;
 
 namespace ventrix::plans {
 
+class Ib08Page;
+
 // "Formulario IB08": the general bank payments of the selected taxpayer (interest, fines,
 // inscription fees). The CP01 data are shown read only; a payment is chosen from the list or typed
 // anew, stored, printed with its concept or deleted. The core checks, asks, stores and prints.
+// Opened without a taxpayer it only prints the form in blank, under a notice that says so.
 class Frm_IB08 : public ModuleWindow
 {
     Q_OBJECT
@@ -53,6 +57,9 @@ private:
     void dateLeft();
     void amountLeft(QLineEdit* edit);
     Result<QString> print(const Ib08Payment& payment, const Ib08Taxpayer& taxpayer, Ib08Concept chosen);
+    void printBlank();
+    // The preview on the chosen printer; whether the page was printed or saved as PDF.
+    bool showPreview(Ib08Page& page, QPrinter& printer);
 
     data::AccesoDatos m_access;
     Ib08Store m_store;
@@ -63,6 +70,7 @@ private:
     QLineEdit* m_date = nullptr;
     QLineEdit* m_total = nullptr;
     QButtonGroup* m_concept = nullptr;
+    QList<QWidget*> m_recordButtons;
 };
 
 void registerIb08Windows(ModuleRegistry& registry);

@@ -170,3 +170,34 @@ TEST(Ib08PrintFlow, CancelledOrRefusedPrintsNothing)
                        "No se imprimió el formulario."));
     EXPECT_EQ(outputs, 0);
 }
+
+TEST(Ib08Page, TheBlankFormHasTheStubsButNoValuesNorCode)
+{
+    Ib08Printout printout;
+    printout.blank = true;
+    Ib08Page form(printout);
+    EXPECT_FALSE(form.pageHasBarcodes(0));
+    PlacedTextRecorder device;
+    {
+        QPainter painter(&device);
+        print::PageCanvas canvas(painter);
+        form.paintPage(0, canvas);
+        EXPECT_TRUE(canvas.barcodes().isEmpty());
+        EXPECT_TRUE(canvas.problems().isEmpty());
+    }
+    EXPECT_EQ(stubsOf(device.named(QStringLiteral("15- TOTAL"))), (QList<int> { 0, 1, 2 }));
+    EXPECT_EQ(stubsOf(device.named(QStringLiteral("Posición Fiscal:   (MM/AA)"))), (QList<int> { 0, 1, 2 }));
+    EXPECT_TRUE(device.named(QStringLiteral("0,00")).isEmpty());
+    EXPECT_TRUE(device.named(QStringLiteral("Interes")).isEmpty());
+
+    int outputs = 0;
+    EXPECT_TRUE(Ib08PrintFlow(
+        { [] { return true; },
+            [&outputs](Ib08Page& p) {
+                EXPECT_TRUE(p.printout().blank);
+                return ++outputs > 0;
+            } }).ImprimirEnBlanco());
+    EXPECT_FALSE(Ib08PrintFlow({ [] { return false; }, [&outputs](Ib08Page&) { return ++outputs > 0; } })
+                     .ImprimirEnBlanco());
+    EXPECT_EQ(outputs, 1);
+}

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
@@ -187,4 +188,39 @@ TEST_F(FrmIb08Test, TheMainWindowsButtonOpensItOnlyWithAnInscription)
     const qint64 none = taxpayer(QStringLiteral("Sin CP01"));
     EXPECT_FALSE(ModuleRegistry::instance().runModal(modulekey::Ib08, { t.db(), none, 0 }, nullptr));
     EXPECT_EQ(boxes.last(), QStringLiteral("Debe completar el CP01 (Formulario de Inscripción)"));
+}
+
+TEST_F(FrmIb08Test, WithoutATaxpayerOnlyTheBlankFormPrints)
+{
+    Frm_IB08 w(t.db(), 0);
+    ASSERT_TRUE(w.opened());
+    w.show();
+    auto* tapa = child<QLabel>(&w, QStringLiteral("Tapa"));
+    EXPECT_TRUE(tapa->isVisible());
+    EXPECT_EQ(tapa->text(),
+        QStringLiteral(
+            "El formulario se imprimirá en blanco, el mismo debe ser completado por personal de la "
+            "A.G.T. del Valdera."));
+    EXPECT_FALSE(child(&w, QStringLiteral("IB08_Importe"))->isVisible());
+    EXPECT_FALSE(child<QAbstractButton>(&w, QStringLiteral("Cmd_Guardar"))->isEnabled());
+    saveScreenshot(&w, QStringLiteral("frm_ib08_blanco"));
+
+    const QString pdf = QDir(t.folder()).filePath(QStringLiteral("ib08_blanco.pdf"));
+    ModalDialogs modals;
+    modals.expect([&pdf](QDialog* dialog) {
+        auto* preview = qobject_cast<print::PrintPreview*>(dialog);
+        ASSERT_NE(preview, nullptr);
+        preview->setPdfPathAsker([&pdf] { return pdf; });
+        preview->savePdf();
+        preview->reject();
+    });
+    click(&w, QStringLiteral("Cmd_Imprimir"));
+    EXPECT_TRUE(modals.allOpened());
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.last().toStdString();
+    if (const QString dir = qEnvironmentVariable("VENTRIX_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        QFile::remove(dir + QStringLiteral("/ib08_blanco.pdf"));
+        QFile::copy(pdf, dir + QStringLiteral("/ib08_blanco.pdf"));
+    }
 }
