@@ -151,12 +151,15 @@ TEST(Ib08Form, PrintingStoresFirstAndNothingPrintsWhenRefused)
 {
     Ib08Fixture f;
     QList<Ib08Concept> printed;
-    Ib08Form form(f.ib08, f.cmdId,
-        { {}, [&printed](const Ib08Payment& p, const Ib08Taxpayer&, Ib08Concept c) -> Result<QString> {
-             EXPECT_GT(p.id, 0); // stored before it is printed
-             printed << c;
-             return QStringLiteral("000000001");
-         } });
+    int blanks = 0;
+    const Ib08Form::Hooks hooks { {},
+        [&printed](const Ib08Payment& p, const Ib08Taxpayer&, Ib08Concept c) -> Result<QString> {
+            EXPECT_GT(p.id, 0); // stored before it is printed
+            printed << c;
+            return QStringLiteral("000000001");
+        },
+        [&blanks] { ++blanks; } };
+    Ib08Form form(f.ib08, f.cmdId, hooks);
     ASSERT_TRUE(form.open());
     Ib08Payment empty = typedPayment();
     empty.importe = empty.actualizacion = empty.interes = std::nullopt;
@@ -168,4 +171,16 @@ TEST(Ib08Form, PrintingStoresFirstAndNothingPrintsWhenRefused)
     EXPECT_EQ(printed, QList<Ib08Concept> { Ib08Concept::Multa });
     EXPECT_EQ(form.payments().size(), 1);
     EXPECT_EQ(rows(f.t.db()), 1);
+
+    // Without a taxpayer only the blank form prints: nothing is checked or stored.
+    Ib08Form blank(f.ib08, 0, hooks);
+    ASSERT_TRUE(blank.open());
+    EXPECT_TRUE(blank.isBlank());
+    f.boxes.clear();
+    EXPECT_FALSE(blank.Guardar(typedPayment()));
+    EXPECT_FALSE(blank.Imprimir(Ib08Payment(), Ib08Concept::Interes));
+    EXPECT_EQ(blanks, 1);
+    EXPECT_EQ(printed.size(), 1);
+    EXPECT_EQ(rows(f.t.db()), 1);
+    EXPECT_TRUE(f.boxes.shown().isEmpty());
 }
