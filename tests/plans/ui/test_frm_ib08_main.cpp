@@ -3,6 +3,7 @@
 #include "app/ui/programwindows.h"
 #include "modaldialogs.h"
 #include "plans/ui/frm_ib08.h"
+#include "screenshot.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -38,6 +39,7 @@ TEST_F(Ib08FromMain, TheButtonOpensTheFormOfTheSelectedTaxpayer)
     dialogs.expect([&cuit](QDialog* d) {
         ASSERT_NE(qobject_cast<Frm_IB08*>(d), nullptr);
         cuit = d->findChild<QLineEdit*>(QStringLiteral("CP01_CUIT"))->text();
+        saveScreenshot(d, QStringLiteral("frm_ib08_desde_principal"));
         d->findChild<QAbstractButton*>(QStringLiteral("Cmd_Aceptar"))->click();
     });
     pressIb08(cmdId);
