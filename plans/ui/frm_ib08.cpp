@@ -51,35 +51,12 @@ Frm_IB08::Frm_IB08(QSqlDatabase db, qint64 cmdId, QWidget* parent)
               [this](const Ib08Payment& p, const Ib08Taxpayer& t, Ib08Concept c) { return print(p, t, c); },
               [this] { printBlank(); } })
 {
-    auto* work = new QWidget(this);
-    auto* top = new QHBoxLayout;
-    top->addWidget(buildListBox());
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildPaymentBox());
-    right->addWidget(buildConceptBox());
-    right->addStretch();
-    top->addLayout(right, 1);
-    auto* workLayout = new QVBoxLayout(work);
-    workLayout->setContentsMargins(0, 0, 0, 0);
-    workLayout->addWidget(buildTaxpayerBox());
-    workLayout->addLayout(top, 1);
-    auto* tapa = new QLabel(msg::formularioEnBlanco(), this);
-    tapa->setObjectName(QStringLiteral("Tapa"));
-    tapa->setAlignment(Qt::AlignCenter);
-    tapa->setWordWrap(true);
-    tapa->setFrameShape(QFrame::Panel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(work, 1);
-    layout->addWidget(tapa, 1);
-    layout->addLayout(buildButtons());
-    layout->addWidget(statusLine());
-    binder().applySizes(ib08col::Prefix, m_access.fieldSizes(ib08col::Table, ib08col::Prefix));
-    resize(760, 480);
+    buildLayout();
     if (!m_form.open())
         return;
     m_opened = true;
-    work->setVisible(!m_form.isBlank());
-    tapa->setVisible(m_form.isBlank());
+    m_work->setVisible(!m_form.isBlank());
+    m_tapa->setVisible(m_form.isBlank());
     for (QWidget* b : m_recordButtons)
         b->setEnabled(!m_form.isBlank());
     if (m_form.isBlank())
@@ -90,6 +67,36 @@ Frm_IB08::Frm_IB08(QSqlDatabase db, qint64 cmdId, QWidget* parent)
             { QStringLiteral("CP01_IngBrut"), t.ingBrut } });
     fillList();
     showPayment();
+}
+
+void Frm_IB08::buildLayout()
+{
+    m_work = new QWidget(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildListBox());
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildPaymentBox());
+    right->addWidget(buildConceptBox());
+    right->addStretch();
+    top->addLayout(right, 1);
+    auto* workLayout = new QVBoxLayout(m_work);
+    workLayout->setContentsMargins(0, 0, 0, 0);
+    workLayout->addWidget(buildTaxpayerBox());
+    workLayout->addLayout(top, 1);
+    // The cover over the form when it can only be printed in blank.
+    m_tapa = new QLabel(msg::formularioEnBlanco(), this);
+    m_tapa->setObjectName(QStringLiteral("Tapa"));
+    m_tapa->setAlignment(Qt::AlignCenter);
+    m_tapa->setWordWrap(true);
+    m_tapa->setFrameShape(QFrame::Panel);
+    m_tapa->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_work, 1);
+    layout->addWidget(m_tapa, 1);
+    layout->addLayout(buildButtons());
+    layout->addWidget(statusLine());
+    binder().applySizes(ib08col::Prefix, m_access.fieldSizes(ib08col::Table, ib08col::Prefix));
+    resize(760, 480);
 }
 
 Frm_IB08::~Frm_IB08() = default;

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPrinter;
 class QListWidget;
@@ -42,6 +43,7 @@ public:
     void pagoElegido();
 
 private:
+    void buildLayout();
     QWidget* buildTaxpayerBox();
     QWidget* buildListBox();
     QWidget* buildPaymentBox();
@@ -65,6 +67,8 @@ private:
     Ib08Store m_store;
     Ib08Form m_form;
     bool m_opened = false;
+    QWidget* m_work = nullptr;
+    QLabel* m_tapa = nullptr;
     QListWidget* m_list = nullptr;
     QLineEdit* m_position = nullptr;
     QLineEdit* m_date = nullptr;
