@@ -11,6 +11,7 @@
 #include "data/database.h"
 #include "data/datafolder.h"
 #include "data/ui/frm_backup.h"
+#include "plans/ui/frm_ib08.h"
 #include "plans/ui/frm_pfp.h"
 #include "rates/ui/frm_indices.h"
 #include "sid3/ui/frm_sid3.h"
@@ -61,6 +62,7 @@ void registerModuleWindows()
     cp02::registerCp02Windows(ModuleRegistry::instance());
     sid3::registerSid3Windows(ModuleRegistry::instance());
     plans::registerPlansWindows(ModuleRegistry::instance());
+    plans::registerIb08Windows(ModuleRegistry::instance());
 }
 
 QWidget* createProgramMainWindow(data::Database& database, const data::DataFolder& folder)
