@@ -33,6 +33,8 @@ public:
     CreditLinesModel& credits() { return m_credits; }
     const CreditQuery& query() const { return m_query; }
     bool printEnabled() const { return m_query.soloNoImpresos; }
+    // Whether the list holds credits not stored yet.
+    bool hasPending() const { return !pendingLines().isEmpty(); }
 
     // The declared operations and the credits of the current view, read again; false on failure
     // (told to the user).

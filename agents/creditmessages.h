@@ -60,6 +60,11 @@ inline QString sinCreditosMarcados()
 {
     return QStringLiteral("No hay créditos marcados para imprimir...");
 }
+// The program's own: credits added to the list are only kept once stored.
+inline QString salirSinGuardar()
+{
+    return QStringLiteral("Hay créditos ingresados que no fueron guardados.\nDesea salir sin guardarlos...?");
+}
 inline QString trabajoNcarp()
 {
     return QStringLiteral("Formulario NCARP");

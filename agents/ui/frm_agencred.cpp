@@ -92,6 +92,7 @@ Frm_AgenCred::Frm_AgenCred(const ModuleLaunch& launch, AgentRegister which, QWid
     , m_form(m_store, launch.cmdId, launch.cp01Id, which, hooks())
 {
     buildLayout();
+    askBeforeLeaving(msg::salirSinGuardar());
     const auto numbers = readAgentNumbers(m_access, launch.cmdId);
     if (!numbers) {
         fail(numbers.error());
@@ -240,13 +241,14 @@ void Frm_AgenCred::AddCredito()
 
 void Frm_AgenCred::Cmd_Guardar_Click()
 {
-    if (m_form.Guardar())
-        setModified(false);
+    m_form.Guardar();
+    setModified(m_form.hasPending());
 }
 
 void Frm_AgenCred::Cmd_Borrar_Click()
 {
     m_form.Borrar(currentRow(m_creditos));
+    setModified(m_form.hasPending());
 }
 
 void Frm_AgenCred::QueryVerImprimir()
@@ -257,8 +259,8 @@ void Frm_AgenCred::QueryVerImprimir()
 
 void Frm_AgenCred::Imprimir_DDJJ()
 {
-    if (m_form.Imprimir_DDJJ())
-        setModified(false);
+    m_form.Imprimir_DDJJ();
+    setModified(m_form.hasPending());
 }
 
 }

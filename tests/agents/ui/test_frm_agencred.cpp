@@ -121,6 +121,12 @@ TEST_F(CredTest, ACreditIsTypedInTheDialogCheckedAndStored)
     EXPECT_EQ(status(&screen), QStringLiteral("Operación Cancelada..."));
     EXPECT_EQ(stored(), 0);
 
+    // Leaving with the credit not stored asks first; No stays.
+    screen.show();
+    click(&screen, QStringLiteral("Cmd_Aceptar"));
+    EXPECT_EQ(boxes.last(),
+        QStringLiteral("Hay créditos ingresados que no fueron guardados.\nDesea salir sin guardarlos...?"));
+    EXPECT_TRUE(screen.isVisible());
     click(&screen, QStringLiteral("Cmd_Guardar"));
     EXPECT_EQ(stored(), 1);
     saveScreenshot(&screen, QStringLiteral("frm_agencred"));
