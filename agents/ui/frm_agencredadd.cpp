@@ -67,7 +67,7 @@ CreditFields Frm_AgenCredAdd::fields() const
         m_alicuota->text() };
 }
 
-void Frm_AgenCredAdd::show(const CreditFields& f)
+void Frm_AgenCredAdd::showFields(const CreditFields& f)
 {
     m_importe->setText(f.credito);
     m_importeOp->setText(f.importe);
@@ -78,7 +78,7 @@ void Frm_AgenCredAdd::show(const CreditFields& f)
 void Frm_AgenCredAdd::Calc_ImpCredito()
 {
     const CreditCheck check = ventrix::agents::Calc_ImpCredito(fields(), m_disponible);
-    show(check.shown);
+    showFields(check.shown);
     m_credito = check.credito;
     if (check.refusal)
         inform(*check.refusal);
@@ -87,7 +87,7 @@ void Frm_AgenCredAdd::Calc_ImpCredito()
 void Frm_AgenCredAdd::Command2_Click()
 {
     const CreditCheck check = ventrix::agents::Calc_ImpCredito(fields(), m_disponible);
-    show(check.shown);
+    showFields(check.shown);
     m_credito = check.credito;
     if (auto refused = creditoRechazado(m_credito, m_disponible)) {
         inform(*refused);

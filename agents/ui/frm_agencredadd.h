@@ -27,7 +27,7 @@ public:
 
 private:
     QLineEdit* field(const QString& name, const QString& text, bool editable);
-    void show(const CreditFields& f);
+    void showFields(const CreditFields& f);
 
     Money m_disponible;
     Money m_credito;
