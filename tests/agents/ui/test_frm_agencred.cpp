@@ -223,3 +223,28 @@ TEST_F(CredTest, PrintedOrSavedAsPdfTheCreditsAreMarkedPrinted)
     if (const QString folder = qEnvironmentVariable("VENTRIX_SCREENSHOT_DIR"); !folder.isEmpty())
         QFile::copy(pdf, folder + QStringLiteral("/ncarp.pdf"));
 }
+
+TEST_F(CredTest, OpenedForPerceptionsItCreditsTheDeclaredPerceptions)
+{
+    OperationStore store(access, RegisterKind::percepciones());
+    AgentOperation op = sampleOperation(QStringLiteral("Cliente SA"));
+    op.documento = QStringLiteral("B-0002-000077");
+    ASSERT_TRUE(store.save(op, cp01Id));
+    setColumn(RegisterKind::percepciones(), op.id, QStringLiteral("Periodo_DDJJOutDate"),
+        QStringLiteral("04/2005"));
+
+    Frm_AgenCred screen(launch(), AgentRegister::Percepciones);
+    ASSERT_TRUE(screen.opened());
+    ASSERT_EQ(rows(&screen, QStringLiteral("TDBGrid1")), 1);
+    screen.setCreditAsker([](const DeclaredOperation&, Money disponible) { return disponible; });
+    select(&screen, QStringLiteral("TDBGrid1"), 0);
+    click(&screen, QStringLiteral("Cmd_VerCred"));
+    click(&screen, QStringLiteral("Cmd_Guardar"));
+    EXPECT_EQ(stored(QStringLiteral("AgPer_ID = ") + QString::number(op.id)
+                  + QStringLiteral(" AND AgRet_ID IS NULL "
+                                   "AND AgCre_ImporteNC = 2500")),
+        1);
+    EXPECT_EQ(
+        child<QTableView>(&screen, QStringLiteral("TDB_Credito"))->model()->index(0, 1).data().toString(),
+        QStringLiteral("B-0002-000077"));
+}
