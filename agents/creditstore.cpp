@@ -89,6 +89,16 @@ CreditLine creditFrom(const data::Recordset& rs)
     return line;
 }
 
+// Whether the credited operation is still declared: a declaration undone since the credit was added
+// leaves nothing to credit.
+QString stillDeclaredSql(const RegisterKind& k)
+{
+    return QStringLiteral("SELECT COUNT(*) FROM ") + k.table + QStringLiteral(" WHERE ") + k.keyColumn
+        + QStringLiteral(" = ? AND (") + k.column(QStringLiteral("FechaDDJJ"))
+        + QStringLiteral(" IS NOT NULL OR COALESCE(") + k.column(QStringLiteral("Periodo_DDJJOutDate"))
+        + QStringLiteral(", '') <> '')");
+}
+
 QVariantList insertValues(qint64 cp01Id, const CreditLine& l)
 {
     return { cp01Id, keyOrNull(l, AgentRegister::Percepciones), keyOrNull(l, AgentRegister::Retenciones),
@@ -143,6 +153,10 @@ Status CreditStore::Guardar(qint64 cp01Id, QList<CreditLine>& lines)
             continue;
         ++fila;
         data::Recordset rs;
+        if (m_db.openRecordset(stillDeclaredSql(RegisterKind::of(line.which)), { line.operationId }, rs)
+                != data::AccesoDatos::Opened
+            || rs.eof() || rs.value(0).toLongLong() == 0)
+            return Error { msg::noSeAlmacenaron(fila) };
         if (m_db.execute(insert, insertValues(cp01Id, line)) != data::AccesoDatos::Ok
             || m_db.openRecordset(QStringLiteral("SELECT MAX(AgCre_ID) FROM Form_AgentCredito"), {}, rs)
                 != data::AccesoDatos::Opened)

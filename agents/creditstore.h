@@ -29,7 +29,8 @@ public:
     Result<QString> nombreAgente(qint64 cp01Id);
 
     // Stores the pending lines under the inscription, all or none; each stored line gets its key.
-    // A failing line names its place among the pending ones.
+    // A failing line, or one whose operation is no longer declared, names its place among the
+    // pending ones.
     Status Guardar(qint64 cp01Id, QList<CreditLine>& lines);
     Status Borrar(qint64 creditId);
     // The taxpayer's stored credits, newest first.

@@ -77,7 +77,14 @@ TEST_F(CreditStoreTest, AnErrorOnTheThirdOfFiveNewCreditsStoresNoneAndNamesTheLi
     EXPECT_EQ(storedCredits(), 0);
     EXPECT_EQ(lines[0].id, 0);
 
+    // An operation whose declaration was undone meanwhile is no longer creditable.
     lines[2].operationId = a;
+    setColumn(ret, a, QStringLiteral("FechaDDJJ"), QVariant());
+    EXPECT_EQ(credits.Guardar(cp01Id, lines).error(),
+        QStringLiteral("No se pudieron almacenar los datos...\nError al ingresar la fila 1"));
+    EXPECT_EQ(storedCredits(), 0);
+
+    setColumn(ret, a, QStringLiteral("FechaDDJJ"), QStringLiteral("2005-04-15"));
     ASSERT_TRUE(credits.Guardar(cp01Id, lines));
     EXPECT_EQ(storedCredits(), 5);
     EXPECT_GT(lines[4].id, lines[0].id);
