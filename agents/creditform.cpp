@@ -40,13 +40,20 @@ bool CreditForm::readOperations()
     return true;
 }
 
-bool CreditForm::readCredits()
+bool CreditForm::readCredits(QHash<qint64, bool> marks)
 {
     auto stored = m_store.QueryVerImprimir(m_cmdId, m_query);
     if (!stored) {
         fail(stored.error());
         return false;
     }
+    // What the user marked or unmarked stays so when the list is read again.
+    for (const CreditLine& line : m_credits.lines()) {
+        if (!line.isPending())
+            marks.insert(line.id, line.imprimir);
+    }
+    for (CreditLine& line : *stored)
+        line.imprimir = !line.impreso && marks.value(line.id, true);
     m_credits.setLines(pendingLines() + *stored);
     return true;
 }
@@ -88,13 +95,18 @@ bool CreditForm::Guardar()
     QList<CreditLine> lines = pendingLines();
     if (lines.isEmpty())
         return true;
+    // The list shows the newest first; they are stored in the order they were added.
+    std::reverse(lines.begin(), lines.end());
     setStatus(msg::guardandoDatos());
     if (auto saved = m_store.Guardar(m_cp01Id, lines); !saved) {
         fail(saved.error());
         return false;
     }
+    QHash<qint64, bool> marks;
+    for (const CreditLine& line : std::as_const(lines))
+        marks.insert(line.id, line.imprimir);
     m_credits.setLines({});
-    return cargar();
+    return readOperations() && readCredits(marks);
 }
 
 bool CreditForm::Borrar(int row)

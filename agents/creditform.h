@@ -4,6 +4,8 @@
 #include "agents/creditstore.h"
 #include "agents/ncarpform.h"
 
+#include <QHash>
+
 #include <functional>
 
 namespace ventrix::agents {
@@ -57,7 +59,7 @@ public:
 private:
     void setStatus(const QString& text, int ms = 2000) const;
     bool readOperations();
-    bool readCredits();
+    bool readCredits(QHash<qint64, bool> marks = {});
     QList<CreditLine> pendingLines() const;
     std::optional<NcarpData> formData();
 

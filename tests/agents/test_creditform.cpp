@@ -230,9 +230,11 @@ TEST_F(CreditFormTest, PrintingStoresPendingCreditsAndMarksThemOnlyWhenThePagesL
         0);
 
     previewAnswer = true;
-    // Stored again, the lines are all marked: leave out the smallest once more.
-    for (int i = 0; i < form.credits().rowCount(); ++i)
-        form.credits().setMarked(i, form.credits().lines().at(i).importeNC != Money::fromUnits(100));
+    // Stored, the line left out is still left out.
+    ASSERT_EQ(form.credits().rowCount(), 3);
+    EXPECT_EQ(form.credits().lines().at(0).importeNC, Money::fromUnits(100));
+    EXPECT_FALSE(form.credits().lines().at(0).imprimir);
+    EXPECT_TRUE(form.credits().lines().at(1).imprimir);
     EXPECT_TRUE(form.Imprimir_DDJJ());
     ASSERT_TRUE(form.ultimoFormulario());
     const NcarpData& data = *form.ultimoFormulario();
