@@ -85,12 +85,16 @@ DownloadResult UpdateDownload::get(const QUrl& url, const QString& file, const D
             writeProblem = update::msg::tooLarge();
         else if (out.write(bytes) != bytes.size())
             writeProblem = out.errorString();
-        if (!writeProblem.isEmpty())
+        if (!writeProblem.isEmpty()) {
             reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 got, qint64 total) {
-        if (events.progress)
-            events.progress(got, total, clock.elapsed() / 1000);
+            return;
+        }
+        // Told for every piece received: the network's own progress signal is held back
+        // between close pieces, and a stalled server would leave the last one untold.
+        if (events.progress) {
+            const QVariant total = reply->header(QNetworkRequest::ContentLengthHeader);
+            events.progress(received, total.isValid() ? total.toLongLong() : -1, clock.elapsed() / 1000);
+        }
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec();

@@ -160,10 +160,9 @@ void Frm_Backup::runWebUpdate()
 {
     setWorking(true);
     m_webUpdate.run(
-        [this](const QString& text) {
-            m_webStatus->setText(text);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        },
+        // The download waits in an event loop of its own, which repaints the label; pumping
+        // events from inside the network's signals would hold back the data still to come.
+        [this](const QString& text) { m_webStatus->setText(text); },
         [this](bool connected) { m_connected = connected; });
     m_connected = false;
     setWorking(false);
