@@ -88,8 +88,8 @@ Status checkEntry(zip_t* z, zip_uint64_t index, zip_uint64_t& total)
 Status readEntry(zip_t* z, zip_uint64_t index, const QString& target)
 {
     zip_stat_t st;
-    zip_stat_index(z, index, 0, &st);
-    zip_file_t* f = zip_fopen_index(z, index, 0);
+    zip_stat_init(&st);
+    zip_file_t* f = zip_stat_index(z, index, 0, &st) == 0 ? zip_fopen_index(z, index, 0) : nullptr;
     if (!f)
         return Error { QString::fromUtf8(zip_strerror(z)) };
     QFile out(target);
