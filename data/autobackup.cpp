@@ -99,6 +99,10 @@ Status takeAutomaticBackup(QSqlDatabase db, const QString& reason)
     if (!QDir().mkpath(dir.path()))
         return Error { QStringLiteral("No se pudo crear la carpeta ")
             + QDir::toNativeSeparators(dir.path()) };
+    // Pieces an interrupted earlier backup left (the program was ended halfway through one).
+    for (const QString& stale :
+        dir.entryList({ QStringLiteral("Impuest-*.tmp-*") }, QDir::Files | QDir::Hidden))
+        backupfiles::removeWithCompanions(dir.filePath(stale));
     const QString name = QStringLiteral("Impuest-") + freeMoment(dir).toString(StampFormat) + u'-'
         + slug(reason) + QStringLiteral(".zip");
     QString error;

@@ -64,6 +64,13 @@ TEST(AutomaticBackup, DatedArchivesInRespaldosAreRestorableAndPrunedToThirtyOlde
     const BackupStore store(folder, &db.database());
     addTaxpayer(db.db(), QStringLiteral("PRIMERO"));
 
+    // A piece of a backup interrupted earlier goes away with the next one.
+    QDir().mkpath(automaticBackupFolder(folder));
+    QFile stale(QDir(automaticBackupFolder(folder))
+                    .filePath(QStringLiteral("Impuest-20261201-100000-000-salida.zip.tmp-1a2b3c")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
     ASSERT_TRUE(takeAutomaticBackup(db.database(), QStringLiteral("Importación")).ok());
     const QString respaldos = QDir(db.folder()).filePath(QStringLiteral("Archivos/respaldos"));
     EXPECT_EQ(QDir(respaldos).entryList(QDir::Files),
