@@ -8,6 +8,7 @@
 #include "common/messages.h"
 #include "common/ui/qtspanish.h"
 #include "data/autobackup.h"
+#include "data/backupmessages.h"
 #include "data/backupvolumes.h"
 #include "data/ui/frm_backup.h"
 
@@ -108,7 +109,7 @@ void StartupFlow::backUpOnLeaving()
     if (!m_database.connection().isOpen())
         return;
     if (const Status taken = data::takeAutomaticBackup(m_database, data::backupreason::leaving()); !taken)
-        warn(QStringLiteral("No se pudo realizar el BackUp...") + u'\n' + taken.error());
+        warn(data::msg::backupFailed() + u'\n' + taken.error());
 }
 
 void loadSpanishTranslations(QApplication& app)

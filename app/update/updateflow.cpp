@@ -5,6 +5,7 @@
 #include "app/update/updateunpack.h"
 #include "app/update/updateverify.h"
 #include "common/messages.h"
+#include "data/backupmessages.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -157,7 +158,7 @@ bool UpdateFlow::checkAndUnpack(const QString& zip, const QString& signature)
     }
     if (m_hooks.backup) {
         if (const Status backedUp = m_hooks.backup(); !backedUp) {
-            warn(withReason(QStringLiteral("No se pudo realizar el BackUp..."), backedUp.error()));
+            warn(withReason(data::msg::backupFailed(), backedUp.error()));
             return false;
         }
     }
