@@ -137,7 +137,10 @@ Result<QList<Staged>> extractAll(zip_t* z, const QString& staging)
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         const QString name = QString::fromUtf8(zip_get_name(z, index, 0));
-        const QString target = QDir(staging).filePath(name);
+        const QString target = QDir::cleanPath(QDir(staging).filePath(name));
+        // Checked again where it is written, whatever the archive's check let through.
+        if (!isSafeName(name) || !target.startsWith(QDir::cleanPath(staging) + u'/'))
+            return Error { update::msg::forbiddenPath(name) };
         if (name.endsWith(u'/')) {
             if (!QDir().mkpath(target))
                 return Error { QStringLiteral("No se pudo crear la carpeta ") + name };
