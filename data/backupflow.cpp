@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "common/removablevolumes.h"
+#include "data/autobackup.h"
 #include "data/backupmessages.h"
 
 #include <QDir>
@@ -127,6 +128,14 @@ bool BackupFlow::RecupDeDiskette()
             inform(msg::notRestored(name));
             resetProgress();
             return false;
+        }
+        // The database about to be replaced goes among the automatic backups, where the
+        // restore list offers it; the restore also keeps it beside the new one, so a backup
+        // that fails (a nearly full disk) is told but does not stop the user's restore.
+        if (m_store.databaseOpen()) {
+            if (const Status taken = takeAutomaticBackup(*m_store.database(), backupreason::restore());
+                !taken)
+                warn(withReason(msg::backupFailed(), taken.error()), msg::warningTitle());
         }
         if (!m_store.applyRestore(std::move(prepared), &error)) {
             warn(withReason(msg::notRestored(name), error));

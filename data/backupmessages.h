@@ -95,6 +95,15 @@ inline QString copyFailed(const QString& reason)
     return QStringLiteral("Se produjo el siguiente error: ") + u'\n' + reason + u'\n'
         + QStringLiteral("El archivo no pudo copiarse...");
 }
+inline QString disconnectQuestion()
+{
+    return QStringLiteral("Desea desconectarse de internet?");
+}
+inline QString automaticBackupsTitle()
+{
+    return QStringLiteral("Recuperar un respaldo");
+}
+
 inline QString databaseNotOpen()
 {
     return QStringLiteral("La base de datos no está abierta.");

@@ -29,6 +29,29 @@ BackupProgress stage(const BackupProgress& progress, int from, int to)
 
 }
 
+bool writeBackupArchive(
+    QSqlDatabase db, const QString& zipPath, const BackupProgress& progress, QString* error)
+{
+    // Pieces of an earlier backup to the same place that was interrupted.
+    for (const QString& stale : backupfiles::staleSiblings(zipPath))
+        backupfiles::removeWithCompanions(stale);
+    // Staged beside the target: the same device, which must hold the archive anyway, and
+    // nothing of the taxpayers' data left in a shared temporary folder.
+    const QString snapshot = backupfiles::temporarySibling(zipPath);
+    const QString temporaryZip = backupfiles::temporarySibling(zipPath);
+    const bool ok = snapshotDatabase(db, snapshot, stage(progress, 0, 40), error)
+        && backuparchive::write(
+            temporaryZip, snapshot, QString::fromUtf16(DatabaseFileName), stage(progress, 40, 90), error)
+        && backuparchive::verify(temporaryZip, error)
+        && backupfiles::replaceFile(temporaryZip, zipPath, error);
+    backupfiles::removeWithCompanions(snapshot);
+    if (!ok)
+        QFile::remove(temporaryZip);
+    else if (progress)
+        progress(100, 100);
+    return ok;
+}
+
 PreparedRestore::~PreparedRestore()
 {
     if (!m_path.isEmpty())
@@ -78,23 +101,7 @@ bool BackupStore::backupTo(const QString& zipPath, const BackupProgress& progres
             + QDir::toNativeSeparators(zipPath);
         return false;
     }
-    // Pieces of an earlier backup to the same place that was interrupted.
-    for (const QString& stale : backupfiles::staleSiblings(zipPath))
-        backupfiles::removeWithCompanions(stale);
-    // Staged beside the target: the same device, which must hold the archive anyway, and
-    // nothing of the taxpayers' data left in a shared temporary folder.
-    const QString snapshot = backupfiles::temporarySibling(zipPath);
-    const QString temporaryZip = backupfiles::temporarySibling(zipPath);
-    const bool ok = snapshotDatabase(m_database->connection(), snapshot, stage(progress, 0, 40), error)
-        && backuparchive::write(temporaryZip, snapshot, databaseFileName(), stage(progress, 40, 90), error)
-        && backuparchive::verify(temporaryZip, error)
-        && backupfiles::replaceFile(temporaryZip, zipPath, error);
-    backupfiles::removeWithCompanions(snapshot);
-    if (!ok)
-        QFile::remove(temporaryZip);
-    else if (progress)
-        progress(100, 100);
-    return ok;
+    return writeBackupArchive(m_database->connection(), zipPath, progress, error);
 }
 
 bool BackupStore::copyToHardDisk(const BackupProgress& progress, QString* error) const

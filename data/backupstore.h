@@ -3,11 +3,17 @@
 #include "data/backupfiles.h"
 #include "data/datafolder.h"
 
+#include <QSqlDatabase>
 #include <QString>
 
 namespace ventrix::data {
 
 class Database;
+
+// Writes a consistent snapshot of the open connection's database into the zip at zipPath,
+// staged beside it and renamed into place only when written and read back whole.
+bool writeBackupArchive(
+    QSqlDatabase db, const QString& zipPath, const BackupProgress& progress, QString* error);
 
 // A restore read from its archive and checked, waiting in the data folder for the user's
 // confirmation; removed again unless it is applied.
@@ -44,6 +50,8 @@ public:
     BackupStore(DataFolder folder, Database* database);
 
     bool databaseOpen() const;
+    // The database backed up and replaced; null when the program runs without one.
+    const Database* database() const { return m_database; }
     const DataFolder& folder() const { return m_folder; }
     QString databaseFileName() const;
     // "Archivos/Impuest.db".

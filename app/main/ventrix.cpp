@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     if (!running)
         return 0;
     const int code = QApplication::exec();
+    flow.backUpOnLeaving();
     ventrix::Ayuda_Cerrar();
     ventrix::MessageService::install(nullptr);
     return code;

@@ -3,6 +3,7 @@
 #include "agents/ui/frm_agentesmenu.h"
 #include "app/modulegates.h"
 #include "app/ui/frm_principal.h"
+#include "app/ui/webupdate.h"
 #include "common/ui/moduleregistry.h"
 #include "cp01/ui/frm_cp01menu.h"
 #include "cp02/ui/frm_cp02.h"
@@ -39,6 +40,7 @@ void runBackupWindow(QPointer<QWidget> mainWindow, data::Database& database, dat
     {
         data::BackupStore store(folder, &database);
         data::Frm_Backup dialog(store, data::BackupVolumes());
+        installWebUpdate(dialog, store);
         if (area.isValid()) {
             dialog.adjustSize();
             dialog.move(area.center() - dialog.rect().center());

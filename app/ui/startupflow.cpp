@@ -2,9 +2,13 @@
 
 #include "app/ui/helpviewer.h"
 #include "app/ui/inicia.h"
+#include "app/ui/webupdate.h"
 #include "common/appinfo.h"
 #include "common/helpids.h"
+#include "common/messages.h"
 #include "common/ui/qtspanish.h"
+#include "data/autobackup.h"
+#include "data/backupmessages.h"
 #include "data/backupvolumes.h"
 #include "data/ui/frm_backup.h"
 
@@ -70,6 +74,7 @@ void StartupFlow::handOver()
         m_chosen = m_hooks.createMainWindow(m_database, m_context.folder);
     } else {
         auto* backup = new data::Frm_Backup(m_store, data::BackupVolumes());
+        installWebUpdate(*backup, m_store);
         m_chosen = backup;
     }
     m_chosen->show();
@@ -91,11 +96,20 @@ QWidget* plainMainWindow(data::Database& database, const data::DataFolder& folde
     QObject::connect(menu->addAction(QStringLiteral("&Respaldo y Recuperación de datos")),
         &QAction::triggered, window, [window, store] {
             data::Frm_Backup dialog(*store, data::BackupVolumes(), window);
+            installWebUpdate(dialog, *store);
             dialog.exec();
         });
     QObject::connect(menu->addAction(QStringLiteral("&Salir")), &QAction::triggered, window, &QWidget::close);
     QObject::connect(window, &QObject::destroyed, [store] { delete store; });
     return window;
+}
+
+void StartupFlow::backUpOnLeaving()
+{
+    if (!m_database.connection().isOpen())
+        return;
+    if (const Status taken = data::takeAutomaticBackup(m_database, data::backupreason::leaving()); !taken)
+        warn(data::msg::backupFailed() + u'\n' + taken.error());
 }
 
 void loadSpanishTranslations(QApplication& app)

@@ -48,6 +48,8 @@ public:
     bool start(const Startup::Launcher& launch);
 
     data::Database& database() { return m_database; }
+    // The automatic backup taken as the program ends, when a database is open; a failure is told.
+    void backUpOnLeaving();
     Inicia* splash() const { return m_splash.get(); }
     QWidget* chosenWindow() const { return m_chosen; }
     StartupWindow outcome() const { return m_outcome; }

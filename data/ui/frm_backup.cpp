@@ -1,6 +1,8 @@
 #include "data/ui/frm_backup.h"
 
 #include "common/helpids.h"
+#include "common/messages.h"
+#include "data/autobackup.h"
 #include "data/backupmessages.h"
 
 #include <QApplication>
@@ -8,7 +10,9 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,6 +38,47 @@ QProgressBar* bar(const QString& name)
     return p;
 }
 
+struct AutomaticChoice
+{
+    enum Kind { Cancel, Backup, OtherFile } kind = Cancel;
+    QString path;
+};
+
+// The automatic backups, newest first, to restore one of them or look for another archive.
+AutomaticChoice chooseAutomaticBackup(const QList<AutomaticBackup>& backups, QWidget* parent)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("Frm_Respaldos"));
+    dialog.setWindowTitle(msg::automaticBackupsTitle());
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("Lst_Respaldos"));
+    for (const AutomaticBackup& backup : backups) {
+        auto* item = new QListWidgetItem(backup.label(), list);
+        item->setData(Qt::UserRole, backup.path);
+    }
+    list->setCurrentRow(0);
+    auto* restore = button(QStringLiteral("Cmd_Recuperar"), QStringLiteral("&Recuperar"), {});
+    auto* other = button(QStringLiteral("Cmd_OtroArchivo"), QStringLiteral("&Otro archivo..."), {});
+    auto* cancel = button(QStringLiteral("Cmd_Cancelar"), QStringLiteral("&Cancelar"), {});
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : { restore, other, cancel })
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Respaldos automáticos (el más reciente primero):")));
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+    QObject::connect(restore, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(other, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(2); });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    const int answer = dialog.exec();
+    if (answer == 2)
+        return { AutomaticChoice::OtherFile, {} };
+    if (answer != QDialog::Accepted || !list->currentItem())
+        return {};
+    return { AutomaticChoice::Backup, list->currentItem()->data(Qt::UserRole).toString() };
+}
+
 }
 
 Frm_Backup::Frm_Backup(BackupStore& store, BackupVolumes volumes, QWidget* parent)
@@ -55,6 +100,13 @@ void Frm_Backup::build()
     m_hardDisk = button(QStringLiteral("Cmd_DiscoRigido"), QStringLiteral("Copiar en &Disco Rígido"),
         QStringLiteral("Copia el archivo Impuest.db en el disco rígido..."));
     m_exit = button(QStringLiteral("Command1"), QStringLiteral("&Salir"), {});
+    m_web = button(QStringLiteral("Cmd_ActualizarWeb"), QStringLiteral("&Actualizar por Internet"),
+        QStringLiteral("Descarga e instala la versión más reciente del programa desde el servidor WEB"));
+    m_webStatus = new QLabel;
+    m_webStatus->setObjectName(QStringLiteral("Lab_Web"));
+    m_webStatus->setWordWrap(true);
+    m_web->hide();
+    m_webStatus->hide();
     m_whole = bar(QStringLiteral("Mayor"));
     m_file = bar(QStringLiteral("Menor"));
     m_status = new QLabel;
@@ -79,6 +131,8 @@ void Frm_Backup::build()
     layout->addWidget(m_hardDisk);
     layout->addWidget(progress);
     layout->addWidget(m_status);
+    layout->addWidget(m_web);
+    layout->addWidget(m_webStatus);
     layout->addWidget(m_exit);
     setMinimumWidth(460);
 
@@ -86,6 +140,43 @@ void Frm_Backup::build()
     connect(m_restore, &QPushButton::clicked, this, [this] { run(&BackupFlow::RecupDeDiskette); });
     connect(m_hardDisk, &QPushButton::clicked, this, [this] { run(&BackupFlow::Cmd_DiscoRigido); });
     connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_web, &QPushButton::clicked, this, &Frm_Backup::runWebUpdate);
+}
+
+void Frm_Backup::setWebUpdate(WebUpdate update)
+{
+    m_webUpdate = std::move(update);
+    m_web->setVisible(bool(m_webUpdate.run));
+    m_webStatus->setVisible(bool(m_webUpdate.run));
+}
+
+void Frm_Backup::setWorking(bool working)
+{
+    for (QPushButton* b : { m_copy, m_restore, m_hardDisk, m_exit, m_web })
+        b->setEnabled(!working);
+}
+
+void Frm_Backup::runWebUpdate()
+{
+    setWorking(true);
+    m_webUpdate.run(
+        // The download waits in an event loop of its own, which repaints the label; pumping
+        // events from inside the network's signals would hold back the data still to come.
+        [this](const QString& text) { m_webStatus->setText(text); },
+        [this](bool connected) { m_connected = connected; });
+    m_connected = false;
+    setWorking(false);
+}
+
+void Frm_Backup::done(int result)
+{
+    if (m_connected) {
+        if (!askYesNo(msg::disconnectQuestion(), MessageIcon::Question, true))
+            return;
+        if (m_webUpdate.disconnect)
+            m_webUpdate.disconnect();
+    }
+    ModuleWindow::done(result);
 }
 
 void Frm_Backup::setChoosers(
@@ -102,13 +193,11 @@ void Frm_Backup::run(bool (BackupFlow::*step)())
     BackupFlow flow(m_store, m_volumes, std::move(hooks));
     // Each operation starts from empty bars, not from where the last one ended.
     showProgress(0, 0);
-    for (QPushButton* b : { m_copy, m_restore, m_hardDisk, m_exit })
-        b->setEnabled(false);
+    setWorking(true);
     const bool changed = (flow.*step)();
     if (changed && step == &BackupFlow::RecupDeDiskette)
         m_restored = true;
-    for (QPushButton* b : { m_copy, m_restore, m_hardDisk, m_exit })
-        b->setEnabled(true);
+    setWorking(false);
     setStatus({});
 }
 
@@ -139,6 +228,14 @@ std::optional<QString> Frm_Backup::chooseFolder()
 
 std::optional<QString> Frm_Backup::chooseArchive()
 {
+    const QList<AutomaticBackup> automatic = automaticBackups(m_store.folder());
+    if (!automatic.isEmpty()) {
+        const AutomaticChoice picked = chooseAutomaticBackup(automatic, this);
+        if (picked.kind == AutomaticChoice::Cancel)
+            return std::nullopt;
+        if (picked.kind == AutomaticChoice::Backup)
+            return picked.path;
+    }
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Archivo de Backup a recuperar"),
         QDir::homePath(), QStringLiteral("Backup (Impuest.zip *.zip)"));
     if (file.isEmpty())

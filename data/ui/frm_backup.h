@@ -25,9 +25,28 @@ public:
     // True once a restore replaced the database while this window was open.
     bool restored() const { return m_restored; }
 
+    // The online update, a piece of the program this window does not know; it plugs in here.
+    struct WebUpdate
+    {
+        using Status = std::function<void(const QString&)>;
+        using Connected = std::function<void(bool)>;
+        // Runs the update, telling its progress and whether a download is under way.
+        std::function<bool(const Status&, const Connected&)> run;
+        // Breaks off the download under way.
+        std::function<void()> disconnect;
+    };
+    // Shows the update button and its progress line.
+    void setWebUpdate(WebUpdate update);
+    bool isConnected() const { return m_connected; }
+
+    // Leaving while a download is under way asks first; No keeps the window and the download.
+    void done(int result) override;
+
 private:
     void build();
     void run(bool (BackupFlow::*step)());
+    void runWebUpdate();
+    void setWorking(bool working);
     void showProgress(int whole, int file);
     void setStatus(const QString& text);
     std::optional<QString> chooseFolder();
@@ -41,6 +60,10 @@ private:
     QPushButton* m_restore = nullptr;
     QPushButton* m_hardDisk = nullptr;
     QPushButton* m_exit = nullptr;
+    QPushButton* m_web = nullptr;
+    QLabel* m_webStatus = nullptr;
+    WebUpdate m_webUpdate;
+    bool m_connected = false;
     QProgressBar* m_whole = nullptr;
     QProgressBar* m_file = nullptr;
     QLabel* m_status = nullptr;

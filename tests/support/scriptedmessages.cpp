@@ -22,8 +22,10 @@ Answer ScriptedMessages::show(const Message& message)
     return a;
 }
 
-std::optional<QString> ScriptedMessages::askText(const QString& title, const QString& prompt, const QString&)
+std::optional<QString> ScriptedMessages::askText(
+    const QString& title, const QString& prompt, const QString& proposed)
 {
+    m_proposals.append(proposed);
     m_shown.append({ prompt, title, MessageIcon::Question, MessageButtons::OkCancel, Answer::Ok, 0 });
     if (m_texts.empty())
         return std::nullopt;

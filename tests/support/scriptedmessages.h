@@ -25,6 +25,8 @@ public:
         const QString& title, const QString& prompt, const QString& proposed) override;
 
     const QList<Message>& shown() const { return m_shown; }
+    // The texts input boxes proposed, in order.
+    const QStringList& proposals() const { return m_proposals; }
     QStringList texts() const;
     QString last() const { return m_shown.isEmpty() ? QString() : m_shown.back().text; }
     void clear() { m_shown.clear(); }
@@ -33,6 +35,7 @@ private:
     std::deque<Answer> m_answers;
     std::deque<std::optional<QString>> m_texts;
     QList<Message> m_shown;
+    QStringList m_proposals;
 };
 
 }

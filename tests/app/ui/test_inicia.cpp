@@ -4,12 +4,14 @@
 #include "common/appinfo.h"
 #include "common/helpids.h"
 #include "common/version.h"
+#include "data/autobackup.h"
 #include "data/backupverify.h"
 #include "scriptedmessages.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +96,13 @@ TEST(Inicia, FirstStartHandsOverToTheMainWindowAfterAKey)
     EXPECT_TRUE(f.flow->chosenWindow()->isVisible());
     EXPECT_FALSE(f.flow->splash()->isVisible());
     shoot(f.flow->chosenWindow(), QStringLiteral("principal"));
+
+    // Leaving the program leaves a dated copy among the automatic backups.
+    f.flow->backUpOnLeaving();
+    const QList<AutomaticBackup> taken = automaticBackups(f.folder);
+    ASSERT_EQ(taken.size(), 1);
+    EXPECT_EQ(taken.front().reason, QStringLiteral("salida"));
+    EXPECT_TRUE(f.messages.shown().isEmpty()) << f.messages.last().toStdString();
 }
 
 TEST(Inicia, LostDatabaseHandsOverToTheBackupWindow)
@@ -108,6 +117,16 @@ TEST(Inicia, LostDatabaseHandsOverToTheBackupWindow)
     QTest::mouseClick(f.flow->splash(), Qt::LeftButton);
     ASSERT_EQ(f.handed, StartupWindow::Backup);
     EXPECT_EQ(f.flow->chosenWindow()->objectName(), QStringLiteral("Frm_Backup"));
+    // The update can bring a program that opens the database again.
+    auto* update = f.flow->chosenWindow()->findChild<QPushButton*>(QStringLiteral("Cmd_ActualizarWeb"));
+    ASSERT_NE(update, nullptr);
+    EXPECT_TRUE(update->isVisible());
+
+    // Without a database there is nothing to copy on leaving, and nothing to tell.
+    f.messages.clear();
+    f.flow->backUpOnLeaving();
+    EXPECT_TRUE(automaticBackups(f.folder).isEmpty());
+    EXPECT_TRUE(f.messages.shown().isEmpty());
 }
 
 TEST(HelpViewer, EveryContextHasAPageAndF1OpensTheWindowsOwn)

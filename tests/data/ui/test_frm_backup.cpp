@@ -1,12 +1,18 @@
+#include "common/clock.h"
+#include "data/autobackup.h"
 #include "data/ui/frm_backup.h"
+#include "modaldialogs.h"
+#include "screenshot.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
 #include "widgetchecks.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,4 +83,41 @@ TEST(Frm_Backup, ANewOperationStartsFromEmptyBarsAndEachAltKeyIsClaimedOnce)
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("RecupDeDiskette")), Qt::LeftButton);
     EXPECT_EQ(whole->value(), 0);
     EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("Menor"))->value(), 0);
+}
+
+TEST(Frm_Backup, WithoutAnArchiveOnAVolumeTheRestoreOffersTheAutomaticBackups)
+{
+    test::TestDatabase db;
+    test::ScriptedMessages messages;
+    FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(3, 55, 0)));
+    Clock::install(&clock);
+    ASSERT_TRUE(takeAutomaticBackup(db.database(), backupreason::leaving()).ok());
+    Clock::install(nullptr);
+    QSqlQuery insert(db.db());
+    ASSERT_TRUE(insert.exec(QStringLiteral("INSERT INTO CMD (CMD_Contribuyente) VALUES ('DESPUES')")));
+
+    BackupStore store(DataFolder(db.folder()), &db.database());
+    Frm_Backup window(store, BackupVolumes(QStringList()));
+    window.show();
+    test::ModalDialogs modals;
+    modals.expect([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Recuperar un respaldo"));
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("Lst_Respaldos"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("07/12/2026 03:55:00 - salida"));
+        test::saveScreenshot(dialog, QStringLiteral("frm_respaldos"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Cmd_Recuperar")), Qt::LeftButton);
+    });
+    messages.answer(Answer::Yes);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("RecupDeDiskette")), Qt::LeftButton);
+    EXPECT_TRUE(modals.allOpened());
+    EXPECT_EQ(messages.texts(),
+        (QStringList { QStringLiteral("No se encontro disquete en la/s disquetera/s..."),
+            QStringLiteral("Se está por sobreescribir el archivo Impuest.db\nQuiere reemplazarlo..."),
+            QStringLiteral("Descompresión finalizada...") }));
+    EXPECT_TRUE(window.restored());
+    QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM CMD"), db.db());
+    ASSERT_TRUE(count.next());
+    EXPECT_EQ(count.value(0).toInt(), 0);
 }
