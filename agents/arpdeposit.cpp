@@ -139,4 +139,22 @@ Status ArpDepositStore::remove(qint64 id)
     return {};
 }
 
+Result<QList<ListEntry>> ArpDepositStore::list(qint64 cmdId, const QString& operacion)
+{
+    data::Recordset rs;
+    if (m_db.openRecordset(
+            QStringLiteral("SELECT Arp_Desde, Arp_FechaPago, ARP_ID FROM Form_ARP WHERE CP01_ID IN "
+                           "(SELECT CP01_ID FROM Form_Cp01 WHERE CMD_ID = ?) AND Arp_Operacion = ? "
+                           "ORDER BY Arp_Desde DESC, Arp_FechaPago DESC, ARP_ID DESC"),
+            { cmdId, operacion }, rs)
+        != data::AccesoDatos::Opened)
+        return Error { msg::errorAccesoBaseDatos() };
+    QList<ListEntry> out;
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString periodo = periodOf(rs.value(0).toDate()).text();
+        out.append({ periodo + u'-' + dayText(rs.value(1).toDate()), rs.value(2) });
+    }
+    return out;
+}
+
 }

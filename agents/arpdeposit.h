@@ -48,6 +48,9 @@ public:
     // Stores the deposit under the inscription; d.id holds the key afterwards.
     Status save(ArpDeposit& d, qint64 cp01Id);
     Status remove(qint64 id);
+    // The taxpayer's deposits of the operation for the search list, newest month first, each shown
+    // as its period and payment date ("03/2005-10/04/2005").
+    Result<QList<ListEntry>> list(qint64 cmdId, const QString& operacion);
 
 private:
     data::AccesoDatos& m_db;
