@@ -43,6 +43,20 @@ bool isRetencion(const ArpPaymentData& d)
 
 }
 
+ArpPaymentData paymentDataOf(
+    const ArpDeposit& d, AgentRegister which, const QString& numAgente, const QString& agentName)
+{
+    ArpPaymentData out;
+    out.which = which;
+    out.numAgente = numAgente;
+    out.agentName = agentName;
+    out.period = d.period;
+    out.numFormulario = d.numFormulario;
+    out.fechaPago = d.fechaPago;
+    out.importe = d.importeDepositado.value_or(Money());
+    return out;
+}
+
 Result<QString> arpPaymentCode(const ArpPaymentData& d)
 {
     if (d.importe.isNegative())

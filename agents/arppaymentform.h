@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agents/arpcomputation.h"
+#include "agents/arpdeposit.h"
 #include "agents/registerkind.h"
 #include "common/print/printableform.h"
 #include "common/result.h"
@@ -19,6 +19,10 @@ struct ArpPaymentData
     Money importe; // "Importe a Depositar"
     QString cuenta; // the authority's collection account the bank credits
 };
+
+// The payment form's values for a stored deposit of the register.
+ArpPaymentData paymentDataOf(
+    const ArpDeposit& d, AgentRegister which, const QString& numAgente, const QString& agentName);
 
 // The 38 digits the bank reads: agent number (5), period (6), form number (7), payment date as
 // day, month, year (8) and amount in cents (12), each reduced to its digits and padded on the

@@ -3,6 +3,7 @@
 #include "agents/agentsmessages.h"
 #include "agents/ui/agentsuimessages.h"
 #include "agents/ui/frm_agenoperacion.h"
+#include "agents/ui/frm_arp.h"
 #include "agents/ui/frm_claves.h"
 #include "common/help.h"
 #include "common/helpids.h"
@@ -115,10 +116,10 @@ void Frm_AgentesMenu::Cmd_Claves_Click()
 void registerAgentsWindows(ModuleRegistry& registry)
 {
     registry.add(modulekey::Arp, [](const ModuleLaunch& launch, QWidget* parent) -> QWidget* {
-        auto* menu = new Frm_AgentesMenu(launch, parent);
-        if (menu->opened())
-            return menu;
-        delete menu;
+        auto* arp = new Frm_ARP(launch, parent);
+        if (arp->opened())
+            return arp;
+        delete arp;
         return nullptr;
     });
     registry.add(modulekey::Claves, [](const ModuleLaunch& launch, QWidget* parent) -> QWidget* {

@@ -32,7 +32,8 @@ private:
     bool m_opened = false;
 };
 
-// Registers the agents' module (its menu) and the agent numbers' screen the set-up opens.
+// Registers the agents' module (the monthly declaration screen, Frm_ARP) and the agent numbers' screen the
+// set-up opens.
 void registerAgentsWindows(ModuleRegistry& registry);
 
 }
