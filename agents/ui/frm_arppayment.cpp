@@ -86,6 +86,17 @@ void Frm_ARP::Cmd_PrintPago_Click()
 bool Frm_ARP::pay()
 {
     ArpDeposit d = screenDeposit();
+    // A deposit whose values do not fit the bank's code is refused before it is stored.
+    if (d.importeDepositado) {
+        ArpDeposit probe = d;
+        if (probe.numFormulario.isEmpty())
+            probe.numFormulario = QStringLiteral("0");
+        const AgentRegister which = m_operation.value_or(AgentRegister::Retenciones);
+        if (const auto code = arpPaymentCode(paymentDataOf(probe, which, m_numbers.of(which), {})); !code) {
+            warn(code.error());
+            return false;
+        }
+    }
     DepositForm form(m_deposits, m_launch.cp01Id,
         { [this](const QString& text, int ms) { setStatus(text, ms); },
             [this](const QString&) { m_importeDepositar->setFocus(Qt::OtherFocusReason); } });

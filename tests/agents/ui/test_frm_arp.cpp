@@ -2,7 +2,6 @@
 #include "agentsuifixture.h"
 #include "common/printui/dialogoimpresora.h"
 #include "common/ui/timedstatusline.h"
-#include "rates/indicestable.h"
 #include "screenshot.h"
 
 #include <QDialog>
@@ -41,24 +40,11 @@ struct ArpScreen : AgentsUiFixture
     Scripted drawn;
     // Indices of the days the month before today and March 2005 are worked out with.
     bool indices = setIndex(QDate(2005, 4, 15), 1000000) && setIndex(QDate(2005, 4, 20), 1035000)
-        && setIndex(QDate(2005, 4, 21), -1) && setIndex(QDate(2026, 12, 7), 2000000)
-        && setIndex(QDate(2026, 12, 15), 2000000);
+        && setIndex(QDate(2005, 4, 21), -1) && indicesForOpening();
 
     ArpScreen() { RandomSource::install(&drawn); }
     ~ArpScreen() override { RandomSource::install(nullptr); }
 
-    // The day's index in ten-thousandths; negative: the day has none.
-    bool setIndex(QDate day, qint64 units)
-    {
-        QSqlQuery q(t.db());
-        q.prepare(QStringLiteral("DELETE FROM Indices WHERE Fecha = ?"));
-        q.addBindValue(day.toString(Qt::ISODate));
-        if (!q.exec())
-            return false;
-        return units < 0
-            || rates::IndicesTable(t.db()).append(
-                { { day, Index4::fromUnits(units), Rate::fromUnits(100) } });
-    }
     std::unique_ptr<Frm_ARP> open()
     {
         auto screen = std::make_unique<Frm_ARP>(launch());
@@ -275,6 +261,23 @@ TEST_F(ArpScreen, APaymentAsksDrawsItsNumberOnceAndPrints)
         countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_ARP WHERE Arp_NumFormulario = '0004567'")),
         1);
     EXPECT_EQ(countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_ARP")), 1);
+}
+
+TEST_F(ArpScreen, AnAmountTheBanksCodeCannotCarryIsRefusedBeforeItIsStored)
+{
+    withhold({ 100000 });
+    auto s = open();
+    march2005(s.get());
+    setText(s.get(), QStringLiteral("Numero_2"), QStringLiteral("12345678901"));
+    boxes.clear();
+    click(s.get(), QStringLiteral("Cmd_PrintPago_0"));
+    EXPECT_EQ(boxes.last(),
+        QStringLiteral(
+            "El valor de \"Importe a Depositar\" no cabe en el código de barras del formulario de pago..."));
+    setText(s.get(), QStringLiteral("Numero_2"), QStringLiteral("-5"));
+    click(s.get(), QStringLiteral("Cmd_PrintPago_0"));
+    EXPECT_EQ(boxes.last(), QStringLiteral("El importe a depositar no puede ser negativo..."));
+    EXPECT_EQ(countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_ARP")), 0);
 }
 
 TEST_F(ArpScreen, DeclaredDepositsRefuseChangesAndDeletion)
