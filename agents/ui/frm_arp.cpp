@@ -34,7 +34,7 @@ Frm_ARP::Frm_ARP(const ModuleLaunch& launch, QWidget* parent)
     , m_deposits(m_access)
 {
     buildLayout();
-    resize(900, 560);
+    resize(900, sizeHint().height());
     statusLine()->showNotice(msg::cargandoDatos());
     const auto agent
         = OperationStore(m_access, RegisterKind::retenciones()).agentData(launch.cmdId, launch.cp01Id);

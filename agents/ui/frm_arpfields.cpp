@@ -87,17 +87,19 @@ QGroupBox* Frm_ARP::buildAgentFrame()
         { QStringLiteral("CP01_DomFisc_Localidad"), QStringLiteral("Localidad") },
         { QStringLiteral("CP01_CUIT"), QStringLiteral("C.U.I.T.") },
         { QStringLiteral("CP01_IngBrut"), QStringLiteral("I.B.") } };
-    addPair(grid, 0, 0, shown[0].second, readOnly(bind(new QLineEdit(frame), shown[0].first)));
-    grid->itemAtPosition(0, 1)->widget()->setMinimumWidth(320);
+    // The name over the whole first row; address, then identifiers and agent numbers below.
+    auto* name = readOnly(bind(new QLineEdit(frame), shown[0].first));
+    grid->addWidget(new QLabel(shown[0].second, frame), 0, 0, Qt::AlignRight);
+    grid->addWidget(name, 0, 1, 1, 7);
     for (int i = 1; i < shown.size(); ++i)
-        addPair(grid, 1 + (i - 1) / 3, 2 * ((i - 1) % 3), shown[i].second,
+        addPair(grid, i < 4 ? 1 : 2, 2 * ((i - 1) % 3), shown[i].second,
             readOnly(bind(new QLineEdit(frame), shown[i].first)));
     m_numRetencion = readOnly(new QLineEdit(frame));
     m_numRetencion->setObjectName(QStringLiteral("Num_Retencion"));
     m_numPercepcion = readOnly(new QLineEdit(frame));
     m_numPercepcion->setObjectName(QStringLiteral("Num_Percepcion"));
-    addPair(grid, 0, 2, QStringLiteral("N° Retención"), m_numRetencion);
-    addPair(grid, 0, 4, QStringLiteral("N° Percepción"), m_numPercepcion);
+    addPair(grid, 2, 4, QStringLiteral("N° Retención"), m_numRetencion);
+    addPair(grid, 2, 6, QStringLiteral("N° Percepción"), m_numPercepcion);
     return frame;
 }
 

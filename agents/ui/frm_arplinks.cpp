@@ -6,6 +6,7 @@
 
 namespace ventrix::agents {
 
+// The declaration has been marked; the printer the user chose for it is m_ddjjPrinter.
 void Frm_ARP::printDeclaration(const MonthlyDeclaration& made)
 {
     statusLine()->showNotice(QStringLiteral("DDJJ N° ") + made.numero + QStringLiteral("..."), 2500);

@@ -165,6 +165,8 @@ TEST_F(ArpScreen, TotalsInterestAndBalanceOfTheMonth)
     EXPECT_EQ(text(s.get(), QStringLiteral("Numero_1")), QStringLiteral("835,00"));
     EXPECT_EQ(text(s.get(), QStringLiteral("Numero_102")), QStringLiteral("165,00"));
     EXPECT_EQ(text(s.get(), QStringLiteral("Numero_2")), QStringLiteral("835,00"));
+    s->show();
+    saveScreenshot(s.get(), QStringLiteral("frm_arp_march2005"));
 
     // Paid on the due date: no interest.
     setText(s.get(), QStringLiteral("Arp_FechaPago"), QStringLiteral("15/04/2005"));
