@@ -252,12 +252,14 @@ TEST_F(ArpScreen, APaymentAsksDrawsItsNumberOnceAndPrints)
     EXPECT_EQ(stored(QStringLiteral("SELECT Arp_Importe_Depositado FROM Form_ARP")).toString(),
         QStringLiteral("200000"));
 
-    // Printed again, the deposit keeps its number (the printer cancelled this time).
+    // Saved and printed again with "&Imprimir", the deposit keeps its number (the printer
+    // cancelled this time).
     drawn.next = { 9999 };
     printer.accept = false;
     boxes.answer(Answer::Yes);
     boxes.answer(Answer::Yes);
-    click(s.get(), QStringLiteral("Cmd_PrintPago_0"));
+    click(s.get(), QStringLiteral("Cmd_Imprimir"));
+    EXPECT_EQ(printer.shown, 2);
     EXPECT_EQ(drawn.next.size(), 1);
     EXPECT_EQ(
         countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_ARP WHERE Arp_NumFormulario = '0004567'")),
