@@ -366,6 +366,17 @@ TEST_F(ArpScreen, TheSearchListsTheOperationsDepositsAndLoadsOne)
     EXPECT_EQ(text(s.get(), QStringLiteral("Arp_FechaPago")), QStringLiteral("20/04/2005"));
     EXPECT_EQ(text(s.get(), QStringLiteral("MaskDesde")), QStringLiteral("03/2005"));
     EXPECT_GT(s->depositId(), 0);
+
+    // Yes to changing the operation of the loaded deposit starts a new one of the other operation.
+    boxes.answer(Answer::Yes);
+    click(s.get(), QStringLiteral("Option3d1_1"));
+    EXPECT_EQ(s->depositId(), 0);
+    EXPECT_EQ(s->operation(), AgentRegister::Percepciones);
+    EXPECT_EQ(text(s.get(), QStringLiteral("OptionResul")), QStringLiteral("Percepción"));
+    EXPECT_EQ(text(s.get(), QStringLiteral("MaskDesde")), QStringLiteral("03/2005"));
+    EXPECT_EQ(text(s.get(), QStringLiteral("Numero_100")), QStringLiteral("0,00"));
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(countOf(t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_ARP")), 3);
 }
 
 TEST_F(ArpScreen, TheDeclarationNeedsADepositThenMarksTheMonth)
