@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every text the agents' registers, their certificate and the agent numbers' screen show, as the
 // program words them.
@@ -359,6 +360,83 @@ inline QString pagoSuperiorAlSaldo()
 inline QString confirmaPago(const QString& importe)
 {
     return QStringLiteral("Está seguro que desea pagar $") + importe + QStringLiteral("...");
+}
+
+// The payment form of a deposit (AR01, AP01).
+inline QString trabajoFormularioPago()
+{
+    return QStringLiteral("Formulario IB08");
+}
+inline QStringList talonesPago()
+{
+    return { QStringLiteral("TALON   PARA   LA   A.G.T."), QStringLiteral("TALON    PARA    EL    BANCO"),
+        QStringLiteral("TALON   PARA  EL  CONTRIBUYENTE") };
+}
+inline QString agenteImpuesto(bool retencion)
+{
+    return retencion ? QStringLiteral("AGENTE DE RETENCION DE IMP. S/LOS ING. BRUTOS")
+                     : QStringLiteral("AGENTE DE PERCEPCION DE IMP. S/LOS ING. BRUTOS");
+}
+inline QString notaCreditoCuenta()
+{
+    return QStringLiteral("NOTA DE CREDITO PARA LA CUENTA ");
+}
+inline QString datosDelAgente(bool retencion)
+{
+    return retencion ? QStringLiteral("DATOS DEL AGENTE DE RETENCION")
+                     : QStringLiteral("DATOS DEL AGENTE DE PERCEPCION");
+}
+inline QString numeroDeAgente(bool retencion)
+{
+    return retencion ? QStringLiteral("N° AGENTE DE RETENCION :")
+                     : QStringLiteral("N° AGENTE DE PERCEPCION :");
+}
+inline QString pagoPeriodo()
+{
+    return QStringLiteral("PERIODO :");
+}
+inline QString pagoRazonSocial()
+{
+    return QStringLiteral("APELLIDO Y NOMBRE O RAZON SOCIAL");
+}
+inline QString pagoFecha()
+{
+    return QStringLiteral("FECHA  DE  PAGO :");
+}
+inline QString pagoImporte()
+{
+    return QStringLiteral("IMPORTE DEPOSITADO : ");
+}
+inline QString pagoSon()
+{
+    return QStringLiteral("SON :");
+}
+inline QStringList pagoMedios()
+{
+    return { QStringLiteral("EFECTIVO"), QStringLiteral("CHEQUE                N°:"),
+        QStringLiteral("C/BANCO:"), QStringLiteral("SUCURSAL :") };
+}
+inline QString pagoFirma()
+{
+    return QStringLiteral("FIRMA");
+}
+inline QString pagoCodigoBarras()
+{
+    return QStringLiteral("CODIGO  DE  BARRAS");
+}
+inline QString pagoSellar()
+{
+    return QStringLiteral("SELLAR  AL  DORSO");
+}
+// The program's own: a value that does not fit its place in the bank's code is not printed.
+inline QString codigoPagoExcedido(const QString& campo)
+{
+    return QStringLiteral("El valor de \"") + campo
+        + QStringLiteral("\" no cabe en el código de barras del formulario de pago...");
+}
+inline QString importePagoNegativo()
+{
+    return QStringLiteral("El importe a depositar no puede ser negativo...");
 }
 
 }

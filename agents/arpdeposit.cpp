@@ -18,6 +18,14 @@ std::optional<Money> amountOf(const QVariant& v)
     return v.value<Money>();
 }
 
+bool isAmountColumn(const QString& column)
+{
+    static const QStringList amounts { QStringLiteral("Arp_Importe"), QStringLiteral("Arp_SumTotDepositado"),
+        QStringLiteral("Arp_Intereses"), QStringLiteral("Arp_Saldo"),
+        QStringLiteral("Arp_Capital_Amortizado"), QStringLiteral("Arp_Importe_Depositado") };
+    return amounts.contains(column);
+}
+
 QString dayText(QDate d)
 {
     return d.toString(QStringLiteral("dd/MM/yyyy"));
@@ -60,6 +68,31 @@ ArpDeposit depositFromFields(const FieldValues& f)
     d.marks.numForm = f.value(QStringLiteral("Arp_DDJJNumForm")).toString();
     d.marks.fechaPres = f.value(QStringLiteral("Arp_DDJJFechaPres")).toDate();
     return d;
+}
+
+ArpDeposit depositFromScreen(const FieldValues& typed)
+{
+    FieldValues values = typed;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const QString text = it.value().toString().trimmed();
+        if (it.key().startsWith(QStringLiteral("Arp_Fecha")) || it.key() == QStringLiteral("Arp_Desde")
+            || it.key() == QStringLiteral("Arp_Hasta")) {
+            const auto day = fechaIngresada(text);
+            it.value() = day ? QVariant(*day) : QVariant();
+        } else if (isAmountColumn(it.key())) {
+            const auto amount = Money::fromDisplay(text);
+            it.value() = amount ? QVariant::fromValue(*amount) : QVariant();
+        }
+    }
+    return depositFromFields(values);
+}
+
+bool agentDataComplete(const FieldValues& cp01)
+{
+    for (const char* column : { "CP01_Contribuyente", "CP01_CUIT", "CP01_IngBrut" })
+        if (cp01.value(QLatin1String(column)).toString().trimmed().isEmpty())
+            return false;
+    return true;
 }
 
 bool Check_Datos(const ArpDeposit& d, bool agentDataComplete)
@@ -137,6 +170,24 @@ Status ArpDepositStore::remove(qint64 id)
     if (!tx.commit())
         return Error { msg::canceladaPorSistema(tx.lastError()) };
     return {};
+}
+
+Result<QList<ListEntry>> ArpDepositStore::list(qint64 cmdId, const QString& operacion)
+{
+    data::Recordset rs;
+    if (m_db.openRecordset(
+            QStringLiteral("SELECT Arp_Desde, Arp_FechaPago, ARP_ID FROM Form_ARP WHERE CP01_ID IN "
+                           "(SELECT CP01_ID FROM Form_Cp01 WHERE CMD_ID = ?) AND Arp_Operacion = ? "
+                           "ORDER BY Arp_Desde DESC, Arp_FechaPago DESC, ARP_ID DESC"),
+            { cmdId, operacion }, rs)
+        != data::AccesoDatos::Opened)
+        return Error { msg::errorAccesoBaseDatos() };
+    QList<ListEntry> out;
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString periodo = periodOf(rs.value(0).toDate()).text();
+        out.append({ periodo + u'-' + dayText(rs.value(1).toDate()), rs.value(2) });
+    }
+    return out;
 }
 
 }

@@ -30,6 +30,12 @@ struct ArpDeposit
 FieldValues depositFields(const ArpDeposit& d);
 ArpDeposit depositFromFields(const FieldValues& fields);
 
+// The deposit as the screen's fields hold it: amounts in the display format ("1.234,56") and
+// dates as typed; what is not a number or not a date is empty.
+ArpDeposit depositFromScreen(const FieldValues& typed);
+// The agent's data a deposit needs: name, CUIT and I.S.I.B. number.
+bool agentDataComplete(const FieldValues& cp01);
+
 // True when the dates, the amounts, the operation, the month and the agent's data are all there.
 bool Check_Datos(const ArpDeposit& d, bool agentDataComplete);
 
@@ -48,6 +54,9 @@ public:
     // Stores the deposit under the inscription; d.id holds the key afterwards.
     Status save(ArpDeposit& d, qint64 cp01Id);
     Status remove(qint64 id);
+    // The taxpayer's deposits of the operation for the search list, newest month first, each shown
+    // as its period and payment date ("03/2005-10/04/2005").
+    Result<QList<ListEntry>> list(qint64 cmdId, const QString& operacion);
 
 private:
     data::AccesoDatos& m_db;

@@ -35,4 +35,67 @@ inline QString cancelarImpresion()
     return QStringLiteral("Cancelar Impresión");
 }
 
+// The monthly declaration screen.
+inline QString tituloArp()
+{
+    return QStringLiteral("Formulario ARP ");
+}
+inline QString periodoInvertido()
+{
+    return QStringLiteral("Error el período Desde es posterior al Hasta...");
+}
+inline QString periodoInicialMayor()
+{
+    return QStringLiteral("El valor inicial del período es mayor al final...");
+}
+inline QString cambiarOperacion()
+{
+    return QStringLiteral("No se pueden modificar pagos almacenados...\nUd. debe borrarlo y volverlo a "
+                          "ingresar...\n¿Desea cambiar de Operación Percepción/Retención...?");
+}
+inline QString totalRetenido()
+{
+    return QStringLiteral("Total Retenido");
+}
+inline QString totalPercibido()
+{
+    return QStringLiteral("Total Percibido");
+}
+inline QString notaMinimo()
+{
+    return QStringLiteral(
+        "El mínimo no sujeto a retención/percepción podrá consultarlo mensualmente a la A.G.T.");
+}
+inline QString botonPagoRetencion()
+{
+    return QStringLiteral("Formulario de Pago Agentes de Retención AR01");
+}
+inline QString botonPagoPercepcion()
+{
+    return QStringLiteral("Formulario de Pago Agentes de Percepción AP01");
+}
+inline QString botonDDJJRetencion()
+{
+    return QStringLiteral("Declaración Jurada Mensual de Agentes de Retención IB16");
+}
+inline QString botonDDJJPercepcion()
+{
+    return QStringLiteral("Declaración Jurada Mensual de Agentes de Percepción AP02");
+}
+inline QString encripExternoTooltip()
+{
+    return QStringLiteral(
+        "Esta opción es para mantener compatibilidad con contribuyentes de versiones anteriores");
+}
+// The program's own: no desktop calculator was found to start.
+inline QString sinCalculadora()
+{
+    return QStringLiteral("No se encontró una calculadora instalada en el sistema...\nPuede instalar "
+                          "gnome-calculator, kcalc, galculator, mate-calc o xcalc.");
+}
+inline QString imprimiendoPago()
+{
+    return QStringLiteral("Imprimiendo formulario de pago...");
+}
+
 }

@@ -116,3 +116,28 @@ TEST_F(ArpDepositTest, DepositTakenInLateNamesBothMonths)
     EXPECT_TRUE(store.remove(open.id));
     EXPECT_FALSE(store.load(open.id));
 }
+
+TEST(ArpDepositScreen, TypedFieldsBecomeTheDepositAndWhatIsNotANumberOrDateIsEmpty)
+{
+    const FieldValues typed { { qs("Arp_Operacion"), qs("Percepción") },
+        { qs("Arp_Desde"), qs("01/03/2005") }, { qs("Arp_Hasta"), qs("31/03/2005") },
+        { qs("Arp_FechaVto"), qs("15/04/2005") }, { qs("Arp_FechaPago"), qs("31/02/2005") },
+        { qs("Arp_Importe"), qs("1.234,56") }, { qs("Arp_Saldo"), qs("-5,00") },
+        { qs("Arp_Intereses"), qs("abc") }, { qs("Arp_NumFormulario"), qs("0000042") } };
+    const ArpDeposit d = depositFromScreen(typed);
+    EXPECT_EQ(d.operacion, qs("Percepción"));
+    EXPECT_EQ(d.period, periodOf(QDate(2005, 3, 1)));
+    EXPECT_EQ(d.fechaVto, QDate(2005, 4, 15));
+    EXPECT_FALSE(d.fechaPago.isValid());
+    EXPECT_EQ(d.importe, Money::fromUnits(123456));
+    EXPECT_EQ(d.saldo, Money::fromUnits(-500));
+    EXPECT_FALSE(d.intereses);
+    EXPECT_FALSE(d.importeDepositado);
+    EXPECT_EQ(d.numFormulario, qs("0000042"));
+
+    FieldValues agent { { qs("CP01_Contribuyente"), qs("Agente SA") },
+        { qs("CP01_CUIT"), qs("20-12345678/6") }, { qs("CP01_IngBrut"), qs("901-123456/03") } };
+    EXPECT_TRUE(agentDataComplete(agent));
+    agent[qs("CP01_IngBrut")] = qs("  ");
+    EXPECT_FALSE(agentDataComplete(agent));
+}

@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/ui/moduleregistry.h"
 #include "modaldialogs.h"
+#include "rates/indicestable.h"
 #include "scriptedmessages.h"
 
 #include <QAbstractButton>
@@ -77,6 +78,23 @@ struct AgentsUiFixture : ::testing::Test, AgentsFixture
         auto row = store.load(id);
         EXPECT_TRUE(row) << kind.table.toStdString();
         return row ? *row : agents::AgentOperation();
+    }
+    // The day's index in ten-thousandths; negative: the day has none.
+    bool setIndex(QDate day, qint64 units)
+    {
+        QSqlQuery q(t.db());
+        q.prepare(QStringLiteral("DELETE FROM Indices WHERE Fecha = ?"));
+        q.addBindValue(day.toString(Qt::ISODate));
+        if (!q.exec())
+            return false;
+        return units < 0
+            || rates::IndicesTable(t.db()).append(
+                { { day, Index4::fromUnits(units), Rate::fromUnits(100) } });
+    }
+    // The indices of the days the month before today is worked out with when the module opens.
+    bool indicesForOpening()
+    {
+        return setIndex(QDate(2026, 12, 7), 2000000) && setIndex(QDate(2026, 12, 15), 2000000);
     }
     QVariant stored(const QString& sql) const
     {

@@ -1,5 +1,5 @@
 #include "agents/ui/frm_agenoperacion.h"
-#include "agents/ui/frm_agentesmenu.h"
+#include "agents/ui/frm_arp.h"
 #include "agents/ui/frm_claves.h"
 #include "agentsuifixture.h"
 #include "app/ui/frm_principal.h"
@@ -19,7 +19,10 @@ namespace {
 struct FromMain : AgentsUiFixture
 {
     bool rateEntered = rates::IndicesTable(t.db()).append(
-        { { QDate(2026, 12, 1), Index4::fromUnits(10000), Rate::fromUnits(100) } });
+        { { QDate(2026, 12, 1), Index4::fromUnits(10000), Rate::fromUnits(100) },
+            // The days the month before today is worked out with on opening.
+            { QDate(2026, 12, 7), Index4::fromUnits(10000), Rate::fromUnits(100) },
+            { QDate(2026, 12, 15), Index4::fromUnits(10000), Rate::fromUnits(100) } });
     bool registered = (app::registerModuleWindows(), true);
     std::unique_ptr<app::Frm_Principal> window = std::make_unique<app::Frm_Principal>(t.db());
 
@@ -37,7 +40,7 @@ TEST_F(FromMain, TheAgentsButtonOpensTheModuleAndItsRegisters)
     ASSERT_TRUE(rateEntered);
     ModalDialogs dialogs;
     dialogs.expect([&](QDialog* menu) {
-        ASSERT_NE(qobject_cast<Frm_AgentesMenu*>(menu), nullptr);
+        ASSERT_NE(qobject_cast<Frm_ARP*>(menu), nullptr);
         dialogs.expect([](QDialog* d) {
             auto* ret = qobject_cast<Frm_AgenRet*>(d);
             ASSERT_NE(ret, nullptr);

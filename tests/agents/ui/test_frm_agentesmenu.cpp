@@ -1,9 +1,9 @@
 #include "agents/ui/frm_agenoperacion.h"
 #include "agents/ui/frm_agentesmenu.h"
+#include "agents/ui/frm_arp.h"
 #include "agents/ui/frm_claves.h"
 #include "agentsuifixture.h"
 #include "common/modulekeys.h"
-#include "screenshot.h"
 
 using namespace ventrix;
 using namespace ventrix::agents;
@@ -14,6 +14,7 @@ namespace {
 struct MenuTest : AgentsUiFixture
 {
     ModuleRegistry registry;
+    bool indices = indicesForOpening();
     MenuTest() { registerAgentsWindows(registry); }
 };
 
@@ -21,11 +22,11 @@ struct MenuTest : AgentsUiFixture
 
 TEST_F(MenuTest, TheModuleOpensEachRegisterAndTheAgentNumbers)
 {
+    ASSERT_TRUE(indices);
     ModalDialogs dialogs;
     dialogs.expect([&](QDialog* menu) {
-        ASSERT_NE(qobject_cast<Frm_AgentesMenu*>(menu), nullptr);
-        EXPECT_EQ(menu->windowTitle(), QStringLiteral("Agentes de Retención/Percepción Agente SA"));
-        saveScreenshot(menu, QStringLiteral("frm_agentesmenu"));
+        ASSERT_NE(qobject_cast<Frm_ARP*>(menu), nullptr);
+        EXPECT_EQ(menu->windowTitle(), QStringLiteral("Formulario ARP "));
         dialogs.expect([](QDialog* d) {
             EXPECT_NE(qobject_cast<Frm_AgenRet*>(d), nullptr);
             click(d, QStringLiteral("Cmd_Aceptar"));

@@ -1,0 +1,44 @@
+#include "agents/agentsmessages.h"
+#include "agents/ui/agentsuimessages.h"
+#include "agents/ui/frm_arp.h"
+#include "common/messages.h"
+#include "common/ui/timedstatusline.h"
+
+namespace ventrix::agents {
+
+// The declaration has been marked; the printer the user chose for it is m_ddjjPrinter.
+void Frm_ARP::printDeclaration(const MonthlyDeclaration& made)
+{
+    statusLine()->showNotice(QStringLiteral("DDJJ N° ") + made.numero + QStringLiteral("..."), 2500);
+}
+
+void Frm_ARP::Cmd_QuienFalta_Click()
+{
+    if (!m_period || !m_operation)
+        return;
+    if (m_period->desde > m_period->hasta) {
+        statusLine()->showNotice(msg::periodoInicialMayor(), 2500);
+        return;
+    }
+    statusLine()->showNotice(QStringLiteral("..."), 2500);
+}
+
+void Frm_ARP::Command1_Click()
+{
+    if (!readNumbers())
+        return;
+    if (const Status may = mayOpenRegister(m_numbers, AgentRegister::Retenciones); !may) {
+        warn(may.error());
+        return;
+    }
+    statusLine()->showNotice(QStringLiteral("..."), 2500);
+}
+
+void Frm_ARP::Cmd_EncripExterno_Click(AgentRegister which)
+{
+    statusLine()->showNotice(which == AgentRegister::Retenciones ? QStringLiteral("Encriptar IB16")
+                                                                 : QStringLiteral("Encriptar Ap02"),
+        2500);
+}
+
+}
