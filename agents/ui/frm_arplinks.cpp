@@ -1,5 +1,6 @@
 #include "agents/agentsmessages.h"
 #include "agents/ui/agentsuimessages.h"
+#include "agents/ui/frm_agencred.h"
 #include "agents/ui/frm_arp.h"
 #include "common/messages.h"
 #include "common/ui/timedstatusline.h"
@@ -31,7 +32,8 @@ void Frm_ARP::Command1_Click()
         warn(may.error());
         return;
     }
-    statusLine()->showNotice(QStringLiteral("..."), 2500);
+    Frm_AgenCred credits(m_launch, m_operation.value_or(AgentRegister::Retenciones), this);
+    credits.exec();
 }
 
 void Frm_ARP::Cmd_EncripExterno_Click(AgentRegister which)
