@@ -1,0 +1,264 @@
+#include "agents/importrun.h"
+
+#include "agents/importline.h"
+#include "agents/importmessages.h"
+#include "agents/importreader.h"
+#include "data/bulkinsert.h"
+#include "data/transaction.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QSqlQuery>
+
+namespace ventrix::agents {
+namespace {
+
+constexpr qint64 ProgressEveryMs = 100;
+
+QString dbError(const QString& detail)
+{
+    return detail.isEmpty() ? msg::errorAccesoBase() : msg::errorAccesoBase() + u'\n' + detail;
+}
+
+// Rows go to the database this many at a time: one statement for many rows costs far less than
+// one per row.
+constexpr int RowsPerBatch = 512;
+
+void bindRow(data::RowBinder& binder, const ImportLine& line, qint64 cp01Id)
+{
+    int column = 0;
+    for (const ImportValue& v : line.values()) {
+        switch (v.kind) {
+        case ImportValue::Kind::Null:
+            binder.bindNull(column);
+            break;
+        case ImportValue::Kind::Text:
+            binder.bindText(column, line.text(v));
+            break;
+        case ImportValue::Kind::Integer:
+            binder.bindInteger(column, v.number);
+            break;
+        }
+        ++column;
+    }
+    binder.bindInteger(column, cp01Id);
+}
+
+// Good lines waiting to be written together; each keeps its own texts until then.
+class Batch
+{
+public:
+    Batch(const ImportFormat& format, int size)
+    {
+        m_lines.reserve(static_cast<std::size_t>(size));
+        for (int i = 0; i < size; ++i)
+            m_lines.emplace_back(format);
+    }
+    ImportLine& next() { return m_lines[m_used]; }
+    bool add() { return ++m_used == m_lines.size(); }
+    Status write(data::BulkInsert& insert, qint64 cp01Id)
+    {
+        if (m_used == 0)
+            return {};
+        const Status s = insert.insert(static_cast<int>(m_used), [&](int row, data::RowBinder& binder) {
+            bindRow(binder, m_lines[static_cast<std::size_t>(row)], cp01Id);
+        });
+        m_used = 0;
+        return s;
+    }
+
+private:
+    std::vector<ImportLine> m_lines;
+    std::size_t m_used = 0;
+};
+
+}
+
+// The rejects file, written beside the source as lines are refused and put in place whole at the end.
+class ImportRun::Rejects
+{
+public:
+    explicit Rejects(QString path)
+        : m_file(std::move(path))
+    {
+    }
+    bool add(qint64 line, const QStringList& reasons)
+    {
+        if (!m_file.isOpen() && !m_file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return false;
+        QStringList parts;
+        for (const QString& r : reasons)
+            parts << r.trimmed();
+        const QByteArray text = (QStringLiteral("Línea ") + QString::number(line) + QStringLiteral(": ")
+            + parts.join(QStringLiteral("; ")) + u'\n')
+                                    .toUtf8();
+        return m_file.write(text) == text.size();
+    }
+    bool finish() { return !m_file.isOpen() || m_file.commit(); }
+    bool used() const { return m_file.isOpen(); }
+    QString path() const { return m_file.fileName(); }
+
+private:
+    QSaveFile m_file;
+};
+
+qint64 remainingSeconds(const ImportProgress& p)
+{
+    if (p.bytesRead <= 0 || p.bytesTotal <= p.bytesRead)
+        return 0;
+    return (p.elapsedMs * (p.bytesTotal - p.bytesRead) / p.bytesRead + 999) / 1000;
+}
+
+ImportRun::ImportRun(QSqlDatabase db, const RegisterKind& kind, qint64 cp01Id, ImportHooks hooks)
+    : m_db(std::move(db))
+    , m_kind(kind)
+    , m_cp01Id(cp01Id)
+    , m_hooks(std::move(hooks))
+{
+}
+
+ImportRun::~ImportRun() = default;
+
+QString ImportRun::rejectsPathFor(const QString& source)
+{
+    return source + QStringLiteral(".rechazados.txt");
+}
+
+Result<qint64> ImportRun::currentInscription(QSqlDatabase db, qint64 cmdId)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT CP01_ID FROM Form_Cp01 WHERE CMD_ID = ? "
+                             "ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"));
+    q.addBindValue(cmdId);
+    if (!q.exec())
+        return Error { msg::errorAccesoBase() };
+    if (!q.next())
+        return Error { msg::sinInscripcion() };
+    return q.value(0).toLongLong();
+}
+
+bool ImportRun::pending() const
+{
+    return m_transaction && m_transaction->isActive();
+}
+
+Status ImportRun::commit()
+{
+    if (!pending())
+        return Error { msg::errorAccesoBase() };
+    const bool committed = m_transaction->commit();
+    const QString error = m_transaction->lastError();
+    m_transaction.reset();
+    if (!committed)
+        return Error { dbError(error) };
+    return {};
+}
+
+void ImportRun::rollback()
+{
+    m_transaction.reset();
+}
+
+Result<ImportSummary> ImportRun::run(const QString& path)
+{
+    rollback();
+    const auto format = ImportFormat::read(m_db, m_kind);
+    if (!format)
+        return Error { format.error() };
+    if (!QFileInfo(path).isFile())
+        return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+    if (m_hooks.backupBefore) {
+        if (const Status backup = m_hooks.backupBefore(); !backup)
+            return Error { backup.error() };
+    }
+    m_transaction = std::make_unique<data::Transaction>(m_db);
+    if (!m_transaction->isActive()) {
+        m_transaction.reset();
+        return Error { msg::errorTransaccion() };
+    }
+    ImportSummary summary;
+    Rejects rejects(rejectsPathFor(path));
+    const Status read = readAll(path, *format, summary, rejects);
+    if (!read || summary.outcome != ImportSummary::Outcome::Read)
+        rollback();
+    if (!rejects.finish() && read)
+        return Error { msg::rechazosNoEscritos(QDir::toNativeSeparators(rejects.path())) };
+    if (!read)
+        return Error { read.error() };
+    if (rejects.used())
+        summary.rejectsPath = rejects.path();
+    return summary;
+}
+
+Status ImportRun::readAll(
+    const QString& path, const ImportFormat& format, ImportSummary& summary, Rejects& rejects)
+{
+    QStringList columns = format.columnNames();
+    columns << QStringLiteral("CP01_ID");
+    auto insert = data::BulkInsert::prepare(m_db, m_kind.table, columns, RowsPerBatch);
+    if (!insert)
+        return Error { dbError(insert.error()) };
+    ImportReader reader(MaxLineBytes);
+    if (!reader.open(path))
+        return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+    Batch batch(format, (*insert)->rowsPerBatch());
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastPulse = 0;
+    bool askEach = static_cast<bool>(m_hooks.rejected);
+    std::string_view text;
+    for (;;) {
+        const ImportReader::Next next = reader.next(text);
+        if (next == ImportReader::Next::End)
+            break;
+        if (next == ImportReader::Next::Failed)
+            return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+        if (next == ImportReader::Next::Line && ImportLine::isBlank(text))
+            continue;
+        ++summary.read;
+        ImportLine& line = batch.next();
+        const bool good = next == ImportReader::Next::Line && line.parse(text);
+        if (good) {
+            if (batch.add()) {
+                if (const Status s = batch.write(**insert, m_cp01Id); !s)
+                    return Error { dbError(s.error()) };
+            }
+            ++summary.accepted;
+        } else {
+            ++summary.rejected;
+            const QStringList reasons = next == ImportReader::Next::Line
+                ? line.errors()
+                : QStringList { msg::registroExcedido(reader.lineBytes(), MaxLineBytes) };
+            if (!rejects.add(reader.lineNumber(), reasons))
+                return Error { msg::rechazosNoEscritos(QDir::toNativeSeparators(rejects.path())) };
+            if (askEach) {
+                const RejectAnswer answer = m_hooks.rejected(reader.lineNumber(), reasons);
+                if (answer == RejectAnswer::Stop) {
+                    summary.outcome = ImportSummary::Outcome::Stopped;
+                    return {};
+                }
+                askEach = answer == RejectAnswer::Continue;
+            }
+        }
+        if ((summary.read & 255) == 0 || !good) {
+            const qint64 now = clock.elapsed();
+            if (now - lastPulse >= ProgressEveryMs) {
+                lastPulse = now;
+                if (m_hooks.progress)
+                    m_hooks.progress({ reader.position(), reader.size(), summary.read, now });
+                if (m_hooks.cancelled && m_hooks.cancelled()) {
+                    summary.outcome = ImportSummary::Outcome::Cancelled;
+                    return {};
+                }
+            }
+        }
+    }
+    if (const Status s = batch.write(**insert, m_cp01Id); !s)
+        return Error { dbError(s.error()) };
+    if (m_hooks.progress)
+        m_hooks.progress({ reader.position(), reader.size(), summary.read, clock.elapsed() });
+    return {};
+}
+
+}
