@@ -93,14 +93,16 @@ public:
         const QByteArray text = (QStringLiteral("Línea ") + QString::number(line) + QStringLiteral(": ")
             + parts.join(QStringLiteral("; ")) + u'\n')
                                     .toUtf8();
+        m_used = true;
         return m_file.write(text) == text.size();
     }
     bool finish() { return !m_file.isOpen() || m_file.commit(); }
-    bool used() const { return m_file.isOpen(); }
+    bool used() const { return m_used; }
     QString path() const { return m_file.fileName(); }
 
 private:
     QSaveFile m_file;
+    bool m_used = false;
 };
 
 qint64 remainingSeconds(const ImportProgress& p)
@@ -205,7 +207,7 @@ Status ImportRun::readAll(
     Batch batch(format, (*insert)->rowsPerBatch());
     QElapsedTimer clock;
     clock.start();
-    qint64 lastPulse = 0;
+    qint64 lastPulse = -ProgressEveryMs; // the first look comes at once
     bool askEach = static_cast<bool>(m_hooks.rejected);
     std::string_view text;
     for (;;) {
