@@ -215,6 +215,14 @@ ImportLine::ImportLine(const ImportFormat& format)
     m_store.reserve(1024);
 }
 
+void ImportLine::refuseLong(qint64 bytes)
+{
+    m_store.clear();
+    m_errors = QStringList { msg::registroExcedido(bytes, MaxLineBytes) };
+    for (ImportValue& v : m_values)
+        v = { ImportValue::Kind::Null, 0, 0, 0, FieldMark::Error };
+}
+
 bool ImportLine::isBlank(std::string_view line)
 {
     return trimmed(line).empty();
@@ -225,9 +233,7 @@ bool ImportLine::parse(std::string_view line)
     m_store.clear();
     m_errors.clear();
     if (line.size() > MaxLineBytes) {
-        for (ImportValue& v : m_values)
-            v = {};
-        m_errors << msg::registroExcedido(static_cast<qint64>(line.size()), MaxLineBytes);
+        refuseLong(static_cast<qint64>(line.size()));
         return false;
     }
     if (line.size() >= 3 && std::memcmp(line.data(), "\xEF\xBB\xBF", 3) == 0)

@@ -42,6 +42,9 @@ public:
     // Checks the line (its ending already removed); true when it can be stored.
     bool parse(std::string_view line);
 
+    // A line too long to be read at all, refused by its length.
+    void refuseLong(qint64 bytes);
+
     bool accepted() const { return m_errors.isEmpty(); }
     const QStringList& errors() const { return m_errors; }
     const std::vector<ImportValue>& values() const { return m_values; }

@@ -221,6 +221,8 @@ Status ImportRun::readAll(
         ++summary.read;
         ImportLine& line = batch.next();
         const bool good = next == ImportReader::Next::Line && line.parse(text);
+        if (next == ImportReader::Next::TooLong)
+            line.refuseLong(reader.lineBytes());
         if (good) {
             if (batch.add()) {
                 if (const Status s = batch.write(**insert, m_cp01Id); !s)
@@ -229,9 +231,7 @@ Status ImportRun::readAll(
             ++summary.accepted;
         } else {
             ++summary.rejected;
-            const QStringList reasons = next == ImportReader::Next::Line
-                ? line.errors()
-                : QStringList { msg::registroExcedido(reader.lineBytes(), MaxLineBytes) };
+            const QStringList& reasons = line.errors();
             if (!rejects.add(reader.lineNumber(), reasons))
                 return Error { msg::rechazosNoEscritos(QDir::toNativeSeparators(rejects.path())) };
             if (askEach) {
