@@ -2,6 +2,7 @@
 
 #include "../../ui/agentsuifixture.h"
 #include "../importlines.h"
+#include "common/ui/dialogmessageservice.h"
 #include "screenshot.h"
 
 #include <QAbstractItemModelTester>
@@ -153,4 +154,28 @@ TEST_F(ImportarTest, ProgressTwiceASecondAndCancelWithinASecond)
         child<QLabel>(&screen, QStringLiteral("TiempoRest"))->text().endsWith(QStringLiteral(" seg.")));
     EXPECT_EQ(rows(), 0);
     EXPECT_FALSE(screen.importing());
+}
+
+TEST(ImportQuestion, BoxOffersYesYesToAllAndNo)
+{
+    DialogMessageService service;
+    const Message question { QStringLiteral("Registro=2"), QString(), MessageIcon::Question,
+        MessageButtons::YesToAllNo, Answer::Yes, 0 };
+    for (const auto& [label, expected] : { std::pair { QStringLiteral("Sí a todo"), Answer::YesToAll },
+             std::pair { QStringLiteral("&No"), Answer::No } }) {
+        ModalDialogs dialogs;
+        QStringList labels;
+        dialogs.expect([&, label = label](QDialog* box) {
+            for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+                labels << b->text();
+            for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) {
+                if (b->text() == label) {
+                    b->click();
+                    return;
+                }
+            }
+        });
+        EXPECT_EQ(service.show(question), expected) << label.toStdString();
+        EXPECT_TRUE(labels.contains(QStringLiteral("Sí a todo"))) << labels.join(u',').toStdString();
+    }
 }
