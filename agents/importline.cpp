@@ -171,16 +171,34 @@ std::optional<qint64> parseUnits(std::string_view s, int scale, qint64 limit)
     return negative ? -units : units;
 }
 
+// The bytes that make a text need rewriting: 1 always (control characters, the apostrophe),
+// 2 inside an enclosed field (the quote), 4 on a Windows-1252 line (its letters).
+const std::array<unsigned char, 256>& rewriteFlags()
+{
+    static const std::array<unsigned char, 256> flags = [] {
+        std::array<unsigned char, 256> f {};
+        for (int b = 0; b < 0x20; ++b)
+            f[static_cast<std::size_t>(b)] = 1;
+        f[0x7F] = 1;
+        f['\''] = 1;
+        f['"'] = 2;
+        for (int b = 0x80; b <= 0xFF; ++b)
+            f[static_cast<std::size_t>(b)] = 4;
+        return f;
+    }();
+    return flags;
+}
+
 // True when the bytes cannot be stored as they are: an apostrophe, a doubled quote, a control
 // character, or Windows-1252 letters.
 bool needsRewriting(std::string_view raw, bool enclosed, bool utf8)
 {
-    for (const char c : raw) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == '\'' || b == 0x7F || (b == '"' && enclosed) || (b >= 0x80 && !utf8))
-            return true;
-    }
-    return false;
+    const auto& flags = rewriteFlags();
+    const unsigned mask = 1u | (enclosed ? 2u : 0u) | (utf8 ? 0u : 4u);
+    unsigned seen = 0;
+    for (const char c : raw)
+        seen |= flags[static_cast<unsigned char>(c)];
+    return (seen & mask) != 0;
 }
 
 }

@@ -24,6 +24,8 @@ QString dbError(const QString& detail)
 // Rows go to the database this many at a time: one statement for many rows costs far less than
 // one per row.
 constexpr int RowsPerBatch = 512;
+// Fewer bytes than a line with its required fields and amounts can take.
+constexpr qint64 ShortestLineBytes = 100;
 
 void bindRow(data::RowBinder& binder, const ImportLine& line, qint64 cp01Id)
 {
@@ -198,12 +200,18 @@ Status ImportRun::readAll(
 {
     QStringList columns = format.columnNames();
     columns << QStringLiteral("CP01_ID");
-    auto insert = data::BulkInsert::prepare(m_db, m_kind.table, columns, RowsPerBatch);
-    if (!insert)
-        return Error { dbError(insert.error()) };
     ImportReader reader(MaxLineBytes);
     if (!reader.open(path))
         return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+    const auto existing = data::BulkInsert::rowCount(m_db, m_kind.table);
+    if (!existing)
+        return Error { dbError(existing.error()) };
+    // Rebuilding the indexes costs what the rows already there cost; it pays when the file
+    // brings more rows than that (no real line is shorter than the bytes counted here).
+    const bool rebuild = reader.size() / ShortestLineBytes > *existing;
+    auto insert = data::BulkInsert::prepare(m_db, m_kind.table, columns, RowsPerBatch, rebuild);
+    if (!insert)
+        return Error { dbError(insert.error()) };
     Batch batch(format, (*insert)->rowsPerBatch());
     QElapsedTimer clock;
     clock.start();
@@ -257,6 +265,8 @@ Status ImportRun::readAll(
         }
     }
     if (const Status s = batch.write(**insert, m_cp01Id); !s)
+        return Error { dbError(s.error()) };
+    if (const Status s = (*insert)->finish(); !s)
         return Error { dbError(s.error()) };
     if (m_hooks.progress)
         m_hooks.progress({ reader.position(), reader.size(), summary.read, clock.elapsed() });

@@ -45,7 +45,7 @@ void RowBinder::bindText(int column, std::string_view utf8)
 }
 
 Result<std::unique_ptr<BulkInsert>> BulkInsert::prepare(
-    QSqlDatabase db, const QString& table, const QStringList& columns, int rowsPerBatch)
+    QSqlDatabase db, const QString& table, const QStringList& columns, int rowsPerBatch, bool rebuildIndexes)
 {
     sqlite3* handle = handleOf(db);
     if (!handle || columns.isEmpty() || rowsPerBatch < 1)
@@ -66,6 +66,10 @@ Result<std::unique_ptr<BulkInsert>> BulkInsert::prepare(
     std::unique_ptr<BulkInsert> bulk(
         new BulkInsert(handle, head, row, static_cast<int>(columns.size()), rowsPerBatch));
     bulk->applySettings();
+    if (rebuildIndexes) {
+        if (const Status aside = bulk->setIndexesAside(table); !aside)
+            return Error { aside.error() };
+    }
     if (const auto full = bulk->statementFor(rowsPerBatch); !full)
         return Error { full.error() };
     return bulk;
@@ -172,6 +176,62 @@ Status BulkInsert::insert(int rows, const std::function<void(int row, RowBinder&
     const QString error = engineError(m_db);
     sqlite3_reset(*statement);
     return Error { error };
+}
+
+}
+
+namespace ventrix::data {
+
+// The table's own indexes (not those of its keys, which the engine keeps itself) are dropped and
+// their definitions kept, all inside the caller's transaction: a rollback brings them back as they were.
+Status BulkInsert::setIndexesAside(const QString& table)
+{
+    sqlite3_stmt* q = nullptr;
+    const char* sql
+        = "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT NULL";
+    if (sqlite3_prepare_v2(m_db, sql, -1, &q, nullptr) != SQLITE_OK)
+        return Error { engineError(m_db) };
+    const QByteArray name = table.toUtf8();
+    sqlite3_bind_text(q, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+    QList<QByteArray> names;
+    while (sqlite3_step(q) == SQLITE_ROW) {
+        names << QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
+        m_indexes << QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)));
+    }
+    sqlite3_finalize(q);
+    for (const QByteArray& index : std::as_const(names)) {
+        const QByteArray drop = "DROP INDEX \"" + QByteArray(index).replace("\"", "\"\"") + '"';
+        if (sqlite3_exec(m_db, drop.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            return Error { engineError(m_db) };
+    }
+    return {};
+}
+
+Status BulkInsert::finish()
+{
+    while (!m_indexes.isEmpty()) {
+        if (sqlite3_exec(m_db, m_indexes.first().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            return Error { engineError(m_db) };
+        m_indexes.removeFirst();
+    }
+    return {};
+}
+
+Result<qint64> BulkInsert::rowCount(QSqlDatabase db, const QString& table)
+{
+    sqlite3* handle = handleOf(db);
+    if (!handle)
+        return Error { QStringLiteral("La base de datos no admite la carga masiva.") };
+    sqlite3_stmt* q = nullptr;
+    const QByteArray sql = (QStringLiteral("SELECT COUNT(*) FROM ") + quoted(table)).toUtf8();
+    qint64 count = -1;
+    if (sqlite3_prepare_v2(handle, sql.constData(), -1, &q, nullptr) == SQLITE_OK
+        && sqlite3_step(q) == SQLITE_ROW)
+        count = sqlite3_column_int64(q, 0);
+    sqlite3_finalize(q);
+    if (count < 0)
+        return Error { engineError(handle) };
+    return count;
 }
 
 }

@@ -43,8 +43,11 @@ class BulkInsert
 public:
     // Up to rowsPerBatch rows of the columns named go into table at a time; the names must come
     // from the schema.
-    static Result<std::unique_ptr<BulkInsert>> prepare(
-        QSqlDatabase db, const QString& table, const QStringList& columns, int rowsPerBatch);
+    // With rebuildIndexes the table's indexes are set aside while the rows go in and built again
+    // by finish(), in the same transaction: far cheaper when the rows outnumber those already
+    // there. The caller must then call finish() before committing (or roll back).
+    static Result<std::unique_ptr<BulkInsert>> prepare(QSqlDatabase db, const QString& table,
+        const QStringList& columns, int rowsPerBatch, bool rebuildIndexes = false);
     ~BulkInsert();
     BulkInsert(const BulkInsert&) = delete;
     BulkInsert& operator=(const BulkInsert&) = delete;
@@ -52,11 +55,17 @@ public:
     int rowsPerBatch() const { return m_rowsPerBatch; }
     // Writes rows (1 to rowsPerBatch) whose values bind(row, binder) binds.
     Status insert(int rows, const std::function<void(int row, RowBinder& binder)>& bind);
+    // Builds again the indexes set aside; nothing to do without them.
+    Status finish();
+
+    // The rows the table holds now.
+    static Result<qint64> rowCount(QSqlDatabase db, const QString& table);
 
 private:
     BulkInsert(sqlite3* db, QByteArray head, QByteArray row, int columns, int rowsPerBatch);
     Result<sqlite3_stmt*> statementFor(int rows);
     void applySettings();
+    Status setIndexesAside(const QString& table);
     void restoreSettings();
 
     // The page cache while importing: bounded, so memory stays flat whatever the file's size.
@@ -72,6 +81,7 @@ private:
     int m_tailRows = 0;
     int m_oldTempStore = 0;
     int m_oldCacheSize = -2000;
+    QList<QByteArray> m_indexes; // CREATE INDEX statements to run again
 };
 
 }

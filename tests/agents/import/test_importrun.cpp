@@ -32,6 +32,17 @@ protected:
         return path;
     }
     int rows() { return countOf(f.t.db(), QStringLiteral("SELECT COUNT(*) FROM Form_AgentPercepcion")); }
+    // The register's two indexes are there and agree with the table.
+    void expectIndexesWhole()
+    {
+        EXPECT_EQ(countOf(f.t.db(),
+                      QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = "
+                                     "'Form_AgentPercepcion' AND sql IS NOT NULL")),
+            2);
+        QSqlQuery q(QStringLiteral("PRAGMA integrity_check"), f.t.db());
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), QStringLiteral("ok"));
+    }
     static QByteArray rejectsOf(const QString& source)
     {
         QFile in(ImportRun::rejectsPathFor(source));
@@ -61,10 +72,17 @@ TEST_F(ImportRunTest, GoodLinesWaitForConfirmationAndRejectedOnesAreListed)
     EXPECT_EQ(rows(), 3);
     run.rollback();
     EXPECT_EQ(rows(), 0);
+    expectIndexesWhole();
 
     ASSERT_TRUE(run.run(path));
     ASSERT_TRUE(run.commit());
     EXPECT_FALSE(run.pending());
+    expectIndexesWhole();
+    // Into a register that already holds more rows than the file brings.
+    ASSERT_TRUE(run.run(file(perceptionLine() + "\n", QStringLiteral("una.txt"))));
+    ASSERT_TRUE(run.commit());
+    EXPECT_EQ(rows(), 4);
+    expectIndexesWhole();
     QSqlQuery q(f.t.db());
     ASSERT_TRUE(q.exec(QStringLiteral("SELECT CP01_ID, AgPer_Contribuyente, AgPer_CUIT, "
                                       "AgPer_Fecha_Percepcion, AgPer_BaseImp, AgPer_Alicuota, "
