@@ -266,8 +266,23 @@ Status ImportRun::readAll(
     }
     if (const Status s = batch.write(**insert, m_cp01Id); !s)
         return Error { dbError(s.error()) };
-    if (const Status s = (*insert)->finish(); !s)
-        return Error { dbError(s.error()) };
+    bool cancelled = false;
+    const auto pulse = [&] {
+        const qint64 now = clock.elapsed();
+        if (now - lastPulse < ProgressEveryMs)
+            return true;
+        lastPulse = now;
+        if (m_hooks.progress)
+            m_hooks.progress({ reader.position(), reader.size(), summary.read, now });
+        cancelled = m_hooks.cancelled && m_hooks.cancelled();
+        return !cancelled;
+    };
+    if (const Status s = (*insert)->finish(pulse); !s) {
+        if (!cancelled)
+            return Error { dbError(s.error()) };
+        summary.outcome = ImportSummary::Outcome::Cancelled;
+        return {};
+    }
     if (m_hooks.progress)
         m_hooks.progress({ reader.position(), reader.size(), summary.read, clock.elapsed() });
     return {};

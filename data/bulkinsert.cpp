@@ -207,14 +207,32 @@ Status BulkInsert::setIndexesAside(const QString& table)
     return {};
 }
 
-Status BulkInsert::finish()
+namespace {
+
+int pulseHandler(void* pulse)
 {
-    while (!m_indexes.isEmpty()) {
-        if (sqlite3_exec(m_db, m_indexes.first().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            return Error { engineError(m_db) };
-        m_indexes.removeFirst();
+    return (*static_cast<const std::function<bool()>*>(pulse))() ? 0 : 1;
+}
+
+}
+
+Status BulkInsert::finish(const std::function<bool()>& pulse)
+{
+    // The sort that builds an index spills to temporary files beyond the cache; kept in memory
+    // it would grow with the table.
+    if (!m_indexes.isEmpty())
+        setPragma(m_db, "temp_store", m_oldTempStore);
+    if (pulse)
+        sqlite3_progress_handler(m_db, 20000, pulseHandler, const_cast<std::function<bool()>*>(&pulse));
+    Status built;
+    while (!m_indexes.isEmpty() && built) {
+        if (sqlite3_exec(m_db, m_indexes.first().constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+            m_indexes.removeFirst();
+        else
+            built = Error { engineError(m_db) };
     }
-    return {};
+    sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+    return built;
 }
 
 Result<qint64> BulkInsert::rowCount(QSqlDatabase db, const QString& table)

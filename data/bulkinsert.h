@@ -55,8 +55,9 @@ public:
     int rowsPerBatch() const { return m_rowsPerBatch; }
     // Writes rows (1 to rowsPerBatch) whose values bind(row, binder) binds.
     Status insert(int rows, const std::function<void(int row, RowBinder& binder)>& bind);
-    // Builds again the indexes set aside; nothing to do without them.
-    Status finish();
+    // Builds again the indexes set aside; nothing to do without them. pulse is called every few
+    // thousand steps of the engine (a window stays responsive); answering false stops the work.
+    Status finish(const std::function<bool()>& pulse = {});
 
     // The rows the table holds now.
     static Result<qint64> rowCount(QSqlDatabase db, const QString& table);
@@ -69,7 +70,7 @@ private:
     void restoreSettings();
 
     // The page cache while importing: bounded, so memory stays flat whatever the file's size.
-    static constexpr int CacheKiB = 16 * 1024;
+    static constexpr int CacheKiB = 8 * 1024;
 
     sqlite3* m_db = nullptr;
     QByteArray m_head; // INSERT INTO t (a, b) VALUES
