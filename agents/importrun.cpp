@@ -2,7 +2,7 @@
 
 #include "agents/importline.h"
 #include "agents/importmessages.h"
-#include "agents/importreader.h"
+#include "agents/importpipeline.h"
 #include "data/bulkinsert.h"
 #include "data/transaction.h"
 
@@ -46,34 +46,6 @@ void bindRow(data::RowBinder& binder, const ImportLine& line, qint64 cp01Id)
     }
     binder.bindInteger(column, cp01Id);
 }
-
-// Good lines waiting to be written together; each keeps its own texts until then.
-class Batch
-{
-public:
-    Batch(const ImportFormat& format, int size)
-    {
-        m_lines.reserve(static_cast<std::size_t>(size));
-        for (int i = 0; i < size; ++i)
-            m_lines.emplace_back(format);
-    }
-    ImportLine& next() { return m_lines[m_used]; }
-    bool add() { return ++m_used == m_lines.size(); }
-    Status write(data::BulkInsert& insert, qint64 cp01Id)
-    {
-        if (m_used == 0)
-            return {};
-        const Status s = insert.insert(static_cast<int>(m_used), [&](int row, data::RowBinder& binder) {
-            bindRow(binder, m_lines[static_cast<std::size_t>(row)], cp01Id);
-        });
-        m_used = 0;
-        return s;
-    }
-
-private:
-    std::vector<ImportLine> m_lines;
-    std::size_t m_used = 0;
-};
 
 }
 
@@ -200,83 +172,71 @@ Status ImportRun::readAll(
 {
     QStringList columns = format.columnNames();
     columns << QStringLiteral("CP01_ID");
-    ImportReader reader(MaxLineBytes);
-    if (!reader.open(path))
+    ParsePipeline pipeline(format, RowsPerBatch);
+    if (!pipeline.open(path))
         return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
     const auto existing = data::BulkInsert::rowCount(m_db, m_kind.table);
     if (!existing)
         return Error { dbError(existing.error()) };
     // Rebuilding the indexes costs what the rows already there cost; it pays when the file
     // brings more rows than that (no real line is shorter than the bytes counted here).
-    const bool rebuild = reader.size() / ShortestLineBytes > *existing;
+    const bool rebuild = pipeline.size() / ShortestLineBytes > *existing;
     auto insert = data::BulkInsert::prepare(m_db, m_kind.table, columns, RowsPerBatch, rebuild);
     if (!insert)
         return Error { dbError(insert.error()) };
-    Batch batch(format, (*insert)->rowsPerBatch());
     QElapsedTimer clock;
     clock.start();
     qint64 lastPulse = -ProgressEveryMs; // the first look comes at once
-    bool askEach = static_cast<bool>(m_hooks.rejected);
-    std::string_view text;
-    for (;;) {
-        const ImportReader::Next next = reader.next(text);
-        if (next == ImportReader::Next::End)
-            break;
-        if (next == ImportReader::Next::Failed)
-            return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
-        if (next == ImportReader::Next::Line && ImportLine::isBlank(text))
-            continue;
-        ++summary.read;
-        ImportLine& line = batch.next();
-        const bool good = next == ImportReader::Next::Line && line.parse(text);
-        if (next == ImportReader::Next::TooLong)
-            line.refuseLong(reader.lineBytes());
-        if (good) {
-            if (batch.add()) {
-                if (const Status s = batch.write(**insert, m_cp01Id); !s)
-                    return Error { dbError(s.error()) };
-            }
-            ++summary.accepted;
-        } else {
-            ++summary.rejected;
-            const QStringList& reasons = line.errors();
-            if (!rejects.add(reader.lineNumber(), reasons))
-                return Error { msg::rechazosNoEscritos(QDir::toNativeSeparators(rejects.path())) };
-            if (askEach) {
-                const RejectAnswer answer = m_hooks.rejected(reader.lineNumber(), reasons);
-                if (answer == RejectAnswer::Stop) {
-                    summary.outcome = ImportSummary::Outcome::Stopped;
-                    return {};
-                }
-                askEach = answer == RejectAnswer::Continue;
-            }
-        }
-        if ((summary.read & 255) == 0 || !good) {
-            const qint64 now = clock.elapsed();
-            if (now - lastPulse >= ProgressEveryMs) {
-                lastPulse = now;
-                if (m_hooks.progress)
-                    m_hooks.progress({ reader.position(), reader.size(), summary.read, now });
-                if (m_hooks.cancelled && m_hooks.cancelled()) {
-                    summary.outcome = ImportSummary::Outcome::Cancelled;
-                    return {};
-                }
-            }
-        }
-    }
-    if (const Status s = batch.write(**insert, m_cp01Id); !s)
-        return Error { dbError(s.error()) };
+    qint64 position = 0;
     bool cancelled = false;
+    // Progress and the cancel box, at most every tenth of a second; false when cancelled.
     const auto pulse = [&] {
         const qint64 now = clock.elapsed();
         if (now - lastPulse < ProgressEveryMs)
             return true;
         lastPulse = now;
         if (m_hooks.progress)
-            m_hooks.progress({ reader.position(), reader.size(), summary.read, now });
+            m_hooks.progress({ position, pipeline.size(), summary.read, now });
         cancelled = m_hooks.cancelled && m_hooks.cancelled();
         return !cancelled;
     };
+    bool askEach = static_cast<bool>(m_hooks.rejected);
+    pipeline.start();
+    for (bool last = false; !last;) {
+        ParsedChunk* chunk = pipeline.next();
+        if (chunk->failed)
+            return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+        last = chunk->last;
+        position = chunk->position;
+        summary.read += chunk->records;
+        if (chunk->good > 0) {
+            const Status s
+                = (*insert)->insert(static_cast<int>(chunk->good), [&](int row, data::RowBinder& binder) {
+                      bindRow(binder, chunk->lines[static_cast<std::size_t>(row)], m_cp01Id);
+                  });
+            if (!s)
+                return Error { dbError(s.error()) };
+            summary.accepted += static_cast<qint64>(chunk->good);
+        }
+        for (const RejectedLine& refused : chunk->rejected) {
+            ++summary.rejected;
+            if (!rejects.add(refused.line, refused.reasons))
+                return Error { msg::rechazosNoEscritos(QDir::toNativeSeparators(rejects.path())) };
+            if (!askEach)
+                continue;
+            const RejectAnswer answer = m_hooks.rejected(refused.line, refused.reasons);
+            if (answer == RejectAnswer::Stop) {
+                summary.outcome = ImportSummary::Outcome::Stopped;
+                return {};
+            }
+            askEach = answer == RejectAnswer::Continue;
+        }
+        pipeline.recycle(chunk);
+        if (!pulse()) {
+            summary.outcome = ImportSummary::Outcome::Cancelled;
+            return {};
+        }
+    }
     if (const Status s = (*insert)->finish(pulse); !s) {
         if (!cancelled)
             return Error { dbError(s.error()) };
@@ -284,7 +244,7 @@ Status ImportRun::readAll(
         return {};
     }
     if (m_hooks.progress)
-        m_hooks.progress({ reader.position(), reader.size(), summary.read, clock.elapsed() });
+        m_hooks.progress({ position, pipeline.size(), summary.read, clock.elapsed() });
     return {};
 }
 
