@@ -269,3 +269,46 @@ TEST(ImportProgressTest, RemainingSecondsAtThePaceSoFar)
     EXPECT_EQ(remainingSeconds({ 250, 1000, 10, 1000 }), 3);
     EXPECT_EQ(remainingSeconds({ 1000, 1000, 10, 1000 }), 0);
 }
+
+TEST_F(ImportRunTest, FixtureFilesFromOtherSystems)
+{
+    const QString folder = QStringLiteral(QT_TESTCASE_SOURCEDIR "/agents/import/fixtures/");
+    const QString windows = dir.filePath(QStringLiteral("cp1252.txt"));
+    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("percepciones_cp1252_crlf.txt"), windows));
+    ImportRun run(f.t.db(), kind, f.cp01Id);
+    const auto summary = run.run(windows);
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->accepted, 4);
+    ASSERT_TRUE(run.commit());
+    QSqlQuery q(
+        QStringLiteral(
+            "SELECT AgPer_Contribuyente, AgPer_Domicilio FROM Form_AgentPercepcion ORDER BY AgPer_ID"),
+        f.t.db());
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString() + u'|' + q.value(1).toString();
+    EXPECT_EQ(names,
+        QStringList(
+            { QStringLiteral("Muñoz Hnos. S.A.|San Martín"), QStringLiteral("Peña \"La Fuente\"|Güemes"),
+                QStringLiteral("D´Angelo|San Martín"), QStringLiteral("Cliente SA|San Martín") }));
+
+    const QString bad = dir.filePath(QStringLiteral("malformadas.txt"));
+    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("percepciones_malformadas.txt"), bad));
+    ImportRun second(f.t.db(), kind, f.cp01Id);
+    const auto refused = second.run(bad);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->read, 9);
+    EXPECT_EQ(refused->accepted, 2); // the good line and the negative correction
+    EXPECT_EQ(QString::fromUtf8(rejectsOf(bad)),
+        QStringLiteral(
+            "Línea 2: Cálculo de Importe difiere de (Alicuota * BaseImp) / 100\n"
+            "Línea 3: Fecha no Válida - 31/02/2026\n"
+            "Línea 4: Número no Válido - 1000,50\n"
+            "Línea 6: CUIT no Válido - 20-1111111A/2\n"
+            "Línea 7: Cantidad de campos no válida - 2 de 21; Campo Requerido - AgPer_Fecha_Percepcion; "
+            "Campo Requerido - AgPer_BaseImp; Campo Requerido - AgPer_Imp_Percibido\n"
+            "Línea 8: Cantidad de campos no válida - 22 de 21\n"
+            "Línea 9: Campo Requerido - AgPer_Contribuyente\n"));
+    second.rollback();
+    EXPECT_EQ(rows(), 4);
+}
