@@ -50,6 +50,7 @@ Command printCp01Command();
 Command printCp02Command();
 Command printCommand();
 Command checkDeliveryCommand();
+Command importCommand();
 
 QList<Command> commands()
 {
@@ -65,6 +66,7 @@ QList<Command> commands()
         printCp02Command(),
         printCommand(),
         checkDeliveryCommand(),
+        importCommand(),
     };
 }
 

@@ -7,8 +7,9 @@
 namespace ventrix {
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// YesToAllNo: a question asked for each of many records, which "Sí a todo" answers once for all.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesToAllNo };
+enum class Answer { Ok, Cancel, Yes, No, YesToAll };
 
 struct Message
 {

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6-dev qt6-translations-l10n
-  libsqlite3-dev libzint-dev libzxing-dev libzip-dev libssl-dev
+  libsqlite3-dev sqlite3 libzint-dev libzxing-dev libzip-dev libssl-dev
   libgtest-dev clang-format
   fonts-liberation2 xvfb xauth poppler-utils
 )

@@ -5,6 +5,7 @@
 #include "agents/ui/agentsuimessages.h"
 #include "agents/ui/counterpartidedit.h"
 #include "agents/ui/frm_agenbuscar.h"
+#include "agents/ui/frm_agenimportar.h"
 #include "common/helpids.h"
 #include "common/messages.h"
 #include "common/print/pageoutput.h"
@@ -174,7 +175,9 @@ void Frm_AgenOperacion::Cmd_Borrar_Click()
 void Frm_AgenOperacion::Cmd_Importar_Click()
 {
     warn(msg::advertenciaImportar());
-    inform(msg::importacionNoDisponible());
+    Frm_AgenImportar dialog(m_access.connection(), kind(), m_cp01Id, this);
+    if (dialog.chooseFile())
+        dialog.exec();
 }
 
 void Frm_AgenOperacion::Cmb_Buscar_Click()

@@ -40,6 +40,8 @@ QMessageBox::StandardButton toButton(Answer answer)
         return QMessageBox::Yes;
     case Answer::No:
         return QMessageBox::No;
+    case Answer::YesToAll:
+        return QMessageBox::YesToAll;
     }
     return QMessageBox::Ok;
 }
@@ -80,6 +82,10 @@ Answer DialogMessageService::show(const Message& message)
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case MessageButtons::YesToAllNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No);
+        box.button(QMessageBox::YesToAll)->setText(QStringLiteral("Sí a todo"));
+        break;
     }
     box.setDefaultButton(toButton(message.defaultAnswer));
     if (message.helpContext != 0 && m_help) {
@@ -106,11 +112,15 @@ Answer DialogMessageService::show(const Message& message)
         return Answer::Cancel;
     case QMessageBox::Ok:
         return Answer::Ok;
+    case QMessageBox::YesToAll:
+        return Answer::YesToAll;
     default:
         break;
     }
     // Escape on a Yes/No box.
-    return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel;
+    return message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesToAllNo
+        ? Answer::No
+        : Answer::Cancel;
 }
 
 std::optional<QString> DialogMessageService::askText(

@@ -1,6 +1,7 @@
 #include "agents/certificate.h"
 #include "agents/ui/counterpartidedit.h"
 #include "agents/ui/frm_agenbuscar.h"
+#include "agents/ui/frm_agenimportar.h"
 #include "agents/ui/frm_agenoperacion.h"
 #include "agentsuifixture.h"
 #include "common/print/pageoutput.h"
@@ -218,16 +219,16 @@ TEST_F(RetTest, SearchAndBuscarBaseBringSuppliersBack)
 
 TEST_F(RetTest, ImportWarnsAboutTheBackupFirst)
 {
+    Frm_AgenImportar::setFileChooser([](QWidget*) { return QString(); });
     click(w(), QStringLiteral("Cmd_Importar"));
-    ASSERT_EQ(boxes.shown().size(), 2);
+    Frm_AgenImportar::setFileChooser(nullptr);
+    ASSERT_EQ(boxes.shown().size(), 1);
     EXPECT_EQ(boxes.texts().value(0),
         QStringLiteral(
             "No olvide de hacer la copia de seguridad del archivo \"Impuest.MDB\" antes de realizar la "
             "importación de datos.\nAl salir del programa en la ventana \"Backup y Recuperación\" existe un "
             "botón que permite hacer una copia del archivo \"Impuest.Mdb\" en la carpeta \"Archivos\" que "
             "está ubicada en el mismo directorio en que está instalado el programa..."));
-    EXPECT_EQ(boxes.texts().value(1),
-        QStringLiteral("La importación de datos no está disponible en esta versión del programa..."));
 }
 
 TEST_F(RetTest, PrintingSavesAndShowsTheCertificateWithANewNumberEachTime)

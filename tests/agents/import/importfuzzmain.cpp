@@ -1,0 +1,2 @@
+// The libFuzzer program over the line parser and checker (built with Clang only).
+#include "importfuzztarget.h"
