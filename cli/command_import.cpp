@@ -2,6 +2,7 @@
 
 #include "agents/importmessages.h"
 #include "agents/importrun.h"
+#include "data/autobackup.h"
 #include "data/database.h"
 
 #include <QDir>
@@ -87,7 +88,13 @@ int importOperations(Context& c, const QStringList& args)
         return ExitUsage;
     }
     // The automatic backup before an import is wired by the program; none is taken here yet.
-    agents::ImportRun run(database.connection(), *parsed->kind, *cp01, {});
+    agents::ImportHooks hooks;
+    // A real import (not a trial run) first copies the database aside.
+    if (parsed->yes)
+        hooks.backupBefore = [db = database.connection()] {
+            return data::takeAutomaticBackup(db, data::backupreason::import());
+        };
+    agents::ImportRun run(database.connection(), *parsed->kind, *cp01, hooks);
     const auto summary = run.run(file);
     if (!summary) {
         c.err << summary.error() << '\n';

@@ -1,4 +1,5 @@
 #include "agents/ui/frm_agenimportar.h"
+#include "data/autobackup.h"
 
 #include "agents/importmessages.h"
 #include "common/help.h"
@@ -42,6 +43,7 @@ Frm_AgenImportar::Frm_AgenImportar(QSqlDatabase db, const RegisterKind& kind, qi
     , m_db(std::move(db))
     , m_kind(kind)
     , m_cp01Id(cp01Id)
+    , m_backupBefore([db = m_db] { return data::takeAutomaticBackup(db, data::backupreason::import()); })
 {
     setObjectName(QStringLiteral("Frm_AgenImportar"));
     setWindowTitle(msg::importarCaption(kind.which == AgentRegister::Retenciones));
