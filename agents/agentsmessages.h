@@ -361,4 +361,78 @@ inline QString confirmaPago(const QString& importe)
     return QStringLiteral("Está seguro que desea pagar $") + importe + QStringLiteral("...");
 }
 
+// The printed declaration and its delivery file.
+inline QString debeIngresarPeriodo()
+{
+    return QStringLiteral("Debe tener ingresado el período que desea informar...");
+}
+inline QString generandoDisquette()
+{
+    return QStringLiteral("Generando Disquette...");
+}
+inline QString campoNumAgente()
+{
+    return QStringLiteral("N° de Agente");
+}
+inline QString campoNumDDJJ()
+{
+    return QStringLiteral("N° de DDJJ");
+}
+inline QString campoTotalRetenido()
+{
+    return QStringLiteral("Total Retenido");
+}
+inline QString campoIBrutos()
+{
+    return QStringLiteral("N° de I.S.I.B.");
+}
+inline QString campoCuit()
+{
+    return QStringLiteral("C.U.I.T.");
+}
+inline QString campoNumRecibo()
+{
+    return QStringLiteral("N° de Factura");
+}
+inline QString campoNumFactura()
+{
+    return QStringLiteral("N° de Factura");
+}
+inline QString campoAlicuota()
+{
+    return QStringLiteral("Alícuota");
+}
+inline QString campoImporteRetenido()
+{
+    return QStringLiteral("Importe Retenido");
+}
+inline QString campoBaseImponible()
+{
+    return QStringLiteral("Base Imponible");
+}
+inline QString campoImportePercibido()
+{
+    return QStringLiteral("Importe Percibido");
+}
+// who: the counterpart of the row, or the agent for the header.
+inline QString campoExcedido(
+    const QString& campo, const QString& valor, int ancho, const QString& archivo, const QString& who)
+{
+    return QStringLiteral("El campo ") + campo + QStringLiteral(" (") + valor + QStringLiteral(") de ") + who
+        + QStringLiteral(" no cabe en las ") + QString::number(ancho)
+        + QStringLiteral(" posiciones del archivo ") + archivo
+        + QStringLiteral("...\nNo se generó el archivo de la DDJJ.");
+}
+inline QString campoNegativo(
+    const QString& campo, const QString& valor, const QString& archivo, const QString& who)
+{
+    return QStringLiteral("El campo ") + campo + QStringLiteral(" (") + valor + QStringLiteral(") de ") + who
+        + QStringLiteral(" es negativo y el archivo ") + archivo
+        + QStringLiteral(" no admite signo en él...\nNo se generó el archivo de la DDJJ.");
+}
+inline QString errorArchivoDDJJ(const QString& path, const QString& reason)
+{
+    return QStringLiteral("No se pudo escribir el archivo ") + path + QStringLiteral(":\n") + reason;
+}
+
 }
