@@ -50,6 +50,8 @@ Command printCp01Command();
 Command printCp02Command();
 Command printCommand();
 Command checkDeliveryCommand();
+Command arpDeclareCommand();
+Command arpUndoCommand();
 
 QList<Command> commands()
 {
@@ -65,6 +67,8 @@ QList<Command> commands()
         printCp02Command(),
         printCommand(),
         checkDeliveryCommand(),
+        arpDeclareCommand(),
+        arpUndoCommand(),
     };
 }
 
