@@ -435,4 +435,26 @@ inline QString errorArchivoDDJJ(const QString& path, const QString& reason)
     return QStringLiteral("No se pudo escribir el archivo ") + path + QStringLiteral(":\n") + reason;
 }
 
+// A declaration file made outside the program, scrambled for delivery.
+inline QString archivoExternoIlegible(const QString& path, const QString& reason)
+{
+    return QStringLiteral("No se pudo leer el archivo ") + path + QStringLiteral(":\n") + reason;
+}
+inline QString archivoExternoVacio(const QString& path)
+{
+    return QStringLiteral("El archivo ") + path + QStringLiteral(" no tiene registros...");
+}
+inline QString numeroDDJJExterno()
+{
+    return QStringLiteral("Ingrese el número de la DDJJ (7 dígitos):");
+}
+inline QString numeroDDJJInvalido()
+{
+    return QStringLiteral("El número de DDJJ debe tener entre 1 y 7 dígitos...");
+}
+inline QString archivoEncriptado(const QString& path)
+{
+    return QStringLiteral("Se generó el archivo ") + path;
+}
+
 }

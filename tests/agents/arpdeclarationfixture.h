@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agents/declarationstore.h"
+#include "agents/declarationform.h"
 #include "agentsfixture.h"
 
 #include <QPaintDevice>
