@@ -50,6 +50,8 @@ void Control_ARP::build()
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setDefaultSectionSize(84);
+    m_grid->horizontalHeader()->resizeSection(ControlModel::Base, 104);
     m_grid->horizontalHeader()->setSectionResizeMode(ControlModel::Contribuyente, QHeaderView::Stretch);
     layout->addWidget(m_grid, 1);
 
@@ -79,7 +81,7 @@ void Control_ARP::build()
     connect(m_imprimir, &QPushButton::clicked, this, &Control_ARP::Cmd_Imprimir_Click);
     connect(m_borrar, &QPushButton::clicked, this, &Control_ARP::Cmd_Borrar_Click);
     connect(salir, &QPushButton::clicked, this, &QDialog::accept);
-    resize(900, 520);
+    resize(960, 520);
 }
 
 QString Control_ARP::totalImporteText() const
