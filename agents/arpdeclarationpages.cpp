@@ -57,13 +57,13 @@ void ArpDeclarationPages::paintForm(print::PageCanvas& canvas) const
     canvas.text(14, 29, QStringLiteral("IMPUESTO S/LOS INGRESOS BRUTOS"));
     canvas.setFont(Arial, 12, true);
     canvas.text(14, 34, ret ? QStringLiteral("FORMULARIO IB16") : QStringLiteral("FORMULARIO AP02"));
-    canvas.alineaString(60, 30, 70, QStringLiteral("DECLARACION JURADA"), print::ColumnAlign::Centre);
-    canvas.alineaString(60, 35, 70, QStringLiteral("MENSUAL"), print::ColumnAlign::Centre);
+    canvas.alineaString(70, 30, 64, QStringLiteral("DECLARACION JURADA"), print::ColumnAlign::Centre);
+    canvas.alineaString(70, 35, 64, QStringLiteral("MENSUAL"), print::ColumnAlign::Centre);
     canvas.setFont(Arial, BaseFont, true);
-    canvas.alineaString(60, 40, 70,
+    canvas.alineaString(70, 40, 64,
         ret ? QStringLiteral("AGENTES  DE  RETENCION") : QStringLiteral("AGENTES  DE  PERCEPCION"),
         print::ColumnAlign::Centre);
-    canvas.text(134, 11.3, QStringLiteral("Comprobante N°"));
+    canvas.text(130, 11.3, QStringLiteral("Comprobante N°"));
     canvas.box(QRectF(134, 16, 62, 26));
     canvas.alineaString(134, 17, 62, QStringLiteral("Recepción"), print::ColumnAlign::Centre);
     canvas.alineaString(134, 37, 62, QStringLiteral("Sello Fechador"), print::ColumnAlign::Centre);
@@ -72,18 +72,18 @@ void ArpDeclarationPages::paintForm(print::PageCanvas& canvas) const
         ret ? QStringLiteral("PERIODO DE  LA  RETENCION:") : QStringLiteral("PERIODO DE  LA  PERCEPCION:"));
     canvas.text(14, 53.3, QStringLiteral("NOMBRE DEL AGENTE :"));
     canvas.text(14, 56.8, QStringLiteral("N°  DE  AGENTE :"));
-    canvas.box(QRectF(12, 62, 186, 128));
+    canvas.box(QRectF(12, 62, 186, 131));
     canvas.text(26, 64, ret ? QStringLiteral("FECHA   DE   AR01") : QStringLiteral("FECHA   DE   AP01"));
     canvas.alineaString(AmountRight - AmountWidth, 64, AmountWidth, QStringLiteral("IMPORTE   DEPOSITADO"),
         print::ColumnAlign::Right);
     canvas.line(12, 68.5, 198, 68.5);
-    canvas.box(QRectF(12, 192, 186, 12));
-    canvas.text(20, 196.5, ret ? QStringLiteral("TOTAL  RETENIDO :") : QStringLiteral("TOTAL  PERCIBIDO :"));
-    canvas.text(118, 196.5, QStringLiteral("TOTAL  DEPOSITADO :"));
-    canvas.box(QRectF(12, 208, 186, 74));
+    canvas.box(QRectF(12, 195, 186, 12));
+    canvas.text(20, 199.5, ret ? QStringLiteral("TOTAL  RETENIDO :") : QStringLiteral("TOTAL  PERCIBIDO :"));
+    canvas.text(118, 199.5, QStringLiteral("TOTAL  DEPOSITADO :"));
+    canvas.box(QRectF(12, 210, 186, 72));
     canvas.setFont(Arial, BaseFont, false);
     for (int i = 0; i < Statement.size(); ++i)
-        canvas.text(16, 214 + i * 4.2, Statement.at(i));
+        canvas.text(16, 216 + i * 4.2, Statement.at(i));
     canvas.line(120, 262, 190, 262);
     canvas.alineaString(120, 263, 70, QStringLiteral("Firma y Aclaración"), print::ColumnAlign::Centre);
     canvas.text(16, 272, QStringLiteral("En carácter de:"));

@@ -14,7 +14,7 @@ public:
     static constexpr int LinesPerPage = 30;
     static constexpr qreal FirstLineY = 70.0;
     static constexpr qreal LineStep = 4.05;
-    static constexpr qreal TotalsY = 196.0;
+    static constexpr qreal TotalsY = 199.0;
 
     explicit ArpDeclarationPages(ArpDeclarationData data);
 
