@@ -457,4 +457,42 @@ inline QString archivoEncriptado(const QString& path)
     return QStringLiteral("Se generó el archivo ") + path;
 }
 
+// A declaration's delivery file read back (the command line's check).
+inline QString archivoSinFinDeLinea()
+{
+    return QStringLiteral("no termina en un fin de línea CR LF");
+}
+inline QString registroAncho(int linea, qsizetype ancho, int esperado)
+{
+    return QStringLiteral("el registro %1 tiene %2 caracteres y debe tener %3")
+        .arg(linea)
+        .arg(ancho)
+        .arg(esperado);
+}
+inline QString registroNoNumerico(int linea, int desde, int ancho)
+{
+    return QStringLiteral("el registro %1 no tiene dígitos en las posiciones %2 a %3")
+        .arg(linea)
+        .arg(desde)
+        .arg(desde + ancho - 1);
+}
+inline QString registroCabecera()
+{
+    return QStringLiteral("el primer registro no es una cabecera de tipo 1");
+}
+inline QString registroTipo(int linea)
+{
+    return QStringLiteral("el registro %1 no es de tipo 2").arg(linea);
+}
+inline QString registroOtroNumero(int linea, const QString& numero, const QString& esperado)
+{
+    return QStringLiteral("el registro %1 es de la DDJJ %2 y el archivo de la %3")
+        .arg(linea)
+        .arg(numero, esperado);
+}
+inline QString registroOtroAgente(int linea)
+{
+    return QStringLiteral("el registro %1 es de otro agente").arg(linea);
+}
+
 }

@@ -2,6 +2,7 @@
 
 #include "agents/agentsmessages.h"
 #include "common/deliveryfile.h"
+#include "common/scrambler.h"
 
 #include <QDir>
 
@@ -25,6 +26,7 @@ public:
         : m_fileKind(std::move(fileKind))
         , m_who(std::move(who))
     {
+        m_record.reserve(80);
     }
 
     RecordBuilder& number(const QString& field, const QString& value, int width)
@@ -123,6 +125,88 @@ Result<QString> ap02Detail(const ArpDeclarationData& d, const DeclaredOperation&
 
 }
 
+namespace {
+
+bool allDigits(QByteArrayView bytes)
+{
+    for (const char c : bytes)
+        if (c < '0' || c > '9')
+            return false;
+    return !bytes.isEmpty();
+}
+
+// The fields of a record that must be digits, as (start, width), and where its amount and sign are.
+struct Layout
+{
+    int width;
+    QList<std::pair<int, int>> digits;
+    int amountAt, amountWidth, signAt;
+};
+
+const Layout Ib16Detail { 70,
+    { { 0, 5 }, { 5, 7 }, { 13, 11 }, { 24, 11 }, { 35, 7 }, { 42, 6 }, { 48, 6 }, { 54, 15 } }, 54, 15, 69 };
+const Layout Ap02Detail { 75, { { 0, 5 }, { 5, 7 }, { 12, 11 }, { 23, 11 }, { 34, 8 }, { 55, 9 }, { 65, 9 } },
+    65, 9, 74 };
+
+Status checkRecord(const QByteArray& r, const Layout& layout, int line)
+{
+    if (r.size() != layout.width)
+        return Error { msg::registroAncho(line, r.size(), layout.width) };
+    for (const auto& [at, width] : layout.digits)
+        if (!allDigits(QByteArrayView(r).sliced(at, width)))
+            return Error { msg::registroNoNumerico(line, at + 1, width) };
+    const char sign = r.at(layout.signAt);
+    if (sign != ' ' && sign != '-')
+        return Error { msg::registroNoNumerico(line, layout.signAt + 1, 1) };
+    return {};
+}
+
+}
+
+Result<DeclarationFileContents> readDeclarationFile(
+    const QByteArray& bytes, AgentRegister which, const QString& numero)
+{
+    if (!bytes.endsWith("\r\n"))
+        return Error { msg::archivoSinFinDeLinea() };
+    QList<QByteArray> records = unscrambleText(bytes, numero.toLatin1()).split('\n');
+    records.removeLast();
+    const bool withholdings = which == AgentRegister::Retenciones;
+    DeclarationFileContents out;
+    for (int i = 0; i < records.size(); ++i) {
+        QByteArray r = records.at(i);
+        r.chop(1); // the CR
+        const int line = i + 1;
+        if (withholdings && i == 0) {
+            if (r.size() != 70)
+                return Error { msg::registroAncho(line, r.size(), 70) };
+            if (!allDigits(QByteArrayView(r).first(5)) || !allDigits(QByteArrayView(r).sliced(5, 7))
+                || r.at(12) != '1' || !allDigits(QByteArrayView(r).sliced(13, 15))
+                || !r.mid(28).trimmed().isEmpty())
+                return Error { msg::registroCabecera() };
+            out.totalMes = Money::fromUnits(r.mid(13, 15).toLongLong());
+        } else {
+            const Layout& layout = withholdings ? Ib16Detail : Ap02Detail;
+            if (auto checked = checkRecord(r, layout, line); !checked)
+                return Error { checked.error() };
+            if (withholdings && r.at(12) != '2')
+                return Error { msg::registroTipo(line) };
+            const qint64 units = r.mid(layout.amountAt, layout.amountWidth).toLongLong();
+            out.sumImporte += Money::fromUnits(r.at(layout.signAt) == '-' ? -units : units);
+            ++out.details;
+        }
+        if (QString::fromLatin1(r.mid(5, 7)) != numero)
+            return Error { msg::registroOtroNumero(line, QString::fromLatin1(r.mid(5, 7)), numero) };
+        const QString agent = QString::fromLatin1(r.first(5));
+        if (out.agentNumber.isEmpty())
+            out.agentNumber = agent;
+        else if (agent != out.agentNumber)
+            return Error { msg::registroOtroAgente(line) };
+    }
+    if (records.isEmpty())
+        return Error { msg::archivoSinFinDeLinea() };
+    return out;
+}
+
 QString declarationFileName(AgentRegister which, const QString& numero)
 {
     return (which == AgentRegister::Retenciones ? QStringLiteral("IB16_") : QStringLiteral("AP02_")) + numero
@@ -154,11 +238,17 @@ Result<QString> writeDeclarationFile(const QString& archivos, const ArpDeclarati
     const auto records = declarationRecords(d);
     if (!records)
         return Error { records.error() };
+    return writeDeclarationRecords(archivos, d.declaration, *records);
+}
+
+Result<QString> writeDeclarationRecords(
+    const QString& archivos, const MonthlyDeclaration& declaration, const QStringList& records)
+{
     if (!QDir().mkpath(archivos))
         return Error { msg::errorArchivoDDJJ(QDir::toNativeSeparators(archivos), QString()) };
-    DeliveryFile file(QDir(archivos).filePath(declarationFileName(d.declaration.which, d.declaration.numero)),
-        d.declaration.numero);
-    if (!file.write(*records))
+    DeliveryFile file(QDir(archivos).filePath(declarationFileName(declaration.which, declaration.numero)),
+        declaration.numero);
+    if (!file.write(records))
         return Error { msg::errorArchivoDDJJ(QDir::toNativeSeparators(file.path()), file.errorString()) };
     return file.path();
 }

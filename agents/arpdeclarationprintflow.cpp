@@ -28,13 +28,14 @@ Result<QString> ArpDeclarationPrintFlow::Imprimir(qint64 cmdId, const MonthlyDec
     if (!data)
         return Error { data.error() };
     // The records are checked before any page goes out: no declaration leaves without its file.
-    if (auto records = declarationRecords(*data); !records)
+    const auto records = declarationRecords(*data);
+    if (!records)
         return Error { records.error() };
     ArpDeclarationPages pages(std::move(*data));
     if (m_hooks.output && !m_hooks.output(pages))
         return Error { QString() };
     setStatus(msg::generandoDisquette());
-    const auto written = writeDeclarationFile(m_archivos, pages.data());
+    const auto written = writeDeclarationRecords(m_archivos, declaration, *records);
     setStatus(QString());
     if (!written)
         return Error { written.error() };

@@ -119,6 +119,25 @@ TEST_F(ArpCli, DeclaresWithTheScreensChecksMarksTheMonthAndWritesTheFileAndPdf)
     EXPECT_TRUE(QFile::exists(archivo("IB16_0000815.txt")));
     EXPECT_GT(QFile(pdf).size(), 1000);
 
+    // check-delivery reads the file back; a changed byte is refused.
+    const auto shown = runCli(m_data, { qs("check-delivery"), archivo("IB16_0000815.txt") });
+    ASSERT_EQ(shown.code, cli::ExitOk) << shown.err.toStdString();
+    EXPECT_EQ(shown.out,
+        qs("Archivo de entrega IB16: IB16_0000815.txt\n  DDJJ Nº: 0000815\n  Nº de agente: 12341\n"
+           "  Total retenido del mes: 25,00\n  Registros de detalle: 1\n  Suma de lo retenido: 25,00\n"
+           "El archivo es correcto.\n"));
+    QFile file(archivo("IB16_0000815.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[72 + 15] = char(bytes[72 + 15] + 30); // a digit of the detail's I.S.I.B. number becomes a letter
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    const auto tampered = runCli(m_data, { qs("check-delivery"), archivo("IB16_0000815.txt") });
+    EXPECT_EQ(tampered.code, cli::ExitRefused);
+    EXPECT_TRUE(tampered.err.contains(qs("el registro 2 no tiene dígitos en las posiciones 14 a 24")))
+        << tampered.err.toStdString();
+
     // Declared again on another day: the same number, the first presentation day, no new draw.
     m_clock.set(QDate(2005, 4, 9).startOfDay());
     QFile::remove(archivo("IB16_0000815.txt"));
