@@ -12,6 +12,7 @@ namespace {
 QString digitsOf(const QString& text)
 {
     QString out;
+    out.reserve(text.size());
     for (const QChar c : text)
         if (c.isDigit())
             out.append(c);
@@ -31,11 +32,13 @@ public:
 
     RecordBuilder& number(const QString& field, const QString& value, int width)
     {
-        return put(field, value, digitsOf(value).rightJustified(width, u'0'), width);
+        return put(
+            field, [&value] { return value; }, digitsOf(value), width);
     }
     RecordBuilder& text(const QString& field, const QString& value, int width)
     {
-        return put(field, value, value.trimmed().rightJustified(width, u'0'), width);
+        return put(
+            field, [&value] { return value; }, value.trimmed(), width);
     }
     RecordBuilder& literal(const QString& value)
     {
@@ -49,7 +52,8 @@ public:
         if (value.isNegative() && !signColumn)
             return refuse(msg::campoNegativo(field, value.toDisplay(), m_fileKind, m_who));
         const qint64 units = value.isNegative() ? -value.units() : value.units();
-        put(field, value.toDisplay(), QString::number(units).rightJustified(width, u'0'), width);
+        put(
+            field, [value] { return value.toDisplay(); }, QString::number(units), width);
         if (signColumn)
             m_record += value.isNegative() ? u'-' : u' ';
         return *this;
@@ -63,11 +67,15 @@ public:
     }
 
 private:
-    RecordBuilder& put(const QString& field, const QString& shown, const QString& padded, int width)
+    // The value right-aligned in its width with zeros; shown: the value as the message names it,
+    // only made when it does not fit.
+    template <typename Shown>
+    RecordBuilder& put(const QString& field, const Shown& shown, const QString& value, int width)
     {
-        if (padded.size() > width)
-            return refuse(msg::campoExcedido(field, shown, width, m_fileKind, m_who));
-        m_record += padded;
+        if (value.size() > width)
+            return refuse(msg::campoExcedido(field, shown(), width, m_fileKind, m_who));
+        m_record.append(QString(width - value.size(), u'0'));
+        m_record += value;
         return *this;
     }
     RecordBuilder& refuse(const QString& problem)
