@@ -121,10 +121,13 @@ TEST_F(ControlArpTest, TheConstanciasReportIsPreviewed)
     ModalDialogs modals;
     modals.expect([&title](QDialog* preview) {
         title = preview->windowTitle();
+        preview->resize(900, 1000);
+        saveScreenshot(preview, qs("constancias"));
         preview->reject();
     });
     click(&w, qs("Cmd_Imprimir"));
     EXPECT_TRUE(modals.allOpened());
+    EXPECT_EQ(title, qs("Constancias"));
 }
 
 TEST_F(ControlArpTest, TheDeclarationPrintedToPdfLeavesItsFileAndACancelledPreviewNone)
