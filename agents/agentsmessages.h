@@ -438,5 +438,138 @@ inline QString importePagoNegativo()
 {
     return QStringLiteral("El importe a depositar no puede ser negativo...");
 }
+// The printed declaration and its delivery file.
+inline QString debeIngresarPeriodo()
+{
+    return QStringLiteral("Debe tener ingresado el período que desea informar...");
+}
+inline QString generandoDisquette()
+{
+    return QStringLiteral("Generando Disquette...");
+}
+inline QString campoNumAgente()
+{
+    return QStringLiteral("N° de Agente");
+}
+inline QString campoNumDDJJ()
+{
+    return QStringLiteral("N° de DDJJ");
+}
+inline QString campoTotalRetenido()
+{
+    return QStringLiteral("Total Retenido");
+}
+inline QString campoIBrutos()
+{
+    return QStringLiteral("N° de I.S.I.B.");
+}
+inline QString campoCuit()
+{
+    return QStringLiteral("C.U.I.T.");
+}
+inline QString campoNumRecibo()
+{
+    return QStringLiteral("N° de Factura");
+}
+inline QString campoNumFactura()
+{
+    return QStringLiteral("N° de Factura");
+}
+inline QString campoAlicuota()
+{
+    return QStringLiteral("Alícuota");
+}
+inline QString campoImporteRetenido()
+{
+    return QStringLiteral("Importe Retenido");
+}
+inline QString campoBaseImponible()
+{
+    return QStringLiteral("Base Imponible");
+}
+inline QString campoImportePercibido()
+{
+    return QStringLiteral("Importe Percibido");
+}
+// who: the counterpart of the row, or the agent for the header.
+inline QString campoExcedido(
+    const QString& campo, const QString& valor, int ancho, const QString& archivo, const QString& who)
+{
+    return QStringLiteral("El campo ") + campo + QStringLiteral(" (") + valor + QStringLiteral(") de ") + who
+        + QStringLiteral(" no cabe en las ") + QString::number(ancho)
+        + QStringLiteral(" posiciones del archivo ") + archivo
+        + QStringLiteral("...\nNo se generó el archivo de la DDJJ.");
+}
+inline QString campoNegativo(
+    const QString& campo, const QString& valor, const QString& archivo, const QString& who)
+{
+    return QStringLiteral("El campo ") + campo + QStringLiteral(" (") + valor + QStringLiteral(") de ") + who
+        + QStringLiteral(" es negativo y el archivo ") + archivo
+        + QStringLiteral(" no admite signo en él...\nNo se generó el archivo de la DDJJ.");
+}
+inline QString errorArchivoDDJJ(const QString& path, const QString& reason)
+{
+    return QStringLiteral("No se pudo escribir el archivo ") + path + QStringLiteral(":\n") + reason;
+}
+
+// A declaration file made outside the program, scrambled for delivery.
+inline QString archivoExternoIlegible(const QString& path, const QString& reason)
+{
+    return QStringLiteral("No se pudo leer el archivo ") + path + QStringLiteral(":\n") + reason;
+}
+inline QString archivoExternoVacio(const QString& path)
+{
+    return QStringLiteral("El archivo ") + path + QStringLiteral(" no tiene registros...");
+}
+inline QString numeroDDJJExterno()
+{
+    return QStringLiteral("Ingrese el número de la DDJJ (7 dígitos):");
+}
+inline QString numeroDDJJInvalido()
+{
+    return QStringLiteral("El número de DDJJ debe tener entre 1 y 7 dígitos...");
+}
+inline QString archivoEncriptado(const QString& path)
+{
+    return QStringLiteral("Se generó el archivo ") + path;
+}
+
+// A declaration's delivery file read back (the command line's check).
+inline QString archivoSinFinDeLinea()
+{
+    return QStringLiteral("no termina en un fin de línea CR LF");
+}
+inline QString registroAncho(int linea, qsizetype ancho, int esperado)
+{
+    return QStringLiteral("el registro %1 tiene %2 caracteres y debe tener %3")
+        .arg(linea)
+        .arg(ancho)
+        .arg(esperado);
+}
+inline QString registroNoNumerico(int linea, int desde, int ancho)
+{
+    return QStringLiteral("el registro %1 no tiene dígitos en las posiciones %2 a %3")
+        .arg(linea)
+        .arg(desde)
+        .arg(desde + ancho - 1);
+}
+inline QString registroCabecera()
+{
+    return QStringLiteral("el primer registro no es una cabecera de tipo 1");
+}
+inline QString registroTipo(int linea)
+{
+    return QStringLiteral("el registro %1 no es de tipo 2").arg(linea);
+}
+inline QString registroOtroNumero(int linea, const QString& numero, const QString& esperado)
+{
+    return QStringLiteral("el registro %1 es de la DDJJ %2 y el archivo de la %3")
+        .arg(linea)
+        .arg(numero, esperado);
+}
+inline QString registroOtroAgente(int linea)
+{
+    return QStringLiteral("el registro %1 es de otro agente").arg(linea);
+}
 
 }

@@ -51,6 +51,8 @@ Command printCp02Command();
 Command printCommand();
 Command checkDeliveryCommand();
 Command importCommand();
+Command arpDeclareCommand();
+Command arpUndoCommand();
 
 QList<Command> commands()
 {
@@ -67,6 +69,8 @@ QList<Command> commands()
         printCommand(),
         checkDeliveryCommand(),
         importCommand(),
+        arpDeclareCommand(),
+        arpUndoCommand(),
     };
 }
 

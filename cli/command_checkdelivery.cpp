@@ -7,8 +7,9 @@
 namespace ventrix::cli {
 namespace {
 
-// Delivery files are a few lines; anything larger is not one.
-constexpr qint64 MaxBytes = 1024 * 1024;
+// Delivery files are a few lines, an agent's declaration one line per operation of the month;
+// anything larger is not one.
+constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
 int refuse(Context& context, const QString& path, const QString& reason)
 {

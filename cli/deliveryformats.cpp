@@ -1,5 +1,6 @@
 #include "cli/deliveryformats.h"
 
+#include "agents/arpdeclarationfile.h"
 #include "cp01/cp01delivery.h"
 #include "sid3/sid3delivery.h"
 #include "sid3/sid3printrecord.h"
@@ -52,6 +53,23 @@ Result<QList<DeliveryField>> readCp01(const QByteArray& bytes, const QString& ke
     return out;
 }
 
+Result<QList<DeliveryField>> readAgentDeclaration(
+    agents::AgentRegister which, const QByteArray& bytes, const QString& key)
+{
+    const auto read = agents::readDeclarationFile(bytes, which, key);
+    if (!read)
+        return Error { read.error() };
+    QList<DeliveryField> out { { QStringLiteral("DDJJ Nº"), key },
+        { QStringLiteral("Nº de agente"), read->agentNumber } };
+    if (read->totalMes)
+        out.append({ QStringLiteral("Total retenido del mes"), read->totalMes->toDisplay() });
+    out.append({ QStringLiteral("Registros de detalle"), QString::number(read->details) });
+    out.append({ which == agents::AgentRegister::Retenciones ? QStringLiteral("Suma de lo retenido")
+                                                             : QStringLiteral("Suma de lo percibido"),
+        read->sumImporte.toDisplay() });
+    return out;
+}
+
 }
 
 const QList<DeliveryFormat>& deliveryFormats()
@@ -61,6 +79,14 @@ const QList<DeliveryFormat>& deliveryFormats()
             readSid3 },
         { QStringLiteral("CP01"), QRegularExpression(QStringLiteral("^CP01_([0-9]{9,10})\\.txt$")),
             readCp01 },
+        { QStringLiteral("IB16"), QRegularExpression(QStringLiteral("^IB16_([0-9]{7})\\.txt$")),
+            [](const QByteArray& bytes, const QString& key) {
+                return readAgentDeclaration(agents::AgentRegister::Retenciones, bytes, key);
+            } },
+        { QStringLiteral("AP02"), QRegularExpression(QStringLiteral("^AP02_([0-9]{7})\\.txt$")),
+            [](const QByteArray& bytes, const QString& key) {
+                return readAgentDeclaration(agents::AgentRegister::Percepciones, bytes, key);
+            } },
     };
     return formats;
 }

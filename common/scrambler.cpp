@@ -39,9 +39,15 @@ QByteArray Desencripta(const QByteArray& scrambled, const QByteArray& key)
 
 QByteArray scrambleLines(const QList<QByteArray>& lines, const QByteArray& key)
 {
-    QByteArray out;
+    qsizetype size = 0;
     for (const QByteArray& line : lines)
-        out += Encripta(line, key) + LineEnd;
+        size += line.size() + LineEnd.size();
+    QByteArray out;
+    out.reserve(size);
+    for (const QByteArray& line : lines) {
+        out += Encripta(line, key);
+        out += LineEnd;
+    }
     return out;
 }
 

@@ -53,6 +53,9 @@ int AccesoDatos::openRecordset(const QString& sql, const QVariantList& params, R
 {
     out.close();
     QSqlQuery q(m_db);
+    // Read once from first to last: the driver then keeps no copy of the rows already read, which
+    // on a month of hundreds of thousands of rows is most of the time and memory.
+    q.setForwardOnly(true);
     if (!prepareAndRun(q, sql, params))
         return 0;
     out.open(std::move(q));

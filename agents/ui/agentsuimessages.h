@@ -97,5 +97,30 @@ inline QString imprimiendoPago()
 {
     return QStringLiteral("Imprimiendo formulario de pago...");
 }
+// The control of a month's declaration.
+inline QString periodoInvertido()
+{
+    return QStringLiteral("El valor inicial del período es mayor al final...");
+}
+inline QString botonImprimirControl()
+{
+    return QStringLiteral("&Imprimir");
+}
+inline QString botonBorrarControl()
+{
+    return QStringLiteral("&Borrar");
+}
+inline QString botonSalirControl()
+{
+    return QStringLiteral("&Salir");
+}
+inline QString totalBaseControl(const QString& suma)
+{
+    return QStringLiteral("Total Base Imponible: ") + suma;
+}
+inline QString totalImporteControl(bool retenciones, const QString& suma)
+{
+    return (retenciones ? QStringLiteral("Total Retenido: ") : QStringLiteral("Total Percibido: ")) + suma;
+}
 
 }

@@ -21,8 +21,8 @@ int invalidArgument(int argc, char** argv)
     return 0;
 }
 
-// Printing lays out fonts and pages, which needs the GUI library (off screen: nothing is shown);
-// the other commands start without it.
+// Printing (and the agents' declaration) lays out fonts and pages, which needs the GUI library (off screen:
+// nothing is shown); the other commands start without it.
 bool needsPages(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -33,7 +33,7 @@ bool needsPages(int argc, char** argv)
         }
         if (a.startsWith("--data-dir="))
             continue;
-        return a == "print";
+        return a == "print" || a == "arp";
     }
     return false;
 }

@@ -323,6 +323,13 @@ TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
 {
     ASSERT_EQ(inicia(), StartupWindow::Principal);
     QSqlQuery(QStringLiteral("ALTER TABLE CMD DROP COLUMN CMD_PassWord"), database.connection());
+    // The agents' register indexes as the first version made them.
+    for (const char* sql : { "DROP INDEX Form_AgentRetencion_Fecha",
+             "CREATE INDEX Form_AgentRetencion_Fecha ON Form_AgentRetencion (CP01_ID, AgRet_Fecha_Retencion)",
+             "DROP INDEX Form_AgentPercepcion_Fecha",
+             "CREATE INDEX Form_AgentPercepcion_Fecha ON Form_AgentPercepcion (CP01_ID, "
+             "AgPer_Fecha_Percepcion)" })
+        QSqlQuery(QString::fromLatin1(sql), database.connection());
     QSqlQuery(QStringLiteral("PRAGMA user_version = 1"), database.connection());
     database.close();
     EXPECT_EQ(inicia(), StartupWindow::Principal);

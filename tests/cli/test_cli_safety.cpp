@@ -105,6 +105,14 @@ TEST_F(CliSafety, ReadersNeverUpgradeNorWrite)
         ASSERT_TRUE(db.open());
         QSqlQuery(qs("PRAGMA user_version = 1"), db);
         QSqlQuery(qs("ALTER TABLE CMD DROP COLUMN CMD_PassWord"), db);
+        // The agents' register indexes as the first version made them.
+        for (const char* sql : { "DROP INDEX Form_AgentRetencion_Fecha",
+                 "CREATE INDEX Form_AgentRetencion_Fecha ON Form_AgentRetencion (CP01_ID, "
+                 "AgRet_Fecha_Retencion)",
+                 "DROP INDEX Form_AgentPercepcion_Fecha",
+                 "CREATE INDEX Form_AgentPercepcion_Fecha ON Form_AgentPercepcion (CP01_ID, "
+                 "AgPer_Fecha_Percepcion)" })
+            QSqlQuery(qs(sql), db);
         db.close();
     }
     QSqlDatabase::removeDatabase(qs("vieja"));
