@@ -467,10 +467,6 @@ inline QString campoCuit()
 {
     return QStringLiteral("C.U.I.T.");
 }
-inline QString campoNumRecibo()
-{
-    return QStringLiteral("N° de Factura");
-}
 inline QString campoNumFactura()
 {
     return QStringLiteral("N° de Factura");

@@ -16,7 +16,7 @@ struct DeclaredDeposit
 };
 
 // One register row a declaration took in, as its delivery record carries it.
-struct DeclaredOperation
+struct DeclaredRegisterRow
 {
     QString contribuyente;
     QString ibrutos;
@@ -41,7 +41,7 @@ struct ArpDeclarationData
     Money totalRegistro; // the register rows the declaration holds, late ones included
     Money totalDepositado;
     QList<DeclaredDeposit> deposits;
-    QList<DeclaredOperation> operations;
+    QList<DeclaredRegisterRow> operations;
 };
 
 // Reads a stored declaration of the taxpayer: its deposits ordered by payment date, its register

@@ -35,6 +35,14 @@ public:
         return put(
             field, [&value] { return value; }, digitsOf(value), width);
     }
+    // A receipt number keeps its last digits: "0001-00001234" is receipt 1234 of point of sale 1,
+    // and the authority's field holds the receipt's own number.
+    RecordBuilder& lastDigits(const QString& value, int width)
+    {
+        const QString digits = digitsOf(value);
+        m_record += digits.size() > width ? digits.right(width) : digits.rightJustified(width, u'0');
+        return *this;
+    }
     RecordBuilder& text(const QString& field, const QString& value, int width)
     {
         return put(
@@ -102,7 +110,7 @@ Result<QString> ib16Header(const ArpDeclarationData& d)
         .result();
 }
 
-Result<QString> ib16Detail(const ArpDeclarationData& d, const DeclaredOperation& op)
+Result<QString> ib16Detail(const ArpDeclarationData& d, const DeclaredRegisterRow& op)
 {
     return RecordBuilder(QStringLiteral("IB16"), op.contribuyente)
         .number(msg::campoNumAgente(), d.agentNumber, 5)
@@ -110,14 +118,14 @@ Result<QString> ib16Detail(const ArpDeclarationData& d, const DeclaredOperation&
         .literal(QStringLiteral("2"))
         .number(msg::campoIBrutos(), op.ibrutos, 11)
         .number(msg::campoCuit(), op.cuit, 11)
-        .number(msg::campoNumRecibo(), op.documento, 7)
+        .lastDigits(op.documento, 7)
         .literal(op.fecha.toString(QStringLiteral("ddMMyy")).rightJustified(6, u'0'))
         .amount(msg::campoAlicuota(), op.alicuota, 6, false)
         .amount(msg::campoImporteRetenido(), op.importe, 15, true)
         .result();
 }
 
-Result<QString> ap02Detail(const ArpDeclarationData& d, const DeclaredOperation& op)
+Result<QString> ap02Detail(const ArpDeclarationData& d, const DeclaredRegisterRow& op)
 {
     return RecordBuilder(QStringLiteral("AP02"), op.contribuyente)
         .number(msg::campoNumAgente(), d.agentNumber, 5)
@@ -232,7 +240,7 @@ Result<QStringList> declarationRecords(const ArpDeclarationData& d)
             return Error { header.error() };
         records.append(*header);
     }
-    for (const DeclaredOperation& op : d.operations) {
+    for (const DeclaredRegisterRow& op : d.operations) {
         const auto record = withholdings ? ib16Detail(d, op) : ap02Detail(d, op);
         if (!record)
             return Error { record.error() };

@@ -3,6 +3,7 @@
 #include "agents/agentsmessages.h"
 #include "common/clock.h"
 #include "common/messages.h"
+#include "data/backupmessages.h"
 
 namespace ventrix::agents {
 
@@ -48,6 +49,10 @@ std::optional<MonthlyDeclaration> DeclarationForm::declarar(const ArpPeriod& per
     }
     if (m_hooks.choosePrinter && !m_hooks.choosePrinter())
         return std::nullopt;
+    // The marks can be undone and are written all or none: a backup that fails is told but
+    // does not keep the agent from declaring on time.
+    if (const Status saved = m_store.backUpUnlessDeclared(m_cmdId, period); !saved)
+        warn(data::msg::backupFailed() + u'\n' + saved.error());
     const auto stored = m_store.AlmacenarDDJJ(
         m_cmdId, period, *numero, today, [this](const QString& step) { setStatus(step); });
     if (!stored) {
@@ -77,6 +82,8 @@ bool DeclarationForm::borrar(const ArpPeriod& period)
                          (*made)->numero, (*made)->fechaPres.toString(QStringLiteral("dd/MM/yyyy"))),
             MessageIcon::Question, false))
         return false;
+    if (const Status saved = m_store.backUp(); !saved)
+        warn(data::msg::backupFailed() + u'\n' + saved.error());
     if (auto undone = m_store.undo(m_cmdId, (*made)->numero); !undone) {
         fail(undone.error());
         return false;

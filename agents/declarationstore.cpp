@@ -1,4 +1,5 @@
 #include "agents/declarationstore.h"
+#include "data/autobackup.h"
 
 #include "agents/agentsmessages.h"
 #include "common/randomsource.h"
@@ -273,6 +274,19 @@ Status DeclarationStore::undo(qint64 cmdId, const QString& numero)
         || !tx.commit())
         return Error { msg::noSeBorraronDDJJ() };
     return {};
+}
+
+Status DeclarationStore::backUp()
+{
+    return data::takeAutomaticBackup(m_db.connection(), data::backupreason::marking());
+}
+
+Status DeclarationStore::backUpUnlessDeclared(qint64 cmdId, const ArpPeriod& period)
+{
+    const auto made = declarationOf(cmdId, period);
+    if (!made)
+        return Error { made.error() };
+    return *made ? Status {} : backUp();
 }
 
 }

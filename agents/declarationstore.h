@@ -56,6 +56,11 @@ public:
     // Clears the marks of the taxpayer's register rows and deposits with that number, together.
     Status undo(qint64 cmdId, const QString& numero);
 
+    // The database copied aside (an automatic backup) before marks are written or cleared.
+    Status backUp();
+    // The same before a month is first marked; a month already marked (printed again) needs none.
+    Status backUpUnlessDeclared(qint64 cmdId, const ArpPeriod& period);
+
 private:
     Result<bool> numberInUse(const QString& numero);
 

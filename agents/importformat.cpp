@@ -55,7 +55,7 @@ Result<ImportFormat> ImportFormat::read(QSqlDatabase db, const RegisterKind& kin
 {
     const auto table = data::SchemaCatalog(db).table(kind.table);
     if (!table)
-        return Error { msg::errorAccesoBase() };
+        return Error { msg::errorAccesoBaseDatos() };
     ImportFormat format;
     format.kind = &kind;
     for (const data::ColumnInfo& c : table->columns) {
@@ -74,7 +74,7 @@ Result<ImportFormat> ImportFormat::read(QSqlDatabase db, const RegisterKind& kin
             { c.name, k, k == ImportFieldKind::Text ? c.width : 0, isRequired(kind, c.name) });
     }
     if (format.columns.empty())
-        return Error { msg::errorAccesoBase() };
+        return Error { msg::errorAccesoBaseDatos() };
     return format;
 }
 

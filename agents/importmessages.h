@@ -1,5 +1,7 @@
 #pragma once
 
+#include "agents/agentsmessages.h"
+
 #include <QString>
 
 // Texts of the import of operations, as the user reads them.
@@ -78,10 +80,6 @@ inline QString errorTransaccion()
 inline QString lecturaCancelada()
 {
     return QStringLiteral("Lectura cancelada...");
-}
-inline QString errorAccesoBase()
-{
-    return QStringLiteral("Error al acceder a la base de datos...");
 }
 inline QString rechazados(qint64 rejected, qint64 read)
 {

@@ -1,4 +1,6 @@
 #include "agents/importrun.h"
+#include "data/autobackup.h"
+#include "data/backupmessages.h"
 
 #include "agents/importline.h"
 #include "agents/importmessages.h"
@@ -18,7 +20,7 @@ constexpr qint64 ProgressEveryMs = 100;
 
 QString dbError(const QString& detail)
 {
-    return detail.isEmpty() ? msg::errorAccesoBase() : msg::errorAccesoBase() + u'\n' + detail;
+    return detail.isEmpty() ? msg::errorAccesoBaseDatos() : msg::errorAccesoBaseDatos() + u'\n' + detail;
 }
 
 // Rows go to the database this many at a time: one statement for many rows costs far less than
@@ -108,7 +110,7 @@ Result<qint64> ImportRun::currentInscription(QSqlDatabase db, qint64 cmdId)
                              "ORDER BY CP01_FechaPres DESC, CP01_ID DESC LIMIT 1"));
     q.addBindValue(cmdId);
     if (!q.exec())
-        return Error { msg::errorAccesoBase() };
+        return Error { msg::errorAccesoBaseDatos() };
     if (!q.next())
         return Error { msg::sinInscripcion() };
     return q.value(0).toLongLong();
@@ -122,7 +124,7 @@ bool ImportRun::pending() const
 Status ImportRun::commit()
 {
     if (!pending())
-        return Error { msg::errorAccesoBase() };
+        return Error { msg::errorAccesoBaseDatos() };
     const bool committed = m_transaction->commit();
     const QString error = m_transaction->lastError();
     m_transaction.reset();
@@ -245,6 +247,13 @@ Status ImportRun::readAll(
     }
     if (m_hooks.progress)
         m_hooks.progress({ position, pipeline.size(), summary.read, clock.elapsed() });
+    return {};
+}
+
+Status backUpBeforeImport(QSqlDatabase db)
+{
+    if (const Status taken = data::takeAutomaticBackup(db, data::backupreason::import()); !taken)
+        return Error { data::msg::backupFailed() + u'\n' + taken.error() };
     return {};
 }
 

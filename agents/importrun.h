@@ -29,6 +29,10 @@ struct ImportProgress
 // Whole seconds still to go at the pace so far; 0 before anything was read.
 qint64 remainingSeconds(const ImportProgress& progress);
 
+// The automatic backup an import that will be kept takes first; its failure stops the import,
+// with the reason.
+Status backUpBeforeImport(QSqlDatabase db);
+
 struct ImportHooks
 {
     // Runs before the transaction begins (the automatic backup); a failure stops the import.

@@ -10,6 +10,7 @@
 #include "common/clock.h"
 #include "common/print/pageoutput.h"
 #include "data/accesodatos.h"
+#include "data/backupmessages.h"
 
 #include <QDir>
 
@@ -103,12 +104,15 @@ Status mayDeclare(data::AccesoDatos& access, DeclarationStore& store, const Decl
 }
 
 // Finds or draws the number and writes the marks; the declaration made.
-Result<MonthlyDeclaration> storeDeclaration(DeclarationStore& store, const DeclareArgs& a)
+// A backup that fails is told on err but does not stop the declaration (the marks can be undone).
+Result<MonthlyDeclaration> storeDeclaration(DeclarationStore& store, const DeclareArgs& a, QTextStream& err)
 {
     const QDate today = Clock::today();
     const auto numero = store.BuscarDDJJ_Numero(a.cmdId, a.period);
     if (!numero)
         return Error { numero.error() };
+    if (const Status saved = store.backUpUnlessDeclared(a.cmdId, a.period); !saved)
+        err << data::msg::backupFailed() << '\n' << saved.error() << '\n';
     if (auto stored = store.AlmacenarDDJJ(a.cmdId, a.period, *numero, today); !stored)
         return Error { stored.error() };
     const auto made = store.declarationOf(a.cmdId, a.period);
@@ -137,7 +141,7 @@ int declare(Context& c, const QStringList& args)
         c.err << allowed.error() << '\n';
         return ExitRefused;
     }
-    const auto declaration = storeDeclaration(store, *parsed);
+    const auto declaration = storeDeclaration(store, *parsed, c.err);
     if (!declaration) {
         c.err << declaration.error() << '\n';
         return ExitRefused;
@@ -190,6 +194,8 @@ int undo(Context& c, const QStringList& args)
         return ExitRefused;
     }
     DeclarationStore store(access, RegisterKind::of(**which));
+    if (const Status saved = store.backUp(); !saved)
+        c.err << data::msg::backupFailed() << '\n' << saved.error() << '\n';
     if (auto undone = store.undo(cmdId, numero); !undone) {
         c.err << undone.error() << '\n';
         return ExitRefused;

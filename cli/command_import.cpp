@@ -2,7 +2,6 @@
 
 #include "agents/importmessages.h"
 #include "agents/importrun.h"
-#include "data/autobackup.h"
 #include "data/database.h"
 
 #include <QDir>
@@ -91,9 +90,7 @@ int importOperations(Context& c, const QStringList& args)
     agents::ImportHooks hooks;
     // A real import (not a trial run) first copies the database aside.
     if (parsed->yes)
-        hooks.backupBefore = [db = database.connection()] {
-            return data::takeAutomaticBackup(db, data::backupreason::import());
-        };
+        hooks.backupBefore = [db = database.connection()] { return agents::backUpBeforeImport(db); };
     agents::ImportRun run(database.connection(), *parsed->kind, *cp01, hooks);
     const auto summary = run.run(file);
     if (!summary) {

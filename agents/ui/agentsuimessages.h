@@ -98,10 +98,6 @@ inline QString imprimiendoPago()
     return QStringLiteral("Imprimiendo formulario de pago...");
 }
 // The control of a month's declaration.
-inline QString periodoInvertido()
-{
-    return QStringLiteral("El valor inicial del período es mayor al final...");
-}
 inline QString botonImprimirControl()
 {
     return QStringLiteral("&Imprimir");

@@ -27,7 +27,7 @@ Control_ARP::Control_ARP(
     build();
     setWindowTitle(controlCaption(which, period));
     if (period.desde > period.hasta) {
-        m_status->showNotice(msg::periodoInvertido(), 2500);
+        m_status->showNotice(msg::periodoInicialMayor(), 2500);
         return;
     }
     Cargar();

@@ -1,5 +1,4 @@
 #include "agents/ui/frm_agenimportar.h"
-#include "data/autobackup.h"
 
 #include "agents/importmessages.h"
 #include "common/help.h"
@@ -43,7 +42,7 @@ Frm_AgenImportar::Frm_AgenImportar(QSqlDatabase db, const RegisterKind& kind, qi
     , m_db(std::move(db))
     , m_kind(kind)
     , m_cp01Id(cp01Id)
-    , m_backupBefore([db = m_db] { return data::takeAutomaticBackup(db, data::backupreason::import()); })
+    , m_backupBefore([db = m_db] { return backUpBeforeImport(db); })
 {
     setObjectName(QStringLiteral("Frm_AgenImportar"));
     setWindowTitle(msg::importarCaption(kind.which == AgentRegister::Retenciones));
@@ -122,7 +121,7 @@ bool Frm_AgenImportar::chooseFile()
 bool Frm_AgenImportar::Cargar(const QString& path)
 {
     if (!m_format) {
-        fail(msg::errorAccesoBase());
+        fail(msg::errorAccesoBaseDatos());
         return false;
     }
     const auto preview = readPreview(path, *m_format);

@@ -1,16 +1,22 @@
 #include "agents/agentsmessages.h"
 #include "agents/ui/agentsuimessages.h"
+#include "agents/ui/arpdeclarationprint.h"
+#include "agents/ui/arpexternalencrypt.h"
+#include "agents/ui/control_arp.h"
 #include "agents/ui/frm_agencred.h"
 #include "agents/ui/frm_arp.h"
 #include "common/messages.h"
 #include "common/ui/timedstatusline.h"
+
+#include <QPrinter>
 
 namespace ventrix::agents {
 
 // The declaration has been marked; the printer the user chose for it is m_ddjjPrinter.
 void Frm_ARP::printDeclaration(const MonthlyDeclaration& made)
 {
-    statusLine()->showNotice(QStringLiteral("DDJJ N° ") + made.numero + QStringLiteral("..."), 2500);
+    printArpDeclaration(this, m_launch, made, m_ddjjPrinter.get());
+    m_ddjjPrinter.reset();
 }
 
 void Frm_ARP::Cmd_QuienFalta_Click()
@@ -21,7 +27,8 @@ void Frm_ARP::Cmd_QuienFalta_Click()
         statusLine()->showNotice(msg::periodoInicialMayor(), 2500);
         return;
     }
-    statusLine()->showNotice(QStringLiteral("..."), 2500);
+    Control_ARP control(m_launch, *m_operation, *m_period, this);
+    control.exec();
 }
 
 void Frm_ARP::Command1_Click()
@@ -38,9 +45,7 @@ void Frm_ARP::Command1_Click()
 
 void Frm_ARP::Cmd_EncripExterno_Click(AgentRegister which)
 {
-    statusLine()->showNotice(which == AgentRegister::Retenciones ? QStringLiteral("Encriptar IB16")
-                                                                 : QStringLiteral("Encriptar Ap02"),
-        2500);
+    encryptDeclarationExternally(this, m_launch, which);
 }
 
 }

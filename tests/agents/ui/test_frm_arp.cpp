@@ -5,6 +5,7 @@
 #include "screenshot.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPushButton>
@@ -111,8 +112,16 @@ TEST_F(ArpScreen, OneNumberChoosesItsOperationAndNoneClosesTheScreen)
         EXPECT_EQ(child<QLabel>(s.get(), QStringLiteral("Lab_ImporteTipo"))->text(),
             QStringLiteral("Total Retenido"));
         EXPECT_TRUE(child<QPushButton>(s.get(), QStringLiteral("Cmd_PrintDDJJ_0"))->isEnabled());
-        // "&Crédito" needs the withholding number, which is there.
+        // "&Crédito" needs the withholding number, which is there: the credit notes open.
+        ModalDialogs modals;
+        QString title;
+        modals.expect([&title](QDialog* credits) {
+            title = credits->windowTitle();
+            credits->reject();
+        });
         click(s.get(), QStringLiteral("Command1"));
+        EXPECT_TRUE(modals.allOpened());
+        EXPECT_TRUE(title.startsWith(QStringLiteral("Registro de Notas de Crédito ")));
         EXPECT_TRUE(boxes.shown().isEmpty());
     }
     QSqlQuery(t.db()).exec(
@@ -382,7 +391,8 @@ TEST_F(ArpScreen, TheSearchListsTheOperationsDepositsAndLoadsOne)
 TEST_F(ArpScreen, TheDeclarationNeedsADepositThenMarksTheMonth)
 {
     withhold({ 100000 });
-    FakePrinter printer(QTemporaryDir().filePath(QStringLiteral("ddjj.pdf")));
+    QTemporaryDir dir;
+    FakePrinter printer(dir.filePath(QStringLiteral("ddjj.pdf")));
     auto s = open();
     march2005(s.get());
     boxes.clear();
@@ -394,7 +404,18 @@ TEST_F(ArpScreen, TheDeclarationNeedsADepositThenMarksTheMonth)
 
     drawn.next = { 77 };
     boxes.answer(Answer::Yes);
+    // The printer is chosen before the marks; the pages then go out through the preview and
+    // the delivery file follows them.
+    ModalDialogs modals;
+    QString title;
+    modals.expect([&title](QDialog* preview) {
+        title = preview->windowTitle();
+        preview->findChild<QPushButton*>(QStringLiteral("Cmd_PreviewPrint"))->click();
+    });
     click(s.get(), QStringLiteral("Cmd_PrintDDJJ_0"));
+    EXPECT_TRUE(modals.allOpened());
+    EXPECT_EQ(title, QStringLiteral("Formulario IB16")) << printer.shown;
+    EXPECT_TRUE(QFile::exists(QDir(t.folder()).filePath(QStringLiteral("Archivos/IB16_0000077.txt"))));
     EXPECT_EQ(printer.shown, 1);
     EXPECT_EQ(
         stored(QStringLiteral("SELECT Arp_DDJJNumForm FROM Form_ARP")).toString(), QStringLiteral("0000077"));
