@@ -4,6 +4,7 @@
 #include "bench_import_file.h"
 
 #include "data/database.h"
+#include "rates/deliveredindices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -81,7 +82,7 @@ int main(int argc, char** argv)
     qint64 cmd = 0;
     {
         data::Database db(QStringLiteral("bench_import"));
-        if (!db.create(dir.filePath(QStringLiteral("Impuest.db")), {}).ok())
+        if (!db.create(dir.filePath(QStringLiteral("Impuest.db")), rates::loadDeliveredIndices).ok())
             return 1;
         cmd = newAgent(db.connection());
     }
