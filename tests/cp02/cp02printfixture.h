@@ -2,10 +2,7 @@
 
 #include "common/randomsource.h"
 #include "cp02/cp02printout.h"
-
-#include <QPaintDevice>
-#include <QPaintEngine>
-#include <QTextItem>
+#include "pagerecorder.h"
 
 namespace ventrix::test {
 
@@ -19,70 +16,6 @@ public:
 
 protected:
     quint64 draw(quint64, quint64) override { return next.isEmpty() ? 1 : next.takeFirst(); }
-};
-
-// A page of A4 at 300 dpi that keeps the texts painted on it and draws nothing.
-class TextRecorder : public QPaintDevice
-{
-public:
-    QStringList texts;
-
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        switch (m) {
-        case PdmWidth:
-            return 2480;
-        case PdmHeight:
-            return 3508;
-        case PdmWidthMM:
-            return 210;
-        case PdmHeightMM:
-            return 297;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 300;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(QPaintDevice::devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-
-private:
-    class Engine : public QPaintEngine
-    {
-    public:
-        explicit Engine(QStringList& texts)
-            : QPaintEngine(AllFeatures)
-            , m_texts(texts)
-        {
-        }
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override { }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
-        void drawPath(const QPainterPath&) override { }
-        void drawRects(const QRectF*, int) override { }
-        void drawLines(const QLineF*, int) override { }
-        void drawTextItem(const QPointF&, const QTextItem& item) override { m_texts << item.text(); }
-        Type type() const override { return User; }
-
-    private:
-        QStringList& m_texts;
-    };
-    mutable Engine m_engine { texts };
 };
 
 // A declaration of 2025 of Peña ÁLVAREZ with two activities, two months filled and one exempt

@@ -35,12 +35,12 @@ const QString Record2 = QStringLiteral("000000042|2025|1500,00|300,00|800,00|400
 
 QStringList printedTexts(Cp02Pages& pages, int page)
 {
-    TextRecorder device;
+    PlacedTextRecorder device;
     QPainter painter(&device);
     print::PageCanvas canvas(painter);
     pages.paintPage(page, canvas);
     painter.end();
-    return device.texts;
+    return device.plain();
 }
 
 }

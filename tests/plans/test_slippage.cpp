@@ -1,13 +1,11 @@
 #include "common/print/pagecanvas.h"
 #include "common/print/pageoutput.h"
+#include "pagerecorder.h"
 #include "plans/slipprintflow.h"
 #include "plansfixture.h"
 #include "scriptedmessages.h"
 
-#include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QTextItem>
 
 #include <gtest/gtest.h>
 
@@ -16,84 +14,6 @@ using namespace ventrix::plans;
 using namespace ventrix::test;
 
 namespace {
-
-struct PlacedText
-{
-    QString text;
-    QPointF mm; // the start of its baseline, from the page's top-left corner
-};
-
-// A page of A4 at 300 dpi that keeps the texts painted on it, with their places, and draws nothing.
-class PlacedTextRecorder : public QPaintDevice
-{
-public:
-    QList<PlacedText> texts;
-
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        switch (m) {
-        case PdmWidth:
-            return 2480;
-        case PdmHeight:
-            return 3508;
-        case PdmWidthMM:
-            return 210;
-        case PdmHeightMM:
-            return 297;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 300;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(QPaintDevice::devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-
-private:
-    class Engine : public QPaintEngine
-    {
-    public:
-        explicit Engine(QList<PlacedText>& texts)
-            : QPaintEngine(AllFeatures)
-            , m_texts(texts)
-        {
-        }
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState& changed) override
-        {
-            if (changed.state() & DirtyTransform)
-                m_transform = changed.transform();
-        }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
-        void drawPath(const QPainterPath&) override { }
-        void drawRects(const QRectF*, int) override { }
-        void drawLines(const QLineF*, int) override { }
-        void drawTextItem(const QPointF& p, const QTextItem& item) override
-        {
-            m_texts.append({ item.text(), m_transform.map(p) * 25.4 / 300 });
-        }
-        Type type() const override { return User; }
-
-    private:
-        QList<PlacedText>& m_texts;
-        QTransform m_transform;
-    };
-    mutable Engine m_engine { texts };
-};
 
 const QString Line = QStringLiteral("20123456786"
                                     "0000123"
