@@ -4,6 +4,7 @@
 #include "agents/ui/control_arp.h"
 #include "common/printui/dialogoimpresora.h"
 #include "common/printui/printpreview.h"
+#include "fakeprinter.h"
 #include "modaldialogs.h"
 #include "screenshot.h"
 #include "scriptedmessages.h"
@@ -33,16 +34,13 @@ struct ControlArpTest : ::testing::Test, ArpDeclarationFixture
 {
     ScriptedMessages boxes;
 
+    FakePrinter printer; // accepts A4 paper
     const ArpPeriod march = periodOf(QDate(2005, 3, 1));
     MonthlyDeclaration declared;
 
     ControlArpTest()
     {
         qputenv("VENTRIX_REMOVABLE_ROOTS", QDir(t.folder()).filePath(qs("sin-medios")).toUtf8());
-        print::setPrinterDialogRunner([](QPrinter& printer, QWidget*) {
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        });
         withholding(qs("Proveedor SRL"), qs("20-11111111/2"), qs("001-123456/00"), qs("1234"),
             QDate(2005, 3, 10), 100000, 25000, 2500);
         withholding(qs("Devolución SA"), qs("30-22222222/7"), qs("902-654321/01"), qs("77"),
@@ -50,11 +48,7 @@ struct ControlArpTest : ::testing::Test, ArpDeclarationFixture
         deposit(qs("Retención"), march, QDate(2005, 4, 14), qs("0004711"), 1500);
         declared = declare(AgentRegister::Retenciones, march, qs("0000815"), QDate(2005, 4, 5));
     }
-    ~ControlArpTest() override
-    {
-        print::setPrinterDialogRunner({});
-        setExternalFileChooser({});
-    }
+    ~ControlArpTest() override { setExternalFileChooser({}); }
     template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
     {
         T* found = w->findChild<T*>(name);

@@ -1,7 +1,7 @@
 #include "agents/ui/frm_arp.h"
 #include "agentsuifixture.h"
-#include "common/printui/dialogoimpresora.h"
 #include "common/ui/timedstatusline.h"
+#include "fakeprinter.h"
 #include "screenshot.h"
 
 #include <QDialog>
@@ -17,24 +17,6 @@ using namespace ventrix::agents;
 using namespace ventrix::test;
 
 namespace {
-
-// The platform's printer dialog as the user answers it: A4, the job sent to a PDF file.
-struct FakePrinter
-{
-    explicit FakePrinter(QString file)
-    {
-        print::setPrinterDialogRunner([this, file](QPrinter& printer, QWidget*) {
-            ++shown;
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-            return accept;
-        });
-    }
-    ~FakePrinter() { print::setPrinterDialogRunner({}); }
-    bool accept = true;
-    int shown = 0;
-};
 
 struct ArpScreen : AgentsUiFixture
 {

@@ -1,7 +1,7 @@
 #include "../cp01printfixture.h"
-#include "common/printui/dialogoimpresora.h"
 #include "cp01/cp01delivery.h"
 #include "cp01uifixture.h"
+#include "fakeprinter.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -16,24 +16,6 @@ using namespace ventrix::cp01;
 using namespace ventrix::test;
 
 namespace {
-
-// The platform's printer dialog as the user answers it: A4, the job sent to a PDF file.
-struct FakePrinter
-{
-    explicit FakePrinter(QString file)
-    {
-        print::setPrinterDialogRunner([this, file](QPrinter& printer, QWidget*) {
-            ++shown;
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-            return accept;
-        });
-    }
-    ~FakePrinter() { print::setPrinterDialogRunner({}); }
-    bool accept = true;
-    int shown = 0;
-};
 
 struct PrintButtonTest : Cp01UiFixture
 {

@@ -5,6 +5,7 @@
 #include "cp02/ui/annualactivitymodel.h"
 #include "cp02/ui/frm_cp02.h"
 #include "cp02/ui/monthgridmodel.h"
+#include "fakeprinter.h"
 #include "modaldialogs.h"
 #include "screenshot.h"
 
@@ -30,16 +31,13 @@ namespace {
 
 struct FrmCp02Test : ::testing::Test, Cp02Fixture
 {
-    // The printer dialog accepts A4 paper; no removable volume is there to copy to.
+    FakePrinter printer; // accepts A4 paper
+
+    // No removable volume is there to copy to.
     FrmCp02Test()
     {
         qputenv("VENTRIX_REMOVABLE_ROOTS", QDir(t.folder()).filePath(QStringLiteral("sin-medios")).toUtf8());
-        print::setPrinterDialogRunner([](QPrinter& printer, QWidget*) {
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        });
     }
-    ~FrmCp02Test() override { print::setPrinterDialogRunner({}); }
 
     std::unique_ptr<Frm_CP02> open()
     {

@@ -3,6 +3,7 @@
 #include "common/printui/dialogoimpresora.h"
 #include "common/printui/printpreview.h"
 #include "common/ui/moduleregistry.h"
+#include "fakeprinter.h"
 #include "modaldialogs.h"
 #include "plans/ui/frm_ib08.h"
 #include "screenshot.h"
@@ -26,15 +27,7 @@ namespace {
 
 struct FrmIb08Test : ::testing::Test, Ib08Fixture
 {
-    // The printer dialog accepts A4 paper.
-    FrmIb08Test()
-    {
-        print::setPrinterDialogRunner([](QPrinter& printer, QWidget*) {
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        });
-    }
-    ~FrmIb08Test() override { print::setPrinterDialogRunner({}); }
+    FakePrinter printer; // accepts A4 paper
 
     std::unique_ptr<Frm_IB08> open()
     {

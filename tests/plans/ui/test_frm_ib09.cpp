@@ -1,5 +1,6 @@
 #include "common/printui/dialogoimpresora.h"
 #include "common/printui/printpreview.h"
+#include "fakeprinter.h"
 #include "plans/ui/frm_ib09.h"
 #include "plansuifixture.h"
 
@@ -16,17 +17,9 @@ using namespace ventrix::test;
 
 namespace {
 
-// The printer dialog accepts A4 paper.
 struct FrmIb09Test : PlansUiFixture
 {
-    FrmIb09Test()
-    {
-        print::setPrinterDialogRunner([](QPrinter& printer, QWidget*) {
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        });
-    }
-    ~FrmIb09Test() override { print::setPrinterDialogRunner({}); }
+    FakePrinter printer; // accepts A4 paper
 
     // A plan of 12 instalments of 1.000,00 at 3,00 %, the second due Friday 13 March 2026.
     std::unique_ptr<Frm_IB09> openWithPlan()
