@@ -1,22 +1,10 @@
 #pragma once
 
-#include "common/randomsource.h"
 #include "cp02/cp02printout.h"
+#include "drawnnumbers.h"
 #include "pagerecorder.h"
 
 namespace ventrix::test {
-
-// Hands out the numbers the test wants, in order; installs itself while alive.
-class ScriptedRandom : public RandomSource
-{
-public:
-    QList<quint64> next;
-    ScriptedRandom() { RandomSource::install(this); }
-    ~ScriptedRandom() override { RandomSource::install(nullptr); }
-
-protected:
-    quint64 draw(quint64, quint64) override { return next.isEmpty() ? 1 : next.takeFirst(); }
-};
 
 // A declaration of 2025 of Peña ÁLVAREZ with two activities, two months filled and one exempt
 // activity.

@@ -64,7 +64,7 @@ TEST(Cp02Print, ARecordOf2700CharactersIsCutAndMarked)
 TEST(Cp02Print, TwoPagesTwoLinesAndAFileNamedAfterTheReceipt)
 {
     QTemporaryDir dir;
-    ScriptedRandom random;
+    DrawnNumbers random;
     random.next = { 42, 7 };
     QStringList copied;
     int pagesShown = 0;

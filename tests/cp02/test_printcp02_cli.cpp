@@ -34,7 +34,7 @@ TEST(PrintCp02Cli, WritesThePdfAndTheDeliveryFile)
         key = r.id();
     }
     seed->database().close();
-    ScriptedRandom random;
+    DrawnNumbers random;
     random.next = { 42 };
 
     const QString pdf = QDir(folder).filePath(QStringLiteral("cp02.pdf"));

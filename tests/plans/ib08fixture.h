@@ -1,25 +1,13 @@
 #pragma once
 
 #include "common/clock.h"
-#include "common/randomsource.h"
+#include "drawnnumbers.h"
 #include "pagerecorder.h"
 #include "plans/ib08store.h"
 #include "plansfixture.h"
 #include "scriptedmessages.h"
 
 namespace ventrix::test {
-
-// Hands out the numbers the test wants, in order; installs itself while alive.
-class Ib08Numbers : public RandomSource
-{
-public:
-    QList<quint64> next;
-    Ib08Numbers() { RandomSource::install(this); }
-    ~Ib08Numbers() override { RandomSource::install(nullptr); }
-
-protected:
-    quint64 draw(quint64, quint64) override { return next.isEmpty() ? 1 : next.takeFirst(); }
-};
 
 // A payment as a taxpayer types one: fiscal position 05/26, paid on 15/03/2026.
 inline plans::Ib08Payment typedPayment()

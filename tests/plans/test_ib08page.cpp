@@ -130,7 +130,7 @@ TEST(Ib08Page, EachStubsBankCodeReadsBackAsBuilt)
 
 TEST(Ib08PrintFlow, DrawsTheNumberChecksAndHandsThePageOut)
 {
-    Ib08Numbers numbers;
+    DrawnNumbers numbers;
     numbers.next = { 42 };
     QString seen;
     Ib08PrintFlow flow({ [] { return true; },

@@ -142,7 +142,7 @@ TEST_F(FrmIb08Test, AStoredPaymentIsChosenAndDeleted)
 
 TEST_F(FrmIb08Test, PrintingStoresAndSavesThePageAsPdf)
 {
-    Ib08Numbers numbers;
+    DrawnNumbers numbers;
     numbers.next = { 4711 };
     auto w = open();
     type(w.get(), QStringLiteral("IB08_PosFiscal"), QStringLiteral("2/26"));
