@@ -8,6 +8,7 @@
 #include <QDate>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace ventrix::agents {
@@ -36,6 +37,12 @@ bool isValidUtf8(std::string_view s)
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const auto* end = p + s.size();
     while (p < end) {
+        // Plain ASCII eight bytes at a time: most of any line.
+        std::uint64_t word = 0;
+        if (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ull) == 0)) {
+            p += 8;
+            continue;
+        }
         if (*p < 0x80) {
             ++p;
             continue;
@@ -189,16 +196,21 @@ const std::array<unsigned char, 256>& rewriteFlags()
     return flags;
 }
 
-// True when the bytes cannot be stored as they are: an apostrophe, a doubled quote, a control
-// character, or Windows-1252 letters.
-bool needsRewriting(std::string_view raw, bool enclosed, bool utf8)
+// The characters of the bytes as they can be stored, in one pass; nullopt when they cannot be
+// stored as they are: an apostrophe, a doubled quote, a control character, or Windows-1252 letters.
+std::optional<int> storedAsIs(std::string_view raw, bool enclosed, bool utf8)
 {
     const auto& flags = rewriteFlags();
     const unsigned mask = 1u | (enclosed ? 2u : 0u) | (utf8 ? 0u : 4u);
     unsigned seen = 0;
-    for (const char c : raw)
+    int chars = 0;
+    for (const char c : raw) {
         seen |= flags[static_cast<unsigned char>(c)];
-    return (seen & mask) != 0;
+        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    if ((seen & mask) != 0)
+        return std::nullopt;
+    return chars;
 }
 
 }
@@ -314,15 +326,16 @@ void ImportLine::checkText(int column, std::string_view raw)
     if (enclosed)
         raw = raw.substr(1, raw.size() - 2);
     const std::size_t offset = m_store.size();
-    bool control = false;
-    if (needsRewriting(raw, enclosed, m_utf8))
-        control = rewriteText(raw, enclosed);
-    else
+    std::optional<int> chars = storedAsIs(raw, enclosed, m_utf8);
+    if (chars) {
         m_store.append(raw);
-    const std::string_view text = std::string_view(m_store).substr(offset);
-    if (control)
+    } else if (rewriteText(raw, enclosed)) {
         return refuse(column, FieldMark::Error, msg::textoNoValido(c.name));
-    if (c.width > 0 && charCount(text) > c.width)
+    }
+    const std::string_view text = std::string_view(m_store).substr(offset);
+    if (!chars)
+        chars = charCount(text);
+    if (c.width > 0 && *chars > c.width)
         return refuse(column, FieldMark::Error, msg::textoExcedido(c.name, c.width));
     if (text.empty())
         return;
@@ -338,22 +351,30 @@ void ImportLine::checkIdentifier(int column, std::string_view raw)
     const bool cuit = c.kind == ImportFieldKind::Cuit;
     if (isEnclosed(raw))
         raw = raw.substr(1, raw.size() - 2);
+    const IdentifierKind kind = cuit ? IdentifierKind::Cuit : IdentifierKind::IngBrutos;
+    // Most files carry the identifiers as they are stored, or as their bare digits.
+    std::array<char, MaxIdentifierChars> shaped {};
+    const std::string_view asStored = shapeBareDigits(kind, raw, shaped).value_or(raw);
+    if (const std::optional<bool> passes = checkShapedIdentifier(kind, asStored)) {
+        if (!*passes)
+            return refuse(column, FieldMark::Error,
+                cuit ? msg::cuitNoValido(decoded(raw)) : msg::ibNoValido(decoded(raw)));
+        ImportValue& value = m_values[static_cast<std::size_t>(column)];
+        value.kind = ImportValue::Kind::Text;
+        value.offset = store(asStored);
+        value.length = asStored.size();
+        return;
+    }
     std::array<char16_t, 24> chars {};
     bool ascii = raw.size() <= chars.size();
     for (std::size_t i = 0; ascii && i < raw.size(); ++i) {
         ascii = static_cast<unsigned char>(raw[i]) < 0x80;
         chars[i] = static_cast<char16_t>(raw[i]);
     }
+    // Any other spelling (other separators, placeholders, blanks) takes the screens' own check.
     IdentifierCheck check;
-    if (ascii) {
-        const IdentifierKind kind = cuit ? IdentifierKind::Cuit : IdentifierKind::IngBrutos;
-        QStringView typed(chars.data(), static_cast<qsizetype>(raw.size()));
-        // Other systems often keep the bare digits.
-        const bool bare
-            = raw.size() == 11u && std::all_of(raw.begin(), raw.end(), [](char ch) { return isDigit(ch); });
-        check = bare ? validateIdentifier(kind, shapeIdentifierDigits(kind, typed))
-                     : validateIdentifier(kind, typed);
-    }
+    if (ascii)
+        check = validateIdentifier(kind, QStringView(chars.data(), static_cast<qsizetype>(raw.size())));
     if (!check.valid) {
         const QString shown = decoded(raw);
         return refuse(column, FieldMark::Error, cuit ? msg::cuitNoValido(shown) : msg::ibNoValido(shown));

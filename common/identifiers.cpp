@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace ventrix {
 namespace {
@@ -12,14 +13,6 @@ constexpr QChar Placeholder = u'_';
 int digitAt(QStringView text, int p)
 {
     return text[p - 1].unicode() - u'0';
-}
-
-int numberAt(QStringView text, int from, int count)
-{
-    int value = 0;
-    for (int p = from; p < from + count; ++p)
-        value = value * 10 + digitAt(text, p);
-    return value;
 }
 
 // The field's text without placeholders matches the shape: digits where "#" stands and a
@@ -46,6 +39,53 @@ bool isEmptyField(QStringView text, IdentifierKind kind)
     return text == separators;
 }
 
+// The check digits, on a text that fits the shape; digit(p) is the digit at 1-based position p.
+template <typename Digit> bool cuitDigitsPass(Digit digit)
+{
+    static constexpr std::array<std::pair<int, int>, 11> weights { { { 1, 5 }, { 2, 4 }, { 4, 3 }, { 5, 2 },
+        { 6, 7 }, { 7, 6 }, { 8, 5 }, { 9, 4 }, { 10, 3 }, { 11, 2 }, { 13, 1 } } };
+    int sum = 0;
+    bool allZero = true;
+    for (const auto& [position, weight] : weights) {
+        sum += weight * digit(position);
+        allZero = allZero && digit(position) == 0;
+    }
+    // All zeros adds up to a multiple of eleven but is no CUIT.
+    return !allZero && sum % 11 == 0;
+}
+
+template <typename Digit> bool ingBrutosDigitsPass(Digit digit)
+{
+    bool zeroNumber = true;
+    for (int p = 5; p <= 10; ++p)
+        zeroNumber = zeroNumber && digit(p) == 0;
+    if (zeroNumber)
+        return false;
+    // Only whether the prefix begins with "0" matters; the prefix itself is not summed.
+    const bool zeroPrefix = digit(1) == 0;
+    static constexpr std::array<int, 6> zeroWeights { 4, 5, 6, 7, 8, 9 };
+    static constexpr std::array<int, 6> otherWeights { 1, 3, 9, 7, 1, 3 };
+    const auto& weights = zeroPrefix ? zeroWeights : otherWeights;
+    int sum = 0;
+    for (int i = 0; i < 6; ++i)
+        sum += weights[static_cast<size_t>(i)] * digit(5 + i);
+    const int checkNumber = digit(12) * 10 + digit(13);
+    return zeroPrefix ? checkNumber == sum % 11 : checkNumber == (11 - sum % 11) % 10;
+}
+
+constexpr std::string_view shapeOf(IdentifierKind kind)
+{
+    switch (kind) {
+    case IdentifierKind::Cuit:
+        return "##-########/#";
+    case IdentifierKind::IngBrutos:
+        return "###-######/##";
+    case IdentifierKind::Agente:
+        break;
+    }
+    return "####/#";
+}
+
 // The checks common to the three identifiers; digitsOk runs on a text that fits the shape.
 template <typename Rule> IdentifierCheck check(IdentifierKind kind, QStringView fieldText, Rule digitsOk)
 {
@@ -68,15 +108,8 @@ template <typename Rule> IdentifierCheck check(IdentifierKind kind, QStringView 
 
 QString identifierShape(IdentifierKind kind)
 {
-    switch (kind) {
-    case IdentifierKind::Cuit:
-        return QStringLiteral("##-########/#");
-    case IdentifierKind::IngBrutos:
-        return QStringLiteral("###-######/##");
-    case IdentifierKind::Agente:
-        break;
-    }
-    return QStringLiteral("####/#");
+    const std::string_view shape = shapeOf(kind);
+    return QString::fromLatin1(shape.data(), static_cast<qsizetype>(shape.size()));
 }
 
 QString identifierEmptyPattern(IdentifierKind kind)
@@ -91,35 +124,14 @@ QString identifierInputMask(IdentifierKind kind)
 
 IdentifierCheck Valida_CUIT(QStringView fieldText)
 {
-    return check(IdentifierKind::Cuit, fieldText, [](QStringView t) {
-        // All zeros adds up to a multiple of eleven but is no CUIT.
-        if (std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'0' || c > u'9' || c < u'0'; }))
-            return false;
-        static constexpr std::array<std::pair<int, int>, 11> weights { { { 1, 5 }, { 2, 4 }, { 4, 3 },
-            { 5, 2 }, { 6, 7 }, { 7, 6 }, { 8, 5 }, { 9, 4 }, { 10, 3 }, { 11, 2 }, { 13, 1 } } };
-        int sum = 0;
-        for (const auto& [position, weight] : weights)
-            sum += weight * digitAt(t, position);
-        return sum % 11 == 0;
-    });
+    return check(IdentifierKind::Cuit, fieldText,
+        [](QStringView t) { return cuitDigitsPass([t](int p) { return digitAt(t, p); }); });
 }
 
 IdentifierCheck Valida_IngBrutos(QStringView fieldText)
 {
-    return check(IdentifierKind::IngBrutos, fieldText, [](QStringView t) {
-        if (t.mid(4, 6) == u"000000")
-            return false;
-        // Only whether the prefix begins with "0" matters; the prefix itself is not summed.
-        const bool zeroPrefix = t[0] == u'0';
-        static constexpr std::array<int, 6> zeroWeights { 4, 5, 6, 7, 8, 9 };
-        static constexpr std::array<int, 6> otherWeights { 1, 3, 9, 7, 1, 3 };
-        const auto& weights = zeroPrefix ? zeroWeights : otherWeights;
-        int sum = 0;
-        for (int i = 0; i < 6; ++i)
-            sum += weights[static_cast<size_t>(i)] * digitAt(t, 5 + i);
-        const int checkNumber = numberAt(t, 12, 2);
-        return zeroPrefix ? checkNumber == sum % 11 : checkNumber == (11 - sum % 11) % 10;
-    });
+    return check(IdentifierKind::IngBrutos, fieldText,
+        [](QStringView t) { return ingBrutosDigitsPass([t](int p) { return digitAt(t, p); }); });
 }
 
 IdentifierCheck NumAgente_Check(QStringView fieldText)
@@ -143,6 +155,34 @@ IdentifierCheck validateIdentifier(IdentifierKind kind, QStringView fieldText)
         break;
     }
     return NumAgente_Check(fieldText);
+}
+
+std::optional<bool> checkShapedIdentifier(IdentifierKind kind, std::string_view text)
+{
+    const std::string_view shape = shapeOf(kind);
+    if (kind == IdentifierKind::Agente || text.size() != shape.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (shape[i] == '#' ? !digit : text[i] != shape[i])
+            return std::nullopt;
+    }
+    const auto digit = [text](int p) { return text[static_cast<std::size_t>(p - 1)] - '0'; };
+    return kind == IdentifierKind::Cuit ? cuitDigitsPass(digit) : ingBrutosDigitsPass(digit);
+}
+
+std::optional<std::string_view> shapeBareDigits(
+    IdentifierKind kind, std::string_view digits, std::array<char, MaxIdentifierChars>& out)
+{
+    const std::string_view shape = shapeOf(kind);
+    const auto count = static_cast<std::size_t>(std::count(shape.begin(), shape.end(), '#'));
+    if (digits.size() != count
+        || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < shape.size(); ++i)
+        out[i] = shape[i] == '#' ? digits[next++] : shape[i];
+    return std::string_view(out.data(), shape.size());
 }
 
 QString shapeIdentifierDigits(IdentifierKind kind, QStringView text)

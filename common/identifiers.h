@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
+#include <optional>
+#include <string_view>
+
 namespace ventrix {
 
 // The three identifiers the authority issues, always stored with their separators.
@@ -30,6 +34,18 @@ IdentifierCheck Valida_CUIT(QStringView fieldText);
 IdentifierCheck Valida_IngBrutos(QStringView fieldText);
 IdentifierCheck NumAgente_Check(QStringView fieldText);
 IdentifierCheck validateIdentifier(IdentifierKind kind, QStringView fieldText);
+
+// A CUIT or I.B. number already written in its stored shape ("20-14788953/5"), checked without
+// allocating: whether its check digits pass, or nullopt when the text is not in that exact shape
+// (the full check above then decides). Agent numbers always give nullopt.
+std::optional<bool> checkShapedIdentifier(IdentifierKind kind, std::string_view text);
+
+// The longest identifier's shape.
+inline constexpr std::size_t MaxIdentifierChars = 13;
+// Bare digits of the right count ("20123456786") put into the identifier's shape inside out,
+// without allocating; nullopt for any other text.
+std::optional<std::string_view> shapeBareDigits(
+    IdentifierKind kind, std::string_view digits, std::array<char, MaxIdentifierChars>& out);
 
 // Bare digits of the right count ("20123456786") put into the identifier's shape; other text unchanged.
 QString shapeIdentifierDigits(IdentifierKind kind, QStringView text);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace ventrix;
 
 namespace {
@@ -76,4 +78,54 @@ TEST(Identifiers, MasksAndDigitShaping)
     EXPECT_EQ(identifierInputMask(IdentifierKind::Agente), QStringLiteral("9999/9;_"));
     EXPECT_EQ(shapeIdentifierDigits(IdentifierKind::Cuit, u"20123456786"), QStringLiteral("20-12345678/6"));
     EXPECT_EQ(shapeIdentifierDigits(IdentifierKind::Cuit, u"2012345678"), QStringLiteral("2012345678"));
+}
+
+// The import's quick check of identifiers already in their stored shape answers as the full
+// check does, over every kind of digits, and leaves every other spelling to it.
+TEST(Identifiers, ShapedCheckAgreesWithTheFullCheck)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> digit(0, 9);
+    int accepted = 0;
+    for (const IdentifierKind kind : { IdentifierKind::Cuit, IdentifierKind::IngBrutos }) {
+        const QString shape = identifierShape(kind);
+        for (int n = 0; n < 20000; ++n) {
+            QString text = shape;
+            // Some all-zero numbers, which sum right and are still refused.
+            const bool zeros = n % 500 == 0;
+            for (QChar& c : text) {
+                if (c == u'#')
+                    c = QChar(u'0' + (zeros ? 0 : digit(random)));
+            }
+            const QByteArray ascii = text.toLatin1();
+            const std::optional<bool> quick = checkShapedIdentifier(kind, ascii.toStdString());
+            const IdentifierCheck full = validateIdentifier(kind, text);
+            ASSERT_TRUE(quick.has_value()) << ascii.constData();
+            ASSERT_EQ(*quick, full.valid) << ascii.constData();
+            if (full.valid) {
+                EXPECT_EQ(full.text, text);
+                ++accepted;
+            }
+        }
+    }
+    EXPECT_GT(accepted, 1500); // about one CUIT in eleven, one I.B. number in a hundred
+    for (const char* other : { "20-12345678-6", " 20-12345678/6", "20-1234567_/6", "20123456786", "",
+             "2A-12345678/6", "20-12345678/66" })
+        EXPECT_EQ(checkShapedIdentifier(IdentifierKind::Cuit, other), std::nullopt) << other;
+    for (const char* other : { "012-123456/0", "012.123456/00", "012-123456/0_", "01212345600" })
+        EXPECT_EQ(checkShapedIdentifier(IdentifierKind::IngBrutos, other), std::nullopt) << other;
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::Cuit, "20-12345678/6"), std::optional(true));
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::Cuit, "20-12345678/5"), std::optional(false));
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::Cuit, "00-00000000/0"), std::optional(false));
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::IngBrutos, "012-000006/10"), std::optional(true));
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::IngBrutos, "012-000000/00"), std::optional(false));
+    EXPECT_EQ(checkShapedIdentifier(IdentifierKind::Agente, "1234/1"), std::nullopt);
+
+    std::array<char, MaxIdentifierChars> out {};
+    EXPECT_EQ(shapeBareDigits(IdentifierKind::Cuit, "20123456786", out),
+        std::optional<std::string_view>("20-12345678/6"));
+    EXPECT_EQ(shapeBareDigits(IdentifierKind::IngBrutos, "91212345603", out),
+        std::optional<std::string_view>("912-123456/03"));
+    EXPECT_EQ(shapeBareDigits(IdentifierKind::Cuit, "2012345678", out), std::nullopt);
+    EXPECT_EQ(shapeBareDigits(IdentifierKind::Cuit, "2012345678a", out), std::nullopt);
 }
