@@ -6,6 +6,8 @@
 #include "agents/importmessages.h"
 #include "agents/importpipeline.h"
 #include "data/bulkinsert.h"
+#include "data/crashpoint.h"
+#include "data/loadjournal.h"
 #include "data/transaction.h"
 
 #include <QDir>
@@ -125,9 +127,11 @@ Status ImportRun::commit()
 {
     if (!pending())
         return Error { msg::errorAccesoBaseDatos() };
+    data::crashpoint::reach("import:confirmed");
     const bool committed = m_transaction->commit();
     const QString error = m_transaction->lastError();
     m_transaction.reset();
+    m_journal.reset();
     if (!committed)
         return Error { dbError(error) };
     return {};
@@ -136,6 +140,7 @@ Status ImportRun::commit()
 void ImportRun::rollback()
 {
     m_transaction.reset();
+    m_journal.reset();
 }
 
 Result<ImportSummary> ImportRun::run(const QString& path)
@@ -150,9 +155,10 @@ Result<ImportSummary> ImportRun::run(const QString& path)
         if (const Status backup = m_hooks.backupBefore(); !backup)
             return Error { backup.error() };
     }
+    m_journal = std::make_unique<data::LoadJournal>(m_db);
     m_transaction = std::make_unique<data::Transaction>(m_db);
     if (!m_transaction->isActive()) {
-        m_transaction.reset();
+        rollback();
         return Error { msg::errorTransaccion() };
     }
     ImportSummary summary;
@@ -239,6 +245,7 @@ Status ImportRun::readAll(
             return {};
         }
     }
+    data::crashpoint::reach("import:rows-written");
     if (const Status s = (*insert)->finish(pulse); !s) {
         if (!cancelled)
             return Error { dbError(s.error()) };

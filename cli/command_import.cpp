@@ -86,7 +86,6 @@ int importOperations(Context& c, const QStringList& args)
         c.err << cp01.error() << '\n';
         return ExitUsage;
     }
-    // The automatic backup before an import is wired by the program; none is taken here yet.
     agents::ImportHooks hooks;
     // A real import (not a trial run) first copies the database aside.
     if (parsed->yes)

@@ -1,6 +1,7 @@
 #include "data/bulkinsert.h"
 
 #include <QSqlDriver>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -30,18 +31,27 @@ QString engineError(sqlite3* db)
 
 void RowBinder::bindNull(int column)
 {
+    Held& held = m_held[column];
+    if (held.kind == Held::Kind::Null)
+        return;
     sqlite3_bind_null(m_statement, m_first + column);
+    held.kind = Held::Kind::Null;
 }
 
 void RowBinder::bindInteger(int column, qint64 value)
 {
+    Held& held = m_held[column];
+    if (held.kind == Held::Kind::Integer && held.value == value)
+        return;
     sqlite3_bind_int64(m_statement, m_first + column, value);
+    held = { Held::Kind::Integer, value };
 }
 
 void RowBinder::bindText(int column, std::string_view utf8)
 {
     sqlite3_bind_text(
         m_statement, m_first + column, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+    m_held[column].kind = Held::Kind::Other;
 }
 
 Result<std::unique_ptr<BulkInsert>> BulkInsert::prepare(
@@ -153,6 +163,9 @@ Result<sqlite3_stmt*> BulkInsert::statementFor(int rows)
     sqlite3_stmt*& slot = rows == m_rowsPerBatch ? m_full : m_tail;
     sqlite3_finalize(slot);
     slot = statement;
+    // A new statement holds NULL everywhere.
+    (rows == m_rowsPerBatch ? m_fullHeld : m_tailHeld)
+        .assign(static_cast<std::size_t>(rows * m_columns), { RowBinder::Held::Kind::Null, 0 });
     if (rows != m_rowsPerBatch)
         m_tailRows = rows;
     return statement;
@@ -165,8 +178,9 @@ Status BulkInsert::insert(int rows, const std::function<void(int row, RowBinder&
     const auto statement = statementFor(rows);
     if (!statement)
         return Error { statement.error() };
+    RowBinder::Held* held = (*statement == m_full ? m_fullHeld : m_tailHeld).data();
     for (int r = 0; r < rows; ++r) {
-        RowBinder binder(*statement, r * m_columns + 1);
+        RowBinder binder(*statement, r * m_columns + 1, held + r * m_columns);
         bind(r, binder);
     }
     if (sqlite3_step(*statement) == SQLITE_DONE) {
@@ -184,11 +198,14 @@ namespace ventrix::data {
 
 // The table's own indexes (not those of its keys, which the engine keeps itself) are dropped and
 // their definitions kept, all inside the caller's transaction: a rollback brings them back as they were.
+// Partial indexes stay: they hold only the rows their condition sets apart, seldom those of a load,
+// and building one again would read the whole table for them.
 Status BulkInsert::setIndexesAside(const QString& table)
 {
     sqlite3_stmt* q = nullptr;
-    const char* sql
-        = "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT NULL";
+    const char* sql = "SELECT m.name, m.sql FROM sqlite_master AS m JOIN pragma_index_list(?1) AS l "
+                      "ON l.name = m.name WHERE m.type = 'index' AND m.tbl_name = ?1 AND m.sql IS NOT NULL "
+                      "AND l.partial = 0";
     if (sqlite3_prepare_v2(m_db, sql, -1, &q, nullptr) != SQLITE_OK)
         return Error { engineError(m_db) };
     const QByteArray name = table.toUtf8();
@@ -222,6 +239,11 @@ Status BulkInsert::finish(const std::function<bool()>& pulse)
     // it would grow with the table.
     if (!m_indexes.isEmpty())
         setPragma(m_db, "temp_store", m_oldTempStore);
+    // The sorts run on every core the machine has, the rows being all in by now, each thread
+    // sorting its share in memory as large as the page cache: a smaller cache keeps the sum flat.
+    const int oldThreads = pragmaValue(m_db, "PRAGMA threads");
+    setPragma(m_db, "threads", std::clamp(QThread::idealThreadCount(), 1, MaxSortThreads));
+    setPragma(m_db, "cache_size", -SortCacheKiB);
     if (pulse)
         sqlite3_progress_handler(m_db, 20000, pulseHandler, const_cast<std::function<bool()>*>(&pulse));
     Status built;
@@ -232,6 +254,7 @@ Status BulkInsert::finish(const std::function<bool()>& pulse)
             built = Error { engineError(m_db) };
     }
     sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+    setPragma(m_db, "threads", oldThreads);
     return built;
 }
 

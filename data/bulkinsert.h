@@ -8,13 +8,15 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace ventrix::data {
 
-// Binds the values of one row of a batch, by column position.
+// Binds the values of one row of a batch, by column position. A statement keeps its values from
+// batch to batch: a NULL or a number already bound in that place is not bound again.
 class RowBinder
 {
 public:
@@ -23,15 +25,25 @@ public:
     // The bytes (UTF-8) must stay unchanged until the batch is written.
     void bindText(int column, std::string_view utf8);
 
+    // What a place of the statement holds from the batch before.
+    struct Held
+    {
+        enum class Kind : unsigned char { Other, Null, Integer };
+        Kind kind = Kind::Other;
+        qint64 value = 0;
+    };
+
 private:
     friend class BulkInsert;
-    RowBinder(sqlite3_stmt* statement, int first)
+    RowBinder(sqlite3_stmt* statement, int first, Held* held)
         : m_statement(statement)
         , m_first(first)
+        , m_held(held)
     {
     }
     sqlite3_stmt* m_statement;
     int m_first;
+    Held* m_held; // this row's places
 };
 
 // INSERTs prepared once and run for many rows, several rows per statement: values are bound by
@@ -43,8 +55,8 @@ class BulkInsert
 public:
     // Up to rowsPerBatch rows of the columns named go into table at a time; the names must come
     // from the schema.
-    // With rebuildIndexes the table's indexes are set aside while the rows go in and built again
-    // by finish(), in the same transaction: far cheaper when the rows outnumber those already
+    // With rebuildIndexes the table's indexes (but its partial ones) are set aside while the rows go in and
+    // built again by finish(), in the same transaction: far cheaper when the rows outnumber those already
     // there. The caller must then call finish() before committing (or roll back).
     static Result<std::unique_ptr<BulkInsert>> prepare(QSqlDatabase db, const QString& table,
         const QStringList& columns, int rowsPerBatch, bool rebuildIndexes = false);
@@ -71,6 +83,9 @@ private:
 
     // The page cache while importing: bounded, so memory stays flat whatever the file's size.
     static constexpr int CacheKiB = 8 * 1024;
+    // While the indexes are built again: each sorting thread holds this much of the rows.
+    static constexpr int SortCacheKiB = 2 * 1024;
+    static constexpr int MaxSortThreads = 4;
 
     sqlite3* m_db = nullptr;
     QByteArray m_head; // INSERT INTO t (a, b) VALUES
@@ -79,6 +94,8 @@ private:
     int m_rowsPerBatch = 0;
     sqlite3_stmt* m_full = nullptr; // rowsPerBatch rows
     sqlite3_stmt* m_tail = nullptr; // the last, shorter batch
+    std::vector<RowBinder::Held> m_fullHeld;
+    std::vector<RowBinder::Held> m_tailHeld;
     int m_tailRows = 0;
     int m_oldTempStore = 0;
     int m_oldCacheSize = -2000;

@@ -46,6 +46,20 @@ bool agentRegisterIndexes(QSqlDatabase db, QString* error)
         error);
 }
 
+// The rows of a declaration are found by its number and read in date order from the index alone;
+// the rows not declared yet, most of a register and all of a fresh import, stay out of it.
+bool declarationNumberIndexes(QSqlDatabase db, QString* error)
+{
+    return runScript(db,
+        QStringLiteral("DROP INDEX IF EXISTS Form_AgentRetencion_DDJJNumForm;\n"
+                       "CREATE INDEX Form_AgentRetencion_DDJJNumForm ON Form_AgentRetencion "
+                       "(AgRet_DDJJNumForm, AgRet_Fecha_Retencion) WHERE AgRet_DDJJNumForm IS NOT NULL;\n"
+                       "DROP INDEX IF EXISTS Form_AgentPercepcion_DDJJNumForm;\n"
+                       "CREATE INDEX Form_AgentPercepcion_DDJJNumForm ON Form_AgentPercepcion "
+                       "(AgPer_DDJJNumForm, AgPer_Fecha_Percepcion) WHERE AgPer_DDJJNumForm IS NOT NULL;\n"),
+        error);
+}
+
 struct Migration
 {
     int version;
@@ -58,6 +72,7 @@ const QList<Migration>& migrations()
         { 1, baseSchema },
         { 2, AgregaCampo },
         { 3, agentRegisterIndexes },
+        { 4, declarationNumberIndexes },
     };
     return list;
 }

@@ -328,7 +328,11 @@ TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
              "CREATE INDEX Form_AgentRetencion_Fecha ON Form_AgentRetencion (CP01_ID, AgRet_Fecha_Retencion)",
              "DROP INDEX Form_AgentPercepcion_Fecha",
              "CREATE INDEX Form_AgentPercepcion_Fecha ON Form_AgentPercepcion (CP01_ID, "
-             "AgPer_Fecha_Percepcion)" })
+             "AgPer_Fecha_Percepcion)",
+             "DROP INDEX Form_AgentRetencion_DDJJNumForm",
+             "CREATE INDEX Form_AgentRetencion_DDJJNumForm ON Form_AgentRetencion (AgRet_DDJJNumForm)",
+             "DROP INDEX Form_AgentPercepcion_DDJJNumForm",
+             "CREATE INDEX Form_AgentPercepcion_DDJJNumForm ON Form_AgentPercepcion (AgPer_DDJJNumForm)" })
         QSqlQuery(QString::fromLatin1(sql), database.connection());
     QSqlQuery(QStringLiteral("PRAGMA user_version = 1"), database.connection());
     database.close();

@@ -1,4 +1,5 @@
 #include "agents/importrun.h"
+#include "data/crashpoint.h"
 
 #include "../agentsfixture.h"
 #include "importlines.h"
@@ -9,6 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
 
 using namespace ventrix;
 using namespace ventrix::agents;
@@ -240,6 +245,56 @@ TEST_F(ImportRunTest, AHugeSingleLineIsReportedWithFlatMemory)
     EXPECT_EQ(QString::fromUtf8(rejectsOf(path)),
         QStringLiteral("Línea 2: Registro demasiado largo - 209715200 bytes (máximo 65536)\n"));
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024); // KiB
+}
+
+// A large import keeps a rollback journal while it runs: the process killed after its rows went
+// in, or at the moment of keeping them, leaves the register as it was, its indexes whole, and
+// the database back on its usual log when next opened.
+TEST_F(ImportRunTest, ACrashMidImportLeavesTheRegisterAsItWas)
+{
+    ImportRun first(f.t.db(), kind, f.cp01Id);
+    ASSERT_TRUE(first.run(file(perceptionLine() + "\n", QStringLiteral("una.txt"))));
+    ASSERT_TRUE(first.commit());
+    QByteArray many;
+    for (int i = 0; i < 3000; ++i)
+        many += perceptionLine() + "\n";
+    const QString path = file(many);
+    const QString database = f.t.path();
+    f.t.database().close();
+    for (const char* step : { "import:rows-written", "import:confirmed" }) {
+        SCOPED_TRACE(step);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            data::crashpoint::install([step, database](const char* reached) {
+                if (std::strcmp(reached, step) == 0)
+                    _exit(QFile::exists(database + QStringLiteral("-journal")) ? 42 : 43);
+            });
+            data::Database own(QStringLiteral("hijo"));
+            if (!own.open(database).ok())
+                _exit(1);
+            ImportRun run(own.connection(), kind, f.cp01Id);
+            if (run.run(path))
+                (void)run.commit();
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 42); // stopped there, with the rollback journal in use
+        ASSERT_TRUE(f.t.database().open(database).ok());
+        EXPECT_EQ(rows(), 1);
+        expectIndexesWhole();
+        QSqlQuery mode(QStringLiteral("PRAGMA journal_mode"), f.t.db());
+        ASSERT_TRUE(mode.next());
+        EXPECT_EQ(mode.value(0).toString(), QStringLiteral("wal"));
+        f.t.database().close();
+    }
+    ASSERT_TRUE(f.t.database().open(database).ok());
+    ImportRun again(f.t.db(), kind, f.cp01Id);
+    ASSERT_TRUE(again.run(path));
+    ASSERT_TRUE(again.commit());
+    EXPECT_EQ(rows(), 3001);
+    expectIndexesWhole();
 }
 
 TEST_F(ImportRunTest, WithholdingsTakeTheirOwnColumns)
