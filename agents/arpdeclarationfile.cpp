@@ -20,6 +20,26 @@ QString digitsOf(const QString& text)
 }
 
 // Builds one fixed-width record field by field; the first value too wide is kept as the refusal.
+// "ddMMyyyy", or "ddMMyy"; zeros for a missing date.
+QString dayDigits(QDate day, bool fullYear)
+{
+    int year = 0, month = 0, dayOfMonth = 0;
+    if (day.isValid())
+        day.getDate(&year, &month, &dayOfMonth);
+    const int yearDigits = fullYear ? 4 : 2;
+    QString out(4 + yearDigits, Qt::Uninitialized);
+    QChar* at = out.data();
+    const auto put = [&at](int value, int digits) {
+        for (int d = digits - 1; d >= 0; --d, value /= 10)
+            at[d] = QChar(u'0' + value % 10);
+        at += digits;
+    };
+    put(dayOfMonth, 2);
+    put(month, 2);
+    put(year % (fullYear ? 10000 : 100), yearDigits);
+    return out;
+}
+
 class RecordBuilder
 {
 public:
@@ -82,7 +102,7 @@ private:
     {
         if (value.size() > width)
             return refuse(msg::campoExcedido(field, shown(), width, m_fileKind, m_who));
-        m_record.append(QString(width - value.size(), u'0'));
+        m_record.resize(m_record.size() + width - value.size(), u'0');
         m_record += value;
         return *this;
     }
@@ -119,7 +139,7 @@ Result<QString> ib16Detail(const ArpDeclarationData& d, const DeclaredRegisterRo
         .number(msg::campoIBrutos(), op.ibrutos, 11)
         .number(msg::campoCuit(), op.cuit, 11)
         .lastDigits(op.documento, 7)
-        .literal(op.fecha.toString(QStringLiteral("ddMMyy")).rightJustified(6, u'0'))
+        .literal(dayDigits(op.fecha, false))
         .amount(msg::campoAlicuota(), op.alicuota, 6, false)
         .amount(msg::campoImporteRetenido(), op.importe, 15, true)
         .result();
@@ -132,7 +152,7 @@ Result<QString> ap02Detail(const ArpDeclarationData& d, const DeclaredRegisterRo
         .number(msg::campoNumDDJJ(), d.declaration.numero, 7)
         .number(msg::campoIBrutos(), op.ibrutos, 11)
         .number(msg::campoCuit(), op.cuit, 11)
-        .literal(op.fecha.toString(QStringLiteral("ddMMyyyy")).rightJustified(8, u'0'))
+        .literal(dayDigits(op.fecha, true))
         .text(msg::campoNumFactura(), op.documento, 13)
         .amount(msg::campoBaseImponible(), op.base, 9, true)
         .amount(msg::campoImportePercibido(), op.importe, 9, true)

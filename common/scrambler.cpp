@@ -12,10 +12,15 @@ template <typename Step> QByteArray transform(const QByteArray& text, const QByt
     if (key.isEmpty())
         return text;
     QByteArray out(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 1; i <= text.size(); ++i) {
-        const int t = static_cast<unsigned char>(text[i - 1]);
-        const int k = static_cast<unsigned char>(key[i % key.size()]);
-        out[i - 1] = static_cast<char>(static_cast<unsigned char>(step(t, k)));
+    const char* in = text.constData();
+    char* to = out.data();
+    // The first byte takes the key's second character, and so on around the key.
+    qsizetype k = 1 % key.size();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        to[i] = static_cast<char>(static_cast<unsigned char>(
+            step(static_cast<unsigned char>(in[i]), static_cast<unsigned char>(key.constData()[k]))));
+        if (++k == key.size())
+            k = 0;
     }
     return out;
 }

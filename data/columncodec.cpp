@@ -5,8 +5,28 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace ventrix::data::columncodec {
 namespace {
+
+// "yyyy-MM-dd" as the columns store it, read directly: a month's declaration reads hundreds of
+// thousands of them. Anything else takes the general reading.
+QDate isoDate(const QString& text)
+{
+    const auto digit = [&text](qsizetype i) {
+        const char16_t c = text[i].unicode();
+        return c >= u'0' && c <= u'9' ? c - u'0' : -1;
+    };
+    if (text.size() == 10 && text[4] == u'-' && text[7] == u'-') {
+        const int parts[8]
+            = { digit(0), digit(1), digit(2), digit(3), digit(5), digit(6), digit(8), digit(9) };
+        if (std::all_of(std::begin(parts), std::end(parts), [](int d) { return d >= 0; }))
+            return QDate(parts[0] * 1000 + parts[1] * 100 + parts[2] * 10 + parts[3],
+                parts[4] * 10 + parts[5], parts[6] * 10 + parts[7]);
+    }
+    return QDate::fromString(text, Qt::ISODate);
+}
 
 bool isEmpty(const QVariant& value)
 {
@@ -85,7 +105,7 @@ QVariant fromStorage(ColumnKind kind, const QVariant& stored)
     case ColumnKind::Fixed4:
         return QVariant::fromValue(Index4::fromUnits(stored.toLongLong()));
     case ColumnKind::Date: {
-        const QDate d = QDate::fromString(stored.toString(), Qt::ISODate);
+        const QDate d = isoDate(stored.toString());
         return d.isValid() ? QVariant(d) : QVariant();
     }
     case ColumnKind::Other:

@@ -63,6 +63,31 @@ TEST_F(AccesoDatosTest, RecordsetGivesTypedValuesByColumnName)
     EXPECT_FALSE(data.lastError().isEmpty());
 }
 
+// Stored dates read back as the days they name; a date column holding anything else reads as no date.
+TEST_F(AccesoDatosTest, DateColumnsReadEveryStoredDayAndNothingElse)
+{
+    const qint64 cmd = newTaxpayer(qs("Fechas"));
+    const QStringList stored { qs("2026-12-31"), qs("2024-02-29"), qs("1900-01-01"), qs("2025-02-29"),
+        qs("2026-13-01"), qs("2026-1-01"), qs("20x6-01-01"), qs("01/12/2026"), qs("") };
+    const QList<QDate> expected { QDate(2026, 12, 31), QDate(2024, 2, 29), QDate(1900, 1, 1), {}, {}, {}, {},
+        {}, {}, {} };
+    for (const QString& day : stored) {
+        QSqlQuery q(t.db());
+        q.prepare(qs("INSERT INTO Form_Cp01 (CMD_ID, CP01_FechaPres) VALUES (?, ?)"));
+        q.addBindValue(cmd);
+        q.addBindValue(day);
+        ASSERT_TRUE(q.exec());
+    }
+    Recordset rs;
+    ASSERT_EQ(data.openRecordset(
+                  qs("SELECT CP01_FechaPres FROM Form_Cp01 WHERE CMD_ID = ? ORDER BY CP01_ID"), { cmd }, rs),
+        AccesoDatos::Opened);
+    for (qsizetype i = 0; i < stored.size(); ++i, rs.moveNext()) {
+        ASSERT_FALSE(rs.eof());
+        EXPECT_EQ(rs.value(0).toDate(), expected[i]) << stored[i].toStdString();
+    }
+}
+
 TEST_F(AccesoDatosTest, ExecuteAnswersOkOrTheEnginesReason)
 {
     EXPECT_EQ(
