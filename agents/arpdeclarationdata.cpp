@@ -1,4 +1,5 @@
 #include "agents/arpdeclarationdata.h"
+#include "data/rowreader.h"
 
 #include "agents/agentsmessages.h"
 
@@ -89,7 +90,6 @@ Status readTotals(data::AccesoDatos& db, qint64 cmdId, const RegisterKind& kind,
 
 Status readOperations(data::AccesoDatos& db, qint64 cmdId, const RegisterKind& kind, ArpDeclarationData& out)
 {
-    data::Recordset rs;
     const QString sql = QStringLiteral("SELECT ") + kind.column(QStringLiteral("Contribuyente")) + u','
         + kind.column(QStringLiteral("IBrutos")) + u',' + kind.column(QStringLiteral("CUIT")) + u','
         + kind.documentColumn + u',' + kind.dateColumn + u',' + kind.column(QStringLiteral("BaseImp")) + u','
@@ -97,12 +97,16 @@ Status readOperations(data::AccesoDatos& db, qint64 cmdId, const RegisterKind& k
         + kind.table + QStringLiteral(" WHERE ") + kind.column(QStringLiteral("DDJJNumForm"))
         + QStringLiteral(" = ? AND ") + OwnedBy + QStringLiteral(" ORDER BY ") + kind.dateColumn + u','
         + kind.keyColumn;
-    if (db.openRecordset(sql, { out.declaration.numero, cmdId }, rs) != data::AccesoDatos::Opened)
+    // A month can hold hundreds of thousands of rows: read straight, not through variants.
+    const QString failed = data::RowReader::forEach(
+        db.connection(), sql, { out.declaration.numero, cmdId }, [&out](const data::RowView& r) {
+            out.operations.append(
+                { r.text(0), r.text(1), r.text(2), r.text(3), r.date(4), Money::fromUnits(r.integer(5)),
+                    Fixed<4>::fromUnits(r.integer(6)), Money::fromUnits(r.integer(7)) });
+            return true;
+        });
+    if (!failed.isEmpty())
         return Error { msg::errorAccesoBaseDatos() };
-    for (; !rs.eof(); rs.moveNext())
-        out.operations.append({ rs.value(0).toString(), rs.value(1).toString(), rs.value(2).toString(),
-            rs.value(3).toString(), rs.value(4).toDate(), rs.value(5).value<Money>(),
-            rs.value(6).value<Fixed<4>>(), rs.value(7).value<Money>() });
     return {};
 }
 

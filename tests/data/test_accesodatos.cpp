@@ -2,6 +2,7 @@
 
 #include "common/fixed.h"
 #include "data/accesodatos.h"
+#include "data/rowreader.h"
 #include "data/transaction.h"
 
 #include <QDate>
@@ -86,6 +87,37 @@ TEST_F(AccesoDatosTest, DateColumnsReadEveryStoredDayAndNothingElse)
         ASSERT_FALSE(rs.eof());
         EXPECT_EQ(rs.value(0).toDate(), expected[i]) << stored[i].toStdString();
     }
+}
+
+// Rows read straight give the stored values, take parameters of every kind the program binds,
+// stop when asked, and a failing statement gives the engine's reason.
+TEST_F(AccesoDatosTest, RowReaderGivesStoredValuesAndStopsWhenAsked)
+{
+    QStringList seen;
+    const QString sql = qs("SELECT Fecha, Indice, Tasa, NULL, 'Pérez' || ? FROM Indices WHERE Fecha >= ? AND "
+                           "Fecha <= ? AND ? IS NULL ORDER BY Fecha");
+    EXPECT_EQ(RowReader::forEach(t.db(), sql, { qs(" ñ"), QDate(2026, 11, 29), qs("2026-11-30"), QVariant() },
+                  [&](const RowView& r) {
+                      EXPECT_TRUE(r.isNull(3));
+                      EXPECT_EQ(r.text(3), QString());
+                      EXPECT_EQ(r.integer(3), 0);
+                      EXPECT_FALSE(r.date(3).isValid());
+                      EXPECT_GT(r.integer(1), 7000000); // units of 1/10000
+                      seen << r.date(0).toString(qs("dd/MM/yyyy")) + u'|' + QString::number(r.integer(2))
+                              + u'|' + r.text(4);
+                      return true;
+                  }),
+        QString());
+    EXPECT_EQ(seen, (QStringList { qs("29/11/2026|200|Pérez ñ"), qs("30/11/2026|200|Pérez ñ") }));
+
+    int rows = 0;
+    EXPECT_EQ(RowReader::forEach(
+                  t.db(), qs("SELECT Fecha FROM Indices"), {}, [&](const RowView&) { return ++rows < 3; }),
+        QString());
+    EXPECT_EQ(rows, 3);
+    EXPECT_FALSE(RowReader::forEach(t.db(), qs("SELECT * FROM NoExiste"), {}, [](const RowView&) {
+        return true;
+    }).isEmpty());
 }
 
 TEST_F(AccesoDatosTest, ExecuteAnswersOkOrTheEnginesReason)
