@@ -7,12 +7,13 @@
 #include "agents/importpipeline.h"
 #include "data/bulkinsert.h"
 #include "data/crashpoint.h"
-#include "data/loadjournal.h"
+#include "data/loadsession.h"
 #include "data/transaction.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSaveFile>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace ventrix::agents {
@@ -131,7 +132,7 @@ Status ImportRun::commit()
     const bool committed = m_transaction->commit();
     const QString error = m_transaction->lastError();
     m_transaction.reset();
-    m_journal.reset();
+    m_session.reset();
     if (!committed)
         return Error { dbError(error) };
     return {};
@@ -140,7 +141,7 @@ Status ImportRun::commit()
 void ImportRun::rollback()
 {
     m_transaction.reset();
-    m_journal.reset();
+    m_session.reset();
 }
 
 Result<ImportSummary> ImportRun::run(const QString& path)
@@ -155,7 +156,7 @@ Result<ImportSummary> ImportRun::run(const QString& path)
         if (const Status backup = m_hooks.backupBefore(); !backup)
             return Error { backup.error() };
     }
-    m_journal = std::make_unique<data::LoadJournal>(m_db);
+    m_session = std::make_unique<data::LoadSession>(m_db);
     m_transaction = std::make_unique<data::Transaction>(m_db);
     if (!m_transaction->isActive()) {
         rollback();
@@ -183,6 +184,17 @@ Status ImportRun::readAll(
     ParsePipeline pipeline(format, RowsPerBatch);
     if (!pipeline.open(path))
         return Error { msg::archivoNoLegible(QDir::toNativeSeparators(path)) };
+    // Every row refers to the one inscription: looked up once here, inside the transaction,
+    // rather than by the engine for each row.
+    QSqlQuery owner(m_db);
+    owner.prepare(QStringLiteral("SELECT COUNT(*) FROM Form_Cp01 WHERE CP01_ID = ?"));
+    owner.addBindValue(m_cp01Id);
+    if (!owner.exec() || !owner.next())
+        return Error { dbError(owner.lastError().text()) };
+    const bool found = owner.value(0).toLongLong() == 1;
+    owner.finish(); // a statement still open would keep the indexes from being set aside
+    if (!found)
+        return Error { msg::sinInscripcion() };
     const auto existing = data::BulkInsert::rowCount(m_db, m_kind.table);
     if (!existing)
         return Error { dbError(existing.error()) };

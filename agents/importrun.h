@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace ventrix::data {
-class LoadJournal;
+class LoadSession;
 class Transaction;
 }
 
@@ -87,7 +87,7 @@ private:
     const RegisterKind& m_kind;
     qint64 m_cp01Id;
     ImportHooks m_hooks;
-    std::unique_ptr<data::LoadJournal> m_journal; // outlives the transaction
+    std::unique_ptr<data::LoadSession> m_session; // outlives the transaction
     std::unique_ptr<data::Transaction> m_transaction;
 };
 

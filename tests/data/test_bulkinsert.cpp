@@ -1,5 +1,5 @@
 #include "data/bulkinsert.h"
-#include "data/loadjournal.h"
+#include "data/loadsession.h"
 #include "data/transaction.h"
 
 #include "testdatabase.h"
@@ -25,11 +25,6 @@ QStringList column(QSqlDatabase db, const QString& sql)
     while (q.next())
         values << (q.value(0).isNull() ? qs("NULL") : q.value(0).toString());
     return values;
-}
-
-QString journalMode(QSqlDatabase db)
-{
-    return column(db, qs("PRAGMA journal_mode")).value(0);
 }
 
 class BulkInsertTest : public ::testing::Test
@@ -117,31 +112,37 @@ TEST_F(BulkInsertTest, IndexesSetAsideComeBackWholeOrAsTheyWere)
     EXPECT_EQ(column(t.db(), qs("PRAGMA integrity_check")), QStringList { qs("ok") });
 }
 
-// The load's journal is a rollback journal only while it runs, and only when the database is
-// the load's alone; the program's own log comes back either way.
-TEST_F(BulkInsertTest, LoadJournalSwitchesOnlyWhenAloneAndComesBack)
+// While loading, the journal is a rollback journal, and only when the database is the load's
+// alone; references are not looked up row by row. The program's own settings come back either way.
+TEST_F(BulkInsertTest, LoadSessionSettingsLastWhileItRuns)
 {
-    ASSERT_EQ(journalMode(t.db()), qs("wal"));
+    const auto setting
+        = [this](const char* name) { return column(t.db(), qs("PRAGMA ") + qs(name)).value(0); };
+    ASSERT_EQ(setting("journal_mode"), qs("wal"));
+    ASSERT_EQ(setting("foreign_keys"), qs("1"));
     {
-        LoadJournal journal(t.db());
-        EXPECT_TRUE(journal.switched());
-        EXPECT_EQ(journalMode(t.db()), qs("delete"));
+        LoadSession session(t.db());
+        EXPECT_TRUE(session.switched());
+        EXPECT_EQ(setting("journal_mode"), qs("delete"));
+        EXPECT_EQ(setting("foreign_keys"), qs("0"));
         Transaction tx(t.db());
         QSqlQuery(qs("INSERT INTO t (a) VALUES (1)"), t.db());
         ASSERT_TRUE(tx.commit());
     }
-    EXPECT_EQ(journalMode(t.db()), qs("wal"));
+    EXPECT_EQ(setting("journal_mode"), qs("wal"));
+    EXPECT_EQ(setting("foreign_keys"), qs("1"));
 
     QSqlDatabase other = QSqlDatabase::addDatabase(qs("QSQLITE"), qs("otra"));
     other.setDatabaseName(t.path());
     ASSERT_TRUE(other.open());
     EXPECT_EQ(column(other, qs("SELECT COUNT(*) FROM t")), QStringList { qs("1") });
     {
-        LoadJournal journal(t.db());
-        EXPECT_FALSE(journal.switched());
-        EXPECT_EQ(journalMode(t.db()), qs("wal"));
+        LoadSession session(t.db());
+        EXPECT_FALSE(session.switched());
+        EXPECT_EQ(setting("journal_mode"), qs("wal"));
     }
-    EXPECT_EQ(journalMode(t.db()), qs("wal"));
+    EXPECT_EQ(setting("journal_mode"), qs("wal"));
+    EXPECT_EQ(setting("foreign_keys"), qs("1"));
     other.close();
     other = {};
     QSqlDatabase::removeDatabase(qs("otra"));

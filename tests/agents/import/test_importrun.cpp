@@ -1,3 +1,4 @@
+#include "agents/importmessages.h"
 #include "agents/importrun.h"
 #include "data/crashpoint.h"
 
@@ -295,6 +296,29 @@ TEST_F(ImportRunTest, ACrashMidImportLeavesTheRegisterAsItWas)
     ASSERT_TRUE(again.commit());
     EXPECT_EQ(rows(), 3001);
     expectIndexesWhole();
+}
+
+// All the rows belong to the inscription given; one that is not there takes in nothing, and the
+// references are checked again once the import is over.
+TEST_F(ImportRunTest, AnInscriptionThatIsNotThereTakesNothing)
+{
+    const QString path = file(perceptionLine() + "\n" + perceptionLine() + "\n");
+    ImportRun run(f.t.db(), kind, f.cp01Id + 1000);
+    const auto summary = run.run(path);
+    ASSERT_FALSE(summary);
+    EXPECT_EQ(summary.error(), msg::sinInscripcion());
+    EXPECT_FALSE(run.pending());
+    EXPECT_EQ(rows(), 0);
+
+    ImportRun good(f.t.db(), kind, f.cp01Id);
+    ASSERT_TRUE(good.run(path));
+    ASSERT_TRUE(good.commit());
+    EXPECT_EQ(rows(), 2);
+    QSqlQuery check(QStringLiteral("PRAGMA foreign_key_check"), f.t.db());
+    EXPECT_FALSE(check.next());
+    QSqlQuery keys(QStringLiteral("PRAGMA foreign_keys"), f.t.db());
+    ASSERT_TRUE(keys.next());
+    EXPECT_EQ(keys.value(0).toInt(), 1);
 }
 
 TEST_F(ImportRunTest, WithholdingsTakeTheirOwnColumns)
