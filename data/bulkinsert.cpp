@@ -44,14 +44,19 @@ void RowBinder::bindInteger(int column, qint64 value)
     if (held.kind == Held::Kind::Integer && held.value == value)
         return;
     sqlite3_bind_int64(m_statement, m_first + column, value);
-    held = { Held::Kind::Integer, value };
+    held.kind = Held::Kind::Integer;
+    held.value = value;
 }
 
 void RowBinder::bindText(int column, std::string_view utf8)
 {
+    Held& held = m_held[column];
+    if (held.kind == Held::Kind::Text && held.text == utf8)
+        return;
+    held.kind = Held::Kind::Text;
+    held.text.assign(utf8);
     sqlite3_bind_text(
-        m_statement, m_first + column, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
-    m_held[column].kind = Held::Kind::Other;
+        m_statement, m_first + column, held.text.data(), static_cast<int>(held.text.size()), SQLITE_STATIC);
 }
 
 Result<std::unique_ptr<BulkInsert>> BulkInsert::prepare(
@@ -165,7 +170,7 @@ Result<sqlite3_stmt*> BulkInsert::statementFor(int rows)
     slot = statement;
     // A new statement holds NULL everywhere.
     (rows == m_rowsPerBatch ? m_fullHeld : m_tailHeld)
-        .assign(static_cast<std::size_t>(rows * m_columns), { RowBinder::Held::Kind::Null, 0 });
+        .assign(static_cast<std::size_t>(rows * m_columns), RowBinder::Held {});
     if (rows != m_rowsPerBatch)
         m_tailRows = rows;
     return statement;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,21 +17,23 @@ struct sqlite3_stmt;
 namespace ventrix::data {
 
 // Binds the values of one row of a batch, by column position. A statement keeps its values from
-// batch to batch: a NULL or a number already bound in that place is not bound again.
+// batch to batch: a value already bound in that place (a NULL, the same number, the same text,
+// as columns of one agent number or one province often hold) is not bound again.
 class RowBinder
 {
 public:
     void bindNull(int column);
     void bindInteger(int column, qint64 value);
-    // The bytes (UTF-8) must stay unchanged until the batch is written.
+    // The bytes (UTF-8) are copied.
     void bindText(int column, std::string_view utf8);
 
     // What a place of the statement holds from the batch before.
     struct Held
     {
-        enum class Kind : unsigned char { Other, Null, Integer };
-        Kind kind = Kind::Other;
+        enum class Kind : unsigned char { Null, Integer, Text };
+        Kind kind = Kind::Null;
         qint64 value = 0;
+        std::string text; // the place's own copy, which the statement reads
     };
 
 private:

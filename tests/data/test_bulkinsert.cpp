@@ -79,6 +79,28 @@ TEST_F(BulkInsertTest, EveryRowGetsItsOwnValuesAcrossBatches)
             qs("NULL|u"), qs("NULL|y"), qs("7|NULL") }));
 }
 
+// Texts repeated from one batch to the next are kept; a text of the same length but other
+// letters is not taken for the one before, and the caller's bytes may change once bound.
+TEST_F(BulkInsertTest, RepeatedTextsAreKeptAndChangedOnesTakenAgain)
+{
+    const std::vector<std::pair<const char*, const char*>> batches { { "aa", "bb" }, { "aa", "bc" },
+        { "aa", "bc" }, { "ab", "bc" } };
+    Transaction tx(t.db());
+    auto bulk = BulkInsert::prepare(t.db(), qs("t"), { qs("b") }, 2);
+    ASSERT_TRUE(bulk);
+    for (const auto& [first, second] : batches) {
+        ASSERT_TRUE((*bulk)->insert(2, [&](int r, RowBinder& binder) {
+            std::string buffer = r == 0 ? first : second;
+            binder.bindText(0, buffer);
+            buffer.assign("zz"); // the binder took its own copy
+        }));
+    }
+    bulk->reset();
+    ASSERT_TRUE(tx.commit());
+    EXPECT_EQ(column(t.db(), qs("SELECT b FROM t ORDER BY id")),
+        (QStringList { qs("aa"), qs("bb"), qs("aa"), qs("bc"), qs("aa"), qs("bc"), qs("ab"), qs("bc") }));
+}
+
 // The full index is built again after the rows, the partial one kept all along; a load undone
 // brings the table and both indexes back as they were.
 TEST_F(BulkInsertTest, IndexesSetAsideComeBackWholeOrAsTheyWere)
