@@ -6,6 +6,7 @@
 #include "data/datafolderlock.h"
 #include "rates/deliveredindices.h"
 #include "scriptedmessages.h"
+#include "testdatabase.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -322,19 +323,7 @@ TEST_F(StartupTest, VersionWarningContinuesButRegionalFailureEnds)
 TEST_F(StartupTest, OlderSchemaIsUpgradedOnOpen)
 {
     ASSERT_EQ(inicia(), StartupWindow::Principal);
-    QSqlQuery(QStringLiteral("ALTER TABLE CMD DROP COLUMN CMD_PassWord"), database.connection());
-    // The agents' register indexes as the first version made them.
-    for (const char* sql : { "DROP INDEX Form_AgentRetencion_Fecha",
-             "CREATE INDEX Form_AgentRetencion_Fecha ON Form_AgentRetencion (CP01_ID, AgRet_Fecha_Retencion)",
-             "DROP INDEX Form_AgentPercepcion_Fecha",
-             "CREATE INDEX Form_AgentPercepcion_Fecha ON Form_AgentPercepcion (CP01_ID, "
-             "AgPer_Fecha_Percepcion)",
-             "DROP INDEX Form_AgentRetencion_DDJJNumForm",
-             "CREATE INDEX Form_AgentRetencion_DDJJNumForm ON Form_AgentRetencion (AgRet_DDJJNumForm)",
-             "DROP INDEX Form_AgentPercepcion_DDJJNumForm",
-             "CREATE INDEX Form_AgentPercepcion_DDJJNumForm ON Form_AgentPercepcion (AgPer_DDJJNumForm)" })
-        QSqlQuery(QString::fromLatin1(sql), database.connection());
-    QSqlQuery(QStringLiteral("PRAGMA user_version = 1"), database.connection());
+    test::TestDatabase::makeFirstVersion(database.connection());
     database.close();
     EXPECT_EQ(inicia(), StartupWindow::Principal);
     EXPECT_EQ(database.schemaVersion(), Database::latestSchemaVersion());

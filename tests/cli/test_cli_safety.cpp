@@ -2,6 +2,7 @@
 #include "clirun.h"
 #include "data/database.h"
 #include "data/datafolderlock.h"
+#include "testdatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,21 +104,7 @@ TEST_F(CliSafety, ReadersNeverUpgradeNorWrite)
         QSqlDatabase db = QSqlDatabase::addDatabase(qs("QSQLITE"), qs("vieja"));
         db.setDatabaseName(databasePath());
         ASSERT_TRUE(db.open());
-        QSqlQuery(qs("PRAGMA user_version = 1"), db);
-        QSqlQuery(qs("ALTER TABLE CMD DROP COLUMN CMD_PassWord"), db);
-        // The agents' register indexes as the first version made them.
-        for (const char* sql :
-            { "DROP INDEX Form_AgentRetencion_Fecha",
-                "CREATE INDEX Form_AgentRetencion_Fecha ON Form_AgentRetencion (CP01_ID, "
-                "AgRet_Fecha_Retencion)",
-                "DROP INDEX Form_AgentPercepcion_Fecha",
-                "CREATE INDEX Form_AgentPercepcion_Fecha ON Form_AgentPercepcion (CP01_ID, "
-                "AgPer_Fecha_Percepcion)",
-                "DROP INDEX Form_AgentRetencion_DDJJNumForm",
-                "CREATE INDEX Form_AgentRetencion_DDJJNumForm ON Form_AgentRetencion (AgRet_DDJJNumForm)",
-                "DROP INDEX Form_AgentPercepcion_DDJJNumForm",
-                "CREATE INDEX Form_AgentPercepcion_DDJJNumForm ON Form_AgentPercepcion (AgPer_DDJJNumForm)" })
-            QSqlQuery(qs(sql), db);
+        test::TestDatabase::makeFirstVersion(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(qs("vieja"));

@@ -19,6 +19,10 @@ public:
     QString folder() const { return m_dir.path(); }
     QString path() const;
 
+    // Turns a database of this version back into one as the first version of the program left
+    // it (no password column, the agents' register indexes as they were), for upgrade tests.
+    static void makeFirstVersion(QSqlDatabase db);
+
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<data::Database> m_database;
