@@ -27,13 +27,18 @@ QByteArray toCp1252(QStringView text)
 {
     QByteArray out;
     out.reserve(text.size());
+    appendCp1252(out, text);
+    return out;
+}
+
+void appendCp1252(QByteArray& out, QStringView text)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane is one unknown character, not two.
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
         out.append(text[i].isSurrogate() ? '?' : encodeOne(text[i].unicode()));
     }
-    return out;
 }
 
 QString fromCp1252(const QByteArray& bytes)

@@ -16,11 +16,7 @@ DeliveryFile::DeliveryFile(QString path, QString key)
 
 bool DeliveryFile::write(const QStringList& lines)
 {
-    QList<QByteArray> bytes;
-    bytes.reserve(lines.size());
-    for (const QString& line : lines)
-        bytes.append(toCp1252(line));
-    return save(scrambleLines(bytes, toCp1252(m_key)));
+    return save(scrambleTextLines(lines, toCp1252(m_key)));
 }
 
 bool DeliveryFile::append(const QString& line)

@@ -7,29 +7,38 @@ namespace {
 
 const QByteArray LineEnd("\r\n");
 
-template <typename Step> QByteArray transform(const QByteArray& text, const QByteArray& key, Step step)
+// Each byte of in, output to to, with the key from its second byte on.
+template <typename Step>
+void transformInto(const char* in, char* to, qsizetype size, const QByteArray& key, Step step)
 {
-    if (key.isEmpty())
-        return text;
-    QByteArray out(text.size(), Qt::Uninitialized);
-    const char* in = text.constData();
-    char* to = out.data();
-    // The first byte takes the key's second character, and so on around the key.
     qsizetype k = 1 % key.size();
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < size; ++i) {
         to[i] = static_cast<char>(static_cast<unsigned char>(
             step(static_cast<unsigned char>(in[i]), static_cast<unsigned char>(key.constData()[k]))));
         if (++k == key.size())
             k = 0;
     }
+}
+
+template <typename Step> QByteArray transform(const QByteArray& text, const QByteArray& key, Step step)
+{
+    if (key.isEmpty())
+        return text;
+    QByteArray out(text.size(), Qt::Uninitialized);
+    transformInto(text.constData(), out.data(), text.size(), key, step);
     return out;
+}
+
+int scrambleStep(int t, int k)
+{
+    return (t + k + 50) % 256;
 }
 
 }
 
 QByteArray Encripta(const QByteArray& text, const QByteArray& key)
 {
-    return transform(text, key, [](int t, int k) { return (t + k + 50) % 256; });
+    return transform(text, key, scrambleStep);
 }
 
 QByteArray Encripta(QStringView text, QStringView key)
@@ -51,6 +60,23 @@ QByteArray scrambleLines(const QList<QByteArray>& lines, const QByteArray& key)
     out.reserve(size);
     for (const QByteArray& line : lines) {
         out += Encripta(line, key);
+        out += LineEnd;
+    }
+    return out;
+}
+
+QByteArray scrambleTextLines(const QStringList& lines, const QByteArray& key)
+{
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + LineEnd.size();
+    QByteArray out;
+    out.reserve(size);
+    for (const QString& line : lines) {
+        const qsizetype start = out.size();
+        appendCp1252(out, line);
+        if (!key.isEmpty())
+            transformInto(out.constData() + start, out.data() + start, out.size() - start, key, scrambleStep);
         out += LineEnd;
     }
     return out;

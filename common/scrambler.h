@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace ventrix {
 
@@ -17,6 +18,8 @@ QByteArray Desencripta(const QByteArray& scrambled, const QByteArray& key);
 
 // A delivery file's bytes: each line scrambled on its own and followed by CR LF (not scrambled).
 QByteArray scrambleLines(const QList<QByteArray>& lines, const QByteArray& key);
+// The same on texts taken as Windows-1252, written straight into one buffer.
+QByteArray scrambleTextLines(const QStringList& lines, const QByteArray& key);
 // A plain text file (lines ending in LF or CR LF) scrambled line by line into delivery bytes;
 // every line of the result ends in CR LF.
 QByteArray scrambleText(const QByteArray& plain, const QByteArray& key);

@@ -61,6 +61,7 @@ TEST(DeliveryText, LinesScrambledEachWithPlainLineEnd)
     const QByteArray key("0001");
     const QByteArray delivery = hex("ae4fd1c7c382940d0ae282950d0a");
     EXPECT_EQ(scrambleLines({ toCp1252(u"Línea 1"), toCp1252(u"€ 2") }, key), delivery);
+    EXPECT_EQ(scrambleTextLines({ QStringLiteral("Línea 1"), QStringLiteral("€ 2") }, key), delivery);
     // Plain text with LF or CR LF endings, with or without the last one.
     EXPECT_EQ(scrambleText(toCp1252(u"Línea 1\n€ 2\n"), key), delivery);
     EXPECT_EQ(scrambleText(toCp1252(u"Línea 1\r\n€ 2"), key), delivery);
