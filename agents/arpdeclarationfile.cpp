@@ -19,7 +19,6 @@ QString digitsOf(const QString& text)
     return out;
 }
 
-// Builds one fixed-width record field by field; the first value too wide is kept as the refusal.
 // "ddMMyyyy", or "ddMMyy"; zeros for a missing date.
 QString dayDigits(QDate day, bool fullYear)
 {
@@ -40,6 +39,7 @@ QString dayDigits(QDate day, bool fullYear)
     return out;
 }
 
+// Builds one fixed-width record field by field; the first value too wide is kept as the refusal.
 class RecordBuilder
 {
 public:

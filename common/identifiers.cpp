@@ -187,19 +187,13 @@ std::optional<std::string_view> shapeBareDigits(
 
 QString shapeIdentifierDigits(IdentifierKind kind, QStringView text)
 {
-    const QString shape = identifierShape(kind);
-    const qsizetype digits = shape.count(u'#');
-    const bool allDigits
-        = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!allDigits || text.size() != digits)
-        return text.toString();
-    QString out = shape;
-    qsizetype next = 0;
-    for (QChar& c : out) {
-        if (c == u'#')
-            c = text[next++];
-    }
-    return out;
+    // Anything beyond Latin-1 becomes "?", which is no digit: such a text stays as it is.
+    const QByteArray latin = text.toLatin1();
+    std::array<char, MaxIdentifierChars> out {};
+    const auto shaped = shapeBareDigits(
+        kind, std::string_view(latin.constData(), static_cast<std::size_t>(latin.size())), out);
+    return shaped ? QString::fromLatin1(shaped->data(), static_cast<qsizetype>(shaped->size()))
+                  : text.toString();
 }
 
 }

@@ -1,9 +1,8 @@
 #include "data/bulkinsert.h"
 
-#include <QSqlDriver>
-#include <QThread>
+#include "data/sqlitehandle.h"
 
-#include <sqlite3.h>
+#include <QThread>
 
 namespace ventrix::data {
 namespace {
@@ -12,14 +11,6 @@ QString quoted(const QString& name)
 {
     QString copy = name;
     return u'"' + copy.replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-sqlite3* handleOf(QSqlDatabase db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
 }
 
 QString engineError(sqlite3* db)
@@ -62,7 +53,7 @@ void RowBinder::bindText(int column, std::string_view utf8)
 Result<std::unique_ptr<BulkInsert>> BulkInsert::prepare(
     QSqlDatabase db, const QString& table, const QStringList& columns, int rowsPerBatch, bool rebuildIndexes)
 {
-    sqlite3* handle = handleOf(db);
+    sqlite3* handle = sqliteHandle(db);
     if (!handle || columns.isEmpty() || rowsPerBatch < 1)
         return Error { QStringLiteral("La base de datos no admite la carga masiva.") };
     // The engine's limit on bound values in one statement.
@@ -265,7 +256,7 @@ Status BulkInsert::finish(const std::function<bool()>& pulse)
 
 Result<qint64> BulkInsert::rowCount(QSqlDatabase db, const QString& table)
 {
-    sqlite3* handle = handleOf(db);
+    sqlite3* handle = sqliteHandle(db);
     if (!handle)
         return Error { QStringLiteral("La base de datos no admite la carga masiva.") };
     sqlite3_stmt* q = nullptr;

@@ -31,7 +31,7 @@ public:
 private:
     QSqlDatabase m_db;
     bool m_switched = false;
-    bool m_references = false; // they were checked before
+    bool m_references = false; // the connection checked references before the load
 };
 
 }

@@ -1,23 +1,13 @@
 #include "data/rowreader.h"
 
 #include "data/columncodec.h"
+#include "data/sqlitehandle.h"
 
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <sqlite3.h>
-
 namespace ventrix::data {
 namespace {
-
-sqlite3* handleOf(QSqlDatabase db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
 
 // Binds as the database's driver would: days as "yyyy-MM-dd", texts in UTF-8.
 int bind(sqlite3_stmt* statement, int place, const QVariant& value)
@@ -78,7 +68,7 @@ QDate RowView::date(int column) const
 QString RowReader::forEach(QSqlDatabase db, const QString& sql, const QVariantList& params,
     const std::function<bool(const RowView&)>& each)
 {
-    sqlite3* handle = handleOf(db);
+    sqlite3* handle = sqliteHandle(db);
     if (!handle) {
         // Another engine: its driver reads the rows.
         QSqlQuery q(db);
