@@ -3,13 +3,37 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
+#include <gtest/gtest.h>
+
 namespace ventrix::test {
+
+// The window's child of that object name; a test failure when there is none.
+template <typename T = QWidget> T* child(QWidget* w, const QString& name)
+{
+    T* found = w->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+inline void click(QWidget* w, const QString& name)
+{
+    child<QAbstractButton>(w, name)->click();
+}
+
+// Types into the field and leaves it, as the user does.
+inline void typeAndLeave(QWidget* w, const QString& name, const QString& text)
+{
+    auto* edit = child<QLineEdit>(w, name);
+    edit->setText(text);
+    emit edit->editingFinished();
+}
 
 // The Alt+letter keys the window's buttons, labels with buddies and menu titles claim, one
 // entry per claim, so a letter claimed twice appears twice.

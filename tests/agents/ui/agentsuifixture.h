@@ -6,6 +6,7 @@
 #include "modaldialogs.h"
 #include "rates/indicestable.h"
 #include "scriptedmessages.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -34,20 +35,8 @@ struct AgentsUiFixture : ::testing::Test, AgentsFixture
 
     ModuleLaunch launch() const { return { t.db(), cmdId, cp01Id }; }
 
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
     // Types into the field and leaves it.
-    static void setText(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(w, name);
-        edit->setText(text);
-        emit edit->editingFinished();
-    }
+    static void setText(QWidget* w, const QString& name, const QString& text) { typeAndLeave(w, name, text); }
     // Types into the field without leaving it.
     static void type(QWidget* w, const QString& name, const QString& text)
     {

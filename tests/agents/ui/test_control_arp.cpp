@@ -8,6 +8,7 @@
 #include "modaldialogs.h"
 #include "screenshot.h"
 #include "scriptedmessages.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -49,13 +50,6 @@ struct ControlArpTest : ::testing::Test, ArpDeclarationFixture
         declared = declare(AgentRegister::Retenciones, march, qs("0000815"), QDate(2005, 4, 5));
     }
     ~ControlArpTest() override { setExternalFileChooser({}); }
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
     ModuleLaunch launchArp() { return { t.db(), cmdId, cp01Id }; }
     QString archivo(const QString& name) const { return QDir(t.folder()).filePath(qs("Archivos/") + name); }
     QString numberOf(const char* contribuyente)

@@ -5,6 +5,7 @@
 #include "cp01/ui/frm_cp01.h"
 #include "modaldialogs.h"
 #include "scriptedmessages.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -32,19 +33,7 @@ struct Cp01UiFixture : ::testing::Test, Cp01Fixture
     Cp01UiFixture() { Clock::install(&clock); }
     ~Cp01UiFixture() override { Clock::install(nullptr); }
 
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
-    static void setText(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(w, name);
-        edit->setText(text);
-        emit edit->editingFinished();
-    }
+    static void setText(QWidget* w, const QString& name, const QString& text) { typeAndLeave(w, name, text); }
     static QString text(QWidget* w, const QString& name) { return child<QLabel>(w, name)->text(); }
     // Selects the row whose first cell holds the text.
     static bool selectRow(QTableWidget* grid, const QString& first)

@@ -8,6 +8,7 @@
 #include "fakeprinter.h"
 #include "modaldialogs.h"
 #include "screenshot.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -45,19 +46,8 @@ struct FrmCp02Test : ::testing::Test, Cp02Fixture
         EXPECT_TRUE(w->opened());
         return w;
     }
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
     static QString text(QWidget* w, const QString& name) { return child<QLineEdit>(w, name)->text(); }
-    static void type(QWidget* w, const QString& name, const QString& value)
-    {
-        auto* edit = child<QLineEdit>(w, name);
-        edit->setText(value);
-        emit edit->editingFinished();
-    }
+    static void type(QWidget* w, const QString& name, const QString& value) { typeAndLeave(w, name, value); }
     static QAbstractItemModel* grid(QWidget* w, int n)
     {
         return child<QTableView>(w, QStringLiteral("TDBGrid%1").arg(n))->model();

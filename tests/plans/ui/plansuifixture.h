@@ -23,20 +23,8 @@ struct PlansUiFixture : ::testing::Test, PlansFixture
     PlansUiFixture() { Clock::install(&clock); }
     ~PlansUiFixture() override { Clock::install(nullptr); }
 
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
     // Types into the field and leaves it.
-    static void setText(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(w, name);
-        edit->setText(text);
-        emit edit->editingFinished();
-    }
+    static void setText(QWidget* w, const QString& name, const QString& text) { typeAndLeave(w, name, text); }
     static QString text(QWidget* w, const QString& name) { return child<QLineEdit>(w, name)->text(); }
     QVariant stored(const QString& sql) const
     {

@@ -7,6 +7,7 @@
 #include "modaldialogs.h"
 #include "plans/ui/frm_ib08.h"
 #include "screenshot.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -35,20 +36,8 @@ struct FrmIb08Test : ::testing::Test, Ib08Fixture
         EXPECT_TRUE(w->opened());
         return w;
     }
-    template <typename T = QLineEdit> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static QString text(QWidget* w, const QString& name) { return child(w, name)->text(); }
-    static void type(QWidget* w, const QString& name, const QString& value)
-    {
-        QLineEdit* edit = child(w, name);
-        edit->setText(value);
-        emit edit->editingFinished();
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
+    static QString text(QWidget* w, const QString& name) { return child<QLineEdit>(w, name)->text(); }
+    static void type(QWidget* w, const QString& name, const QString& value) { typeAndLeave(w, name, value); }
     static QStringList listed(QWidget* w)
     {
         QStringList out;
@@ -73,7 +62,7 @@ TEST_F(FrmIb08Test, APaymentIsTypedCheckedAndStored)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Formulario IB08"));
     EXPECT_EQ(text(w.get(), QStringLiteral("CP01_CUIT")), QStringLiteral("20-12345678/6"));
     EXPECT_EQ(text(w.get(), QStringLiteral("CP01_IngBrut")), QStringLiteral("012-123456/00"));
-    EXPECT_TRUE(child(w.get(), QStringLiteral("CP01_Contribuyente"))->isReadOnly());
+    EXPECT_TRUE(child<QLineEdit>(w.get(), QStringLiteral("CP01_Contribuyente"))->isReadOnly());
     EXPECT_EQ(listed(w.get()), QStringList { QStringLiteral("20/07/2025") });
 
     type(w.get(), QStringLiteral("IB08_PosFiscal"), QStringLiteral("13/05"));
@@ -95,7 +84,7 @@ TEST_F(FrmIb08Test, APaymentIsTypedCheckedAndStored)
     EXPECT_EQ(text(w.get(), QStringLiteral("IB08_Importe")), QStringLiteral("1.000,00"));
     EXPECT_EQ(text(w.get(), QStringLiteral("IB08_Actualizacion")), QStringLiteral("0,00"));
     EXPECT_EQ(text(w.get(), QStringLiteral("IB08_Total")), QStringLiteral("1.025,50"));
-    EXPECT_TRUE(child(w.get(), QStringLiteral("IB08_Total"))->isReadOnly());
+    EXPECT_TRUE(child<QLineEdit>(w.get(), QStringLiteral("IB08_Total"))->isReadOnly());
     saveScreenshot(w.get(), QStringLiteral("frm_ib08"));
 
     click(w.get(), QStringLiteral("Cmd_Guardar"));

@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "modaldialogs.h"
 #include "scriptedmessages.h"
+#include "widgetchecks.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -39,20 +40,8 @@ struct Sid3UiFixture : ::testing::Test
     }
     ~Sid3UiFixture() override { Clock::install(nullptr); }
 
-    template <typename T = QWidget> static T* child(QWidget* w, const QString& name)
-    {
-        T* found = w->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
     // Types the text as the user would leave the field: the edit, then its end.
-    static void type(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(w, name);
-        edit->setText(text);
-        emit edit->editingFinished();
-    }
+    static void type(QWidget* w, const QString& name, const QString& text) { typeAndLeave(w, name, text); }
     static QString text(QWidget* w, const QString& name)
     {
         QWidget* field = child(w, name);
